@@ -1,0 +1,80 @@
+#include "overlay/frm_night.h"
+
+#include "resources/texts.h"
+#include "settings/convert.h"
+#include "settings/store.h"
+#include "startup/program.h"
+
+namespace dv {
+
+FrmNight::FrmNight(Program& program) : Form(program.host, layout::kNight), program_(program) {
+    Bind({&Timer1, &Timer2});
+}
+
+void FrmNight::ResetDesign() { static_cast<layout::NightControls&>(*this) = {}; }
+
+void FrmNight::Form_Load() {
+    Platform& host = Host();
+    Mdluser& mdl = program_.mdl;
+    Sys_Tray();
+    // A stored text that does not convert leaves the design colour.
+    if (const auto stored = ReadSetting(host, text::kKeyColour, kDefaultColour)) {
+        if (const auto colour = TextToLng(*stored)) SetBackColor(static_cast<Colour>(*colour));
+    }
+    // ... and leaves bytLig as it was, which is 0 at the first load.
+    if (const auto stored = ReadSetting(host, text::kKeyAlpha, kDefaultAlpha)) {
+        if (const auto alpha = TextToByte(*stored)) mdl.bytLig = *alpha;
+    }
+    host.SetWindowPos(hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoMoveNoSize);
+    SetLayeredAlpha(host, hWnd(), 0, mdl.bytLig, kLwaAlpha);
+    const std::int32_t style = host.GetWindowLongA(hWnd(), kGwlExStyle);
+    host.SetWindowLongA(hWnd(), kGwlExStyle, style | kWsExLayered | kWsExTransparent);
+}
+
+void FrmNight::Sys_Tray() {
+    TrayRecord& nid = program_.mdl.nidTray;
+    nid.hWnd = hWnd();
+    nid.uID = static_cast<std::uint32_t>(Icon());
+    nid.uFlags = 7;
+    nid.uCallbackMessage = kWmMouseMove;
+    nid.hIcon = Icon();
+    nid.szTip = TrayTip(text::kAppName);
+    nid.cbSize = 88;
+    Host().Shell_NotifyIconA(kNimAdd, nid);
+}
+
+void FrmNight::Timer_Tick(Timer& t) {
+    if (&t == &Timer1)
+        Timer1_Timer();
+    else if (&t == &Timer2)
+        Timer2_Timer();
+}
+
+void FrmNight::Timer1_Timer() {
+    if (Host().GetAsyncKeyState(kVkF7) == 0) return;
+    FrmSet& frmSet = program_.frmSet;
+    if (frmSet.Visible()) return;
+    frmSet.ShowModal(*this);
+}
+
+void FrmNight::Timer2_Timer() {
+    Host().SetWindowPos(hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoMoveNoSize);
+}
+
+// The tray icon's callback. The overlay takes no mouse input of its own, so
+// every call here is a notification, whose own mouse message stands where a
+// move's x would. It is read as the pixel value itself, which keeps the
+// decision the same at every screen density.
+void FrmNight::Form_MouseMove(int, int, float, float) {
+    if (static_cast<unsigned>(EventPixel().x) != kWmLButtonDown) return;
+    FrmSet& frmSet = program_.frmSet;
+    if (frmSet.Visible()) return;
+    frmSet.SetWindowState(WindowState::Normal);
+    frmSet.SetVisible(true);
+    frmSet.SetFocus();
+    Host().Shell_NotifyIconA(kNimDelete, program_.mdl.nidTray);
+}
+
+void FrmNight::Form_QueryUnload() { Host().Shell_NotifyIconA(kNimDelete, program_.mdl.nidTray); }
+
+}  // namespace dv

@@ -1,0 +1,32 @@
+// The overlay: a borderless, maximized, top-most layer in the tint colour at
+// the chosen alpha, transparent to the mouse. It owns the tray icon and polls
+// F7 to open the settings window.
+#pragma once
+
+#include "platform/form.h"
+#include "resources/layout_night.h"
+
+namespace dv {
+
+class Program;
+
+class FrmNight : public Form, public layout::NightControls {
+public:
+    explicit FrmNight(Program& program);
+
+protected:
+    void Form_Load() override;
+    void Form_QueryUnload() override;
+    void Form_MouseMove(int button, int shift, float x, float y) override;
+    void Timer_Tick(Timer& t) override;
+    void ResetDesign() override;
+
+private:
+    void Sys_Tray();
+    void Timer1_Timer();
+    void Timer2_Timer();
+
+    Program& program_;
+};
+
+}  // namespace dv

@@ -1,0 +1,87 @@
+#include "platform/controls.h"
+
+#include <algorithm>
+
+#include "platform/form.h"
+
+namespace dv {
+
+void Control::Repaint(const TwipsRect& area) const {
+    if (owner) owner->InvalidateTwips(area);
+}
+
+void Label::SetCaption(std::string text) {
+    if (d_.caption == text) return;
+    const TwipsRect before = d_.rect;
+    d_.caption = std::move(text);
+    if (d_.autoSize && owner && owner->Peer()) Fit(owner->Peer()->MeasureText(d_.font, d_.caption));
+    Repaint(before);
+    Repaint(d_.rect);
+}
+
+void Label::SetForeColor(Colour c) {
+    if (d_.foreColor == c) return;
+    d_.foreColor = c;
+    Repaint(d_.rect);
+}
+
+void Label::SetBackColor(Colour c) {
+    if (d_.backColor == c) return;
+    d_.backColor = c;
+    if (d_.opaque) Repaint(d_.rect);
+}
+
+void Label::Fit(TwipsSize textSize) {
+    d_.rect.width = textSize.width;
+    d_.rect.height = textSize.height;
+}
+
+void Line::SetX1(float x) {
+    if (d_.x1 == x) return;
+    const LineDesign before = d_;
+    d_.x1 = x;
+    Moved(before);
+}
+
+void Line::SetX2(float x) {
+    if (d_.x2 == x) return;
+    const LineDesign before = d_;
+    d_.x2 = x;
+    Moved(before);
+}
+
+void Line::SetBorderColor(Colour c) {
+    if (d_.color == c) return;
+    d_.color = c;
+    if (owner) Repaint(Bounds(owner->TwipsPerPixel()));
+}
+
+void Line::Moved(const LineDesign& before) {
+    if (!owner) return;
+    const float tpp = owner->TwipsPerPixel();
+    Repaint(Line(before).Bounds(tpp));
+    Repaint(Bounds(tpp));
+}
+
+TwipsRect Line::Bounds(float twipsPerPixel) const {
+    // Half the pen width on every side, plus a pixel for rounding.
+    const float pad = (static_cast<float>(d_.widthPx) / 2.0f + 1.0f) * twipsPerPixel * 2.0f;
+    const float left = std::min(d_.x1, d_.x2) - pad;
+    const float top = std::min(d_.y1, d_.y2) - pad;
+    return {left, top, std::max(d_.x1, d_.x2) + pad - left, std::max(d_.y1, d_.y2) + pad - top};
+}
+
+void Timer::SetEnabled(bool on) {
+    if (enabled_ == on) return;
+    enabled_ = on;
+    if (owner) owner->TimerChanged(*this);
+}
+
+bool CommonDialog::ShowColor(Form& owner) {
+    const std::optional<Colour> chosen = owner.Host().ChooseColor(owner);
+    if (!chosen) return false;
+    Color = *chosen;
+    return true;
+}
+
+}  // namespace dv

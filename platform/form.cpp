@@ -1,0 +1,197 @@
+#include "platform/form.h"
+
+namespace dv {
+
+Form::Form(Platform& platform, const FormDesign& design)
+    : platform_(platform), design_(design), state_(design.state), backColor_(design.backColor) {}
+
+Form::~Form() = default;
+
+void Form::Bind(std::initializer_list<Control*> topFirst) {
+    controls_.assign(topFirst.begin(), topFirst.end());
+    timers_.clear();
+    for (Control* c : controls_) {
+        if (c->kind == ControlKind::Timer) timers_.push_back(static_cast<Timer*>(c));
+    }
+}
+
+void Form::Load() {
+    if (peer_) return;
+    ResetDesign();
+    for (Control* c : controls_) c->owner = this;
+    visible_ = false;
+    pressed_ = nullptr;
+    state_ = design_.state;
+    backColor_ = design_.backColor;
+    peer_ = platform_.CreatePeer(*this);
+    for (Control* c : controls_) {
+        if (c->kind != ControlKind::Label) continue;
+        auto* label = static_cast<Label*>(c);
+        if (label->Get().autoSize)
+            label->Fit(peer_->MeasureText(label->Get().font, label->Caption()));
+    }
+    for (const Timer* t : timers_) TimerChanged(*t);
+    ++platform_.loadedForms;
+    Form_Load();
+}
+
+void Form::Show() {
+    Load();
+    if (!peer_ || visible_) return;
+    visible_ = true;
+    peer_->Show(nullptr);
+}
+
+void Form::ShowModal(Form& owner) {
+    Load();
+    if (!peer_ || visible_) return;
+    visible_ = true;
+    peer_->Show(&owner);
+    platform_.RunModal(*this, &owner);
+}
+
+void Form::Hide() {
+    Load();
+    if (!peer_ || !visible_) return;
+    visible_ = false;
+    peer_->Hide();
+}
+
+bool Form::Visible() {
+    Load();
+    return IsShown();
+}
+
+void Form::SetVisible(bool on) {
+    if (on)
+        Show();
+    else
+        Hide();
+}
+
+Handle Form::hWnd() {
+    Load();
+    return peer_ ? peer_->Hwnd() : 0;
+}
+
+Handle Form::Icon() {
+    Load();
+    return peer_ ? peer_->IconHandle() : 0;
+}
+
+Colour Form::BackColor() {
+    Load();
+    return backColor_;
+}
+
+void Form::SetBackColor(Colour c) {
+    Load();
+    if (backColor_ == c) return;
+    backColor_ = c;
+    if (peer_) peer_->Invalidate(nullptr);
+}
+
+void Form::SetWindowState(WindowState s) {
+    Load();
+    state_ = s;
+    if (peer_) peer_->SetState(s);
+}
+
+void Form::SetFocus() {
+    Load();
+    if (peer_) peer_->Focus();
+}
+
+void Form::Unload() {
+    if (!peer_) return;
+    Form_QueryUnload();
+    if (!peer_) return;  // already gone inside the query
+    for (const Timer* t : timers_) peer_->DisarmTimer(TimerId(*t));
+    visible_ = false;
+    pressed_ = nullptr;
+    // Let go of the native window only after it is marked gone, so that
+    // anything it dispatches while being destroyed sees an unloaded form.
+    std::unique_ptr<WindowPeer> gone = std::move(peer_);
+    gone.reset();
+    if (--platform_.loadedForms == 0) platform_.Quit();
+}
+
+Label* Form::LabelAt(float x, float y) const {
+    for (Control* c : controls_) {
+        if (c->kind != ControlKind::Label) continue;
+        auto* label = static_cast<Label*>(c);
+        if (label->Rect().Contains(x, y)) return label;
+    }
+    return nullptr;
+}
+
+void Form::DispatchMouseMove(int buttons, int shift, PixelPoint p) {
+    if (!peer_) return;
+    eventPixel_ = p;
+    const float x = static_cast<float>(p.x) * platform_.TwipsPerPixelX();
+    const float y = static_cast<float>(p.y) * platform_.TwipsPerPixelY();
+    if (Label* label = LabelAt(x, y))
+        Control_MouseMove(*label);
+    else
+        Form_MouseMove(buttons, shift, x, y);
+}
+
+void Form::DispatchMouseDown(int button, int shift, PixelPoint p) {
+    if (!peer_) return;
+    eventPixel_ = p;
+    const float x = static_cast<float>(p.x) * platform_.TwipsPerPixelX();
+    const float y = static_cast<float>(p.y) * platform_.TwipsPerPixelY();
+    pressed_ = LabelAt(x, y);
+    if (!pressed_) Form_MouseDown(button, shift, x, y);
+}
+
+void Form::DispatchMouseUp(int /*button*/, int /*shift*/, PixelPoint p) {
+    if (!peer_) return;
+    eventPixel_ = p;
+    Label* pressed = pressed_;
+    pressed_ = nullptr;
+    const float x = static_cast<float>(p.x) * platform_.TwipsPerPixelX();
+    const float y = static_cast<float>(p.y) * platform_.TwipsPerPixelY();
+    if (pressed && LabelAt(x, y) == pressed) Control_Click(*pressed);
+}
+
+void Form::DispatchTimer(int id) {
+    if (!peer_ || id < 0 || id >= static_cast<int>(timers_.size())) return;
+    Timer& t = *timers_[static_cast<std::size_t>(id)];
+    if (!t.Enabled() || t.busy) return;
+    t.busy = true;
+    Timer_Tick(t);
+    t.busy = false;
+}
+
+void Form::DispatchButtonClick(const CommandButton& button) {
+    for (Control* c : controls_) {
+        if (c == &button) {
+            Control_Click(*c);
+            return;
+        }
+    }
+}
+
+void Form::InvalidateTwips(const TwipsRect& area) {
+    if (peer_) peer_->Invalidate(&area);
+}
+
+int Form::TimerId(const Timer& t) const {
+    for (std::size_t i = 0; i < timers_.size(); ++i) {
+        if (timers_[i] == &t) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void Form::TimerChanged(const Timer& t) {
+    if (!peer_) return;
+    const int id = TimerId(t);
+    if (id < 0) return;
+    if (t.Enabled() && t.Interval() > 0)
+        peer_->ArmTimer(id, t.Interval());
+    else
+        peer_->DisarmTimer(id);
+}
+
+}  // namespace dv

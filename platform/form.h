@@ -1,0 +1,114 @@
+// The hosting of one window: load, show (modeless or modal), hide and unload,
+// the window's controls and the routing of mouse, timer and button events to
+// its event procedures. Each window of the program is one Form, built once.
+#pragma once
+
+#include <initializer_list>
+#include <memory>
+#include <vector>
+
+#include "platform/controls.h"
+#include "platform/platform.h"
+#include "platform/types.h"
+
+namespace dv {
+
+enum class Frame { None, FixedDialog };
+enum class StartUp { CentreScreen, CentreOwner, Maximized };
+
+struct FormDesign {
+    const char* caption = "";
+    TwipsSize client;
+    Colour backColor = 0;
+    Frame frame = Frame::FixedDialog;
+    WindowState state = WindowState::Normal;
+    StartUp startUp = StartUp::CentreScreen;
+    bool icon = false;
+};
+
+struct PixelPoint {
+    int x = 0, y = 0;
+};
+
+class Form {
+public:
+    Form(Platform& platform, const FormDesign& design);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    // Each of these loads the window first when it is not loaded, so its
+    // Form_Load runs inside the call.
+    void Load();
+    void Show();  // modeless, no owner; a shown window stays as it is
+    void ShowModal(Form& owner);
+    void Hide();
+    bool Visible();
+    void SetVisible(bool on);
+    Handle hWnd();
+    Handle Icon();
+    Colour BackColor();
+    void SetBackColor(Colour c);
+    void SetWindowState(WindowState s);
+    void SetFocus();
+
+    // Runs Form_QueryUnload, then the window and its controls go. The next use
+    // loads it afresh with its design values.
+    void Unload();
+
+    bool IsLoaded() const { return peer_ != nullptr; }
+    bool IsShown() const { return peer_ != nullptr && visible_; }
+    const FormDesign& Design() const { return design_; }
+    WindowState State() const { return state_; }
+    Colour CurrentBackColor() const { return backColor_; }
+    const std::vector<Control*>& ControlsTopFirst() const { return controls_; }
+    Platform& Host() const { return platform_; }
+    WindowPeer* Peer() const { return peer_.get(); }
+
+    // Entry points for the backend, in pixels of the client area.
+    void DispatchMouseMove(int buttons, int shift, PixelPoint p);
+    void DispatchMouseDown(int button, int shift, PixelPoint p);
+    void DispatchMouseUp(int button, int shift, PixelPoint p);
+    void DispatchTimer(int id);
+    void DispatchButtonClick(const CommandButton& button);
+    // An unload the system asks for (close, log-off, shut-down).
+    void RequestUnload() { Unload(); }
+
+    // For controls: repaint a part of the window.
+    void InvalidateTwips(const TwipsRect& area);
+    void TimerChanged(const Timer& timer);
+    float TwipsPerPixel() const { return platform_.TwipsPerPixelX(); }
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_QueryUnload() {}
+    virtual void Form_MouseMove(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
+    virtual void Form_MouseDown(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
+    virtual void Control_MouseMove(Control& /*c*/) {}
+    virtual void Control_Click(Control& /*c*/) {}
+    virtual void Timer_Tick(Timer& /*t*/) {}
+    // Puts every control back to its design values.
+    virtual void ResetDesign() = 0;
+
+    // Names the window's controls, top of the z-order first.
+    void Bind(std::initializer_list<Control*> topFirst);
+    // The pixel position of the mouse event being dispatched.
+    PixelPoint EventPixel() const { return eventPixel_; }
+
+private:
+    Label* LabelAt(float x, float y) const;
+    int TimerId(const Timer& t) const;
+
+    Platform& platform_;
+    FormDesign design_;
+    std::unique_ptr<WindowPeer> peer_;
+    std::vector<Control*> controls_;
+    std::vector<Timer*> timers_;
+    bool visible_ = false;
+    WindowState state_ = WindowState::Normal;
+    Colour backColor_ = 0;
+    Label* pressed_ = nullptr;
+    PixelPoint eventPixel_;
+};
+
+}  // namespace dv

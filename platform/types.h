@@ -1,0 +1,39 @@
+// Plain value types shared by the windows and the backends.
+#pragma once
+
+#include <cstdint>
+
+namespace dv {
+
+// A Windows colour value, laid out 0x00BBGGRR.
+using Colour = std::uint32_t;
+
+// A window or icon handle as the platform hands it out. Only its value
+// travels through the program; the backend alone knows what it points to.
+using Handle = std::intptr_t;
+
+// Colours with the top bit set name a system colour (index in the low byte),
+// resolved by the backend when it paints.
+constexpr Colour kSysColourFlag = 0x80000000u;
+constexpr Colour kSysButtonText = kSysColourFlag | 18u;
+
+constexpr bool IsSysColour(Colour c) { return (c & kSysColourFlag) != 0; }
+
+// Mouse button bits as the event procedures receive them.
+enum MouseButton : int { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
+
+enum class WindowState { Normal = 0, Maximized = 2 };
+
+// A point or extent in twips: 1440 to the inch.
+struct TwipsRect {
+    float left = 0, top = 0, width = 0, height = 0;
+    bool Contains(float x, float y) const {
+        return x >= left && y >= top && x < left + width && y < top + height;
+    }
+};
+
+struct TwipsSize {
+    float width = 0, height = 0;
+};
+
+}  // namespace dv

@@ -1,0 +1,31 @@
+// Design values of the splash window, in twips.
+#pragma once
+
+#include "platform/controls.h"
+#include "platform/form.h"
+#include "resources/texts.h"
+
+namespace dv::layout {
+
+inline const FormDesign kSplash{"", {6390, 4215}, 0x000000, Frame::FixedDialog,
+                                WindowState::Normal, StartUp::CentreScreen, false};
+
+inline constexpr Colour kGreen = 0x00FF00;
+inline constexpr Colour kWhite = 0xFFFFFF;
+inline constexpr Font kHei21{"黑体", 21.75f, true, 134};
+inline constexpr Font kHei21Regular{"黑体", 21.75f, false, 134};
+inline constexpr Font kSong48{"宋体", 48, true, 134};
+inline constexpr Font kSong12{"宋体", 12, false, 134};
+
+struct SplashControls {
+    Label Label1{{{285, 360, 5955, 435}, "Duskveil V4.0", kGreen, 0, false, false, Align::Left, false, kHei21}};
+    Label Label2{{{1455, 1080, 0, 0}, "夜间呵护您的眼睛", kGreen, 0, false, false, Align::Left, true, kHei21Regular}};
+    Label lbTime{{{1560, 1920, 495, 960}, "5", kGreen, 0, false, false, Align::Left, true, kSong48}};
+    Label Label4{{{2520, 2040, 3480, 240}, text::kContactAuthor, kWhite, 0, false, false, Align::Left, true, kSong12}};
+    Label Label6{{{2640, 2520, 3360, 240}, text::kContactFeedback, kWhite, 0, false, false, Align::Left, true, kSong12}};
+    Label Label5{{{3840, 3000, 2160, 240}, text::kContactLink, kWhite, 0, false, false, Align::Left, true, kSong12}};
+    Label Label3{{{1440, 3600, 0, 0}, "说明：使用过程中可点击托盘图标进行设置", kGreen, 0, false, false, Align::Left, true, kSong12}};
+    Timer Timer1{1000, true};
+};
+
+}  // namespace dv::layout

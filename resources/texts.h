@@ -1,0 +1,21 @@
+// The program's own texts that more than one window shows.
+#pragma once
+
+namespace dv::text {
+
+// The contact lines of the splash and settings windows. Their widths at
+// 12 pt are those the layouts are drawn for: 29, 28 and 18 half-width cells.
+inline constexpr const char* kContactAuthor = "作者：Duskveil 开源项目贡献者";
+inline constexpr const char* kContactFeedback = "反馈：请在项目主页上提交问题";
+inline constexpr const char* kContactLink = "访问 Duskveil 主页";
+
+// The contact link starts this browser, two blanks, then the address.
+inline constexpr const char* kBrowser = "C:\\Program Files\\Internet Explorer\\iexplore.exe";
+inline constexpr const char* kHomePage = "https://duskveil.example/";
+
+inline constexpr const char* kAppName = "Duskveil";
+inline constexpr const char* kSection = "Settings";
+inline constexpr const char* kKeyColour = "lngColor";
+inline constexpr const char* kKeyAlpha = "intLig";
+
+}  // namespace dv::text

@@ -1,0 +1,18 @@
+// The stored form of the two settings: decimal text, read back strictly.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace dv {
+
+// Plain decimal with an optional leading "-" and blanks around it. Anything
+// else, or a number outside the range, gives nothing.
+std::optional<std::int32_t> TextToLng(std::string_view text);
+std::optional<std::uint8_t> TextToByte(std::string_view text);
+
+std::string LngToText(std::int32_t value);
+
+}  // namespace dv

@@ -1,0 +1,95 @@
+#include "settings/frm_set.h"
+
+#include "settings/slider.h"
+#include "settings/store.h"
+#include "startup/program.h"
+
+namespace dv {
+
+FrmSet::FrmSet(Program& program) : Form(program.host, layout::kSet), program_(program) {
+    Bind({&cmdExit, &Label2, &Label4, &Label5, &Label6, &Ly, &Lx, &lbColor, &lbLig, &Label1});
+}
+
+void FrmSet::ResetDesign() { static_cast<layout::SetControls&>(*this) = {}; }
+
+void FrmSet::Form_Load() {
+    FrmNight& frmNight = program_.frmNight;
+    program_.frmSplash.Hide();
+    lbColor.SetBackColor(frmNight.BackColor());
+    Ly.SetBorderColor(frmNight.BackColor());
+    Host().SetWindowPos(hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoMoveNoSize);
+    PlaceKnob();
+    frmNight.Timer2.SetEnabled(false);
+}
+
+void FrmSet::PlaceKnob() {
+    Ly.SetX1(KnobX(Lx.X1(), Lx.X2(), program_.mdl.bytLig));
+    Ly.SetX2(Ly.X1());
+}
+
+void FrmSet::Form_QueryUnload() {
+    SaveSettings(Host(), program_.mdl.bytLig, lbColor.BackColor());
+    program_.frmNight.Timer2.SetEnabled(true);
+}
+
+void FrmSet::Control_Click(Control& c) {
+    if (&c == &cmdExit)
+        cmdExit_Click();
+    else if (&c == &Label2)
+        Label2_Click();
+    else if (&c == &Label5)
+        Label5_Click();
+    else if (&c == &lbColor)
+        lbColor_Click();
+}
+
+void FrmSet::Control_MouseMove(Control& c) {
+    if (&c == &Label2)
+        Label2_MouseMove();
+    else if (&c == &Label5)
+        Label5_MouseMove();
+}
+
+void FrmSet::cmdExit_Click() {
+    SaveSettings(Host(), program_.mdl.bytLig, lbColor.BackColor());
+    // No unload runs after this, so the icon goes here rather than stay
+    // behind in the notification area.
+    Host().Shell_NotifyIconA(kNimDelete, program_.mdl.nidTray);
+    Host().End();
+}
+
+void FrmSet::Label2_Click() {
+    Host().Shell_NotifyIconA(kNimAdd, program_.mdl.nidTray);
+    Unload();
+}
+
+void FrmSet::Label2_MouseMove() { Label2.SetBackColor(layout::kYellow); }
+
+void FrmSet::Label5_MouseMove() { Label5.SetForeColor(layout::kRed); }
+
+void FrmSet::Label5_Click() { OpenHomePage(Host()); }
+
+void FrmSet::Form_MouseMove(int button, int, float x, float y) {
+    if (InSliderBand({button, x, y}, Lx.X1(), Lx.X2(), lbLig.Top(), lbLig.Height())) {
+        Ly.SetX1(x);
+        Ly.SetX2(x);
+        Mdluser& mdl = program_.mdl;
+        mdl.bytLig = AlphaAt(x, Lx.X1(), Lx.X2());
+        SetLayeredAlpha(Host(), program_.frmNight.hWnd(), 0, mdl.bytLig, kLwaAlpha);
+    }
+    Label5.SetForeColor(layout::kSetWhite);
+    Label2.SetBackColor(layout::kSetWhite);
+}
+
+void FrmSet::Form_MouseDown(int button, int, float x, float y) { Form_MouseMove(button, 0, x, y); }
+
+// A cancelled dialog changes nothing: the swatch, the overlay and the knob
+// keep the current colour, and so does what the window saves.
+void FrmSet::lbColor_Click() {
+    if (!CommonDialog1.ShowColor(*this)) return;
+    lbColor.SetBackColor(CommonDialog1.Color);
+    program_.frmNight.SetBackColor(CommonDialog1.Color);
+    Ly.SetBorderColor(program_.frmNight.BackColor());
+}
+
+}  // namespace dv

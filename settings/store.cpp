@@ -1,0 +1,26 @@
+#include "settings/store.h"
+
+#include "resources/texts.h"
+#include "settings/convert.h"
+
+namespace dv {
+
+std::optional<std::string> ReadSetting(Platform& host, const char* key, std::int32_t fallback) {
+    StoredText stored = host.GetSetting(text::kAppName, text::kSection, key);
+    switch (stored.kind) {
+        case StoredText::Kind::Text: return std::move(stored.text);
+        case StoredText::Kind::Absent: return LngToText(fallback);
+        case StoredText::Kind::Unreadable: break;
+    }
+    return std::nullopt;
+}
+
+void SaveSettings(Platform& host, std::uint8_t alpha, Colour colour) {
+    // The results are deliberately not looked at: a write the store refuses
+    // leaves the old text, and the other value is still written.
+    host.SaveSetting(text::kAppName, text::kSection, text::kKeyAlpha, LngToText(alpha));
+    host.SaveSetting(text::kAppName, text::kSection, text::kKeyColour,
+                     LngToText(static_cast<std::int32_t>(colour)));
+}
+
+}  // namespace dv

@@ -1,0 +1,22 @@
+// The two stored settings: where they live and how they are read and written.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace dv {
+
+inline constexpr std::int32_t kDefaultColour = 16384;
+inline constexpr std::int32_t kDefaultAlpha = 150;
+
+// The stored text of a key, or the default's decimal text when nothing is
+// stored. Nothing when the store holds something that is not text.
+std::optional<std::string> ReadSetting(Platform& host, const char* key, std::int32_t fallback);
+
+// Writes "intLig", then "lngColor". A refused write does not stop the other.
+void SaveSettings(Platform& host, std::uint8_t alpha, Colour colour);
+
+}  // namespace dv

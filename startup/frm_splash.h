@@ -1,0 +1,36 @@
+// The splash window: refuses a second copy, counts down from 5 and then
+// brings up the overlay.
+#pragma once
+
+#include "platform/form.h"
+#include "resources/layout_splash.h"
+
+namespace dv {
+
+class Program;
+
+class FrmSplash : public Form, public layout::SplashControls {
+public:
+    explicit FrmSplash(Program& program);
+
+protected:
+    void Form_Load() override;
+    void Form_MouseMove(int button, int shift, float x, float y) override;
+    void Control_MouseMove(Control& c) override;
+    void Control_Click(Control& c) override;
+    void Timer_Tick(Timer& t) override;
+    void ResetDesign() override;
+
+private:
+    void Timer1_Timer();
+    void Label5_MouseMove();
+    void Label5_Click();
+
+    Program& program_;
+};
+
+// The leading decimal number of a text, as the nearest 16-bit integer; 0 for
+// a text that does not begin with a number, nothing when it is out of range.
+std::optional<std::int16_t> LeadingInt16(std::string_view text);
+
+}  // namespace dv

@@ -1,0 +1,30 @@
+// The program: its three windows and what they share. Each window exists at
+// most once and is reached by its name.
+#pragma once
+
+#include "overlay/frm_night.h"
+#include "overlay/mdluser.h"
+#include "settings/frm_set.h"
+#include "startup/frm_splash.h"
+
+namespace dv {
+
+class Program {
+public:
+    explicit Program(Platform& platform);
+
+    // Loads the start-up window and shows it; the message loop does the rest.
+    void Start();
+
+    Platform& host;
+    Mdluser mdl;
+    FrmSplash frmSplash;
+    FrmNight frmNight;
+    FrmSet frmSet;
+};
+
+// The contact link: let pending events run, then start the browser on the
+// project's page. A browser that cannot be started is passed over.
+void OpenHomePage(Platform& host);
+
+}  // namespace dv

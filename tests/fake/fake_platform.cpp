@@ -1,0 +1,343 @@
+#include "fake_platform.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace dv::fake {
+namespace {
+
+constexpr Handle kOverlayIcon = 0x7710;
+constexpr std::int32_t kToolWindow = 0x80;
+
+class FakePeer final : public WindowPeer {
+public:
+    FakePeer(FakePlatform& p, Form& f) : p_(p), f_(f), h_(p.nextHandle += 4) {
+        FakeWindow w;
+        w.form = &f;
+        w.hwnd = h_;
+        w.exStyle = kToolWindow;
+        p_.windows[h_] = w;
+    }
+    ~FakePeer() override {
+        p_.windows.erase(h_);
+        auto& t = p_.timers;
+        t.erase(std::remove_if(t.begin(), t.end(), [&](const auto& s) { return s.form == &f_; }),
+                t.end());
+        if (p_.focused == h_) p_.focused = 0;
+    }
+    Handle Hwnd() const override { return h_; }
+    Handle IconHandle() const override { return f_.Design().icon ? kOverlayIcon : 0; }
+    void Show(Form* owner) override {
+        FakeWindow& w = p_.windows[h_];
+        w.visible = true;
+        w.everShown = true;
+        w.owner = owner;
+        p_.calls.push_back({"Show", {h_, owner ? owner->hWnd() : 0}, {}});
+    }
+    void Hide() override {
+        p_.windows[h_].visible = false;
+        p_.calls.push_back({"Hide", {h_}, {}});
+    }
+    void SetState(dv::WindowState s) override {
+        p_.calls.push_back({"SetState", {h_, static_cast<int>(s)}, {}});
+    }
+    void Focus() override { p_.focused = h_; }
+    void Invalidate(const TwipsRect*) override { ++p_.windows[h_].invalidations; }
+    void ArmTimer(int id, unsigned interval) override {
+        DisarmTimer(id);
+        p_.timers.push_back({&f_, id, interval, p_.now + static_cast<int>(interval), ++p_.timerOrder});
+    }
+    void DisarmTimer(int id) override {
+        auto& t = p_.timers;
+        t.erase(std::remove_if(t.begin(), t.end(),
+                               [&](const auto& s) { return s.form == &f_ && s.id == id; }),
+                t.end());
+    }
+    // Half-width cells (ASCII one, anything else two) at a size in points.
+    TwipsSize MeasureText(const Font& font, std::string_view text) override {
+        float cells = 0;
+        for (unsigned char c : text) {
+            if (c < 0x80)
+                cells += 1;
+            else if (c >= 0xC0)
+                cells += 2;
+        }
+        return {cells * font.points * 10.0f, font.points * 20.0f};
+    }
+
+private:
+    FakePlatform& p_;
+    Form& f_;
+    Handle h_;
+};
+
+}  // namespace
+
+FakePlatform::FakePlatform() = default;
+
+FakePlatform::~FakePlatform() { Stop(); }
+
+void FakePlatform::Stop() {
+    if (!thread_.joinable()) return;
+    {
+        std::lock_guard lk(m_);
+        stopping_ = true;
+    }
+    cv_.notify_all();
+    thread_.join();
+}
+
+void FakePlatform::Launch(std::function<void()> start) {
+    thread_ = std::thread([this, start = std::move(start)] {
+        try {
+            start();
+            Pump([] { return true; });
+        } catch (const EndedSignal&) {
+            ended_ = true;
+        } catch (const StoppedSignal&) {
+        }
+        std::lock_guard lk(m_);
+        finished_ = true;
+        cv_.notify_all();
+    });
+    std::unique_lock lk(m_);
+    cv_.wait(lk, [&] { return (waiting_ && tasks_.empty()) || finished_; });
+}
+
+void FakePlatform::Run(std::function<void()> step) {
+    std::unique_lock lk(m_);
+    if (finished_) return;
+    tasks_.push_back(std::move(step));
+    cv_.notify_all();
+    cv_.wait(lk, [&] { return (waiting_ && tasks_.empty()) || finished_; });
+}
+
+void FakePlatform::Pump(const std::function<bool()>& keepGoing) {
+    while (keepGoing() && !quit_) {
+        if (FireDueTimer(target_)) continue;
+        now = std::max(now, target_);
+        std::function<void()> task;
+        {
+            std::unique_lock lk(m_);
+            waiting_ = true;
+            cv_.notify_all();
+            cv_.wait(lk, [&] { return !tasks_.empty() || stopping_; });
+            waiting_ = false;
+            if (stopping_) throw StoppedSignal{};
+            task = std::move(tasks_.front());
+            tasks_.pop_front();
+        }
+        task();
+    }
+}
+
+bool FakePlatform::FireDueTimer(int until) {
+    auto next = timers.end();
+    for (auto it = timers.begin(); it != timers.end(); ++it) {
+        if (it->due > until) continue;
+        if (next == timers.end() || it->due < next->due ||
+            (it->due == next->due && it->order < next->order))
+            next = it;
+    }
+    if (next == timers.end()) return false;
+    now = std::max(now, next->due);
+    next->due += static_cast<int>(next->interval);
+    next->order = ++timerOrder;
+    Form* form = next->form;
+    const int id = next->id;
+    form->DispatchTimer(id);
+    return true;
+}
+
+void FakePlatform::Advance(int ms) {
+    Run([this, ms] { target_ = now + ms; });
+}
+
+PixelPoint FakePlatform::ToPixels(float xTw, float yTw) const {
+    return {static_cast<int>(std::lround(xTw / tpp)), static_cast<int>(std::lround(yTw / tpp))};
+}
+
+void FakePlatform::MouseMove(Form& f, float x, float y, int buttons) {
+    Run([&f, buttons, p = ToPixels(x, y)] { f.DispatchMouseMove(buttons, 0, p); });
+}
+
+void FakePlatform::MouseDown(Form& f, float x, float y, int button) {
+    Run([&f, button, p = ToPixels(x, y)] { f.DispatchMouseDown(button, 0, p); });
+}
+
+void FakePlatform::MouseUp(Form& f, float x, float y, int button) {
+    Run([&f, button, p = ToPixels(x, y)] { f.DispatchMouseUp(button, 0, p); });
+}
+
+void FakePlatform::Click(Form& f, float x, float y) {
+    MouseDown(f, x, y, kLeftButton);
+    MouseUp(f, x, y, kLeftButton);
+}
+
+void FakePlatform::ClickControl(Form& f, const Label& label) {
+    const TwipsRect& r = label.Rect();
+    // The centre, on whole pixels.
+    const float x = std::floor((r.left + r.width / 2) / tpp) * tpp;
+    const float y = std::floor((r.top + r.height / 2) / tpp) * tpp;
+    Click(f, x, y);
+}
+
+void FakePlatform::ClickButton(Form& f, const CommandButton& b) {
+    Run([&f, &b] { f.DispatchButtonClick(b); });
+}
+
+void FakePlatform::TrayNotify(Form& overlay, unsigned message) {
+    Run([&overlay, message] {
+        overlay.DispatchMouseMove(0, 0, {static_cast<int>(message), 0});
+    });
+}
+
+void FakePlatform::F7Down() {
+    Run([this] {
+        f7Down_ = true;
+        f7Pressed_ = true;
+    });
+}
+
+void FakePlatform::F7Up() {
+    Run([this] { f7Down_ = false; });
+}
+
+void FakePlatform::AnswerColour(std::optional<Colour> c) {
+    Run([this, c] { dialogAnswer_ = c; });
+}
+
+void FakePlatform::SystemClose(Form& f) {
+    Run([&f] { f.RequestUnload(); });
+}
+
+void FakePlatform::Record(std::string name, std::vector<std::int64_t> args, std::string text) {
+    calls.push_back({std::move(name), std::move(args), std::move(text)});
+}
+
+std::vector<Call> FakePlatform::CallsNamed(const std::string& name) const {
+    std::vector<Call> out;
+    for (const Call& c : calls)
+        if (c.name == name) out.push_back(c);
+    return out;
+}
+
+int FakePlatform::Count(const std::string& name, std::int64_t firstArg) const {
+    int n = 0;
+    for (const Call& c : calls)
+        if (c.name == name && !c.args.empty() && c.args[0] == firstArg) ++n;
+    return n;
+}
+
+const FakeWindow* FakePlatform::Window(Handle h) const {
+    auto it = windows.find(h);
+    return it == windows.end() ? nullptr : &it->second;
+}
+
+FakeWindow* FakePlatform::WindowOf(Form& f) {
+    if (!f.IsLoaded()) return nullptr;
+    auto it = windows.find(f.Peer()->Hwnd());
+    return it == windows.end() ? nullptr : &it->second;
+}
+
+void FakePlatform::SetWindowPos(Handle h, Handle after, int x, int y, int cx, int cy,
+                                std::uint32_t flags) {
+    Record("SetWindowPos", {h, after, x, y, cx, cy, flags});
+}
+
+std::int32_t FakePlatform::GetWindowLongA(Handle h, int index) {
+    Record("GetWindowLongA", {h, index});
+    auto it = windows.find(h);
+    return it == windows.end() || index != kGwlExStyle ? 0 : it->second.exStyle;
+}
+
+void FakePlatform::SetWindowLongA(Handle h, int index, std::int32_t value) {
+    Record("SetWindowLongA", {h, index, value});
+    auto it = windows.find(h);
+    if (it != windows.end() && index == kGwlExStyle) it->second.exStyle = value;
+}
+
+void FakePlatform::SetLayeredWindowAttributes(Handle h, Colour key, std::uint8_t alpha,
+                                              std::uint32_t flags) {
+    Record("SetLayeredWindowAttributes", {h, key, alpha, flags});
+    auto it = windows.find(h);
+    if (it != windows.end()) it->second.alpha = alpha;
+}
+
+std::int16_t FakePlatform::GetAsyncKeyState(int vk) {
+    Record("GetAsyncKeyState", {vk});
+    if (vk != kVkF7) return 0;
+    const int state = (f7Down_ ? 0x8000 : 0) | (f7Pressed_ ? 1 : 0);
+    f7Pressed_ = false;
+    return static_cast<std::int16_t>(state);
+}
+
+void FakePlatform::Shell_NotifyIconA(std::uint32_t message, const TrayRecord& r) {
+    Record("Shell_NotifyIconA",
+           {message, r.hWnd, r.uID, r.uFlags, r.uCallbackMessage, r.hIcon, r.cbSize}, r.szTip);
+    if (message == kNimAdd) trayIcons.insert({r.hWnd, r.uID});
+    if (message == kNimDelete) trayIcons.erase({r.hWnd, r.uID});
+}
+
+StoredText FakePlatform::GetSetting(std::string_view app, std::string_view section,
+                                    std::string_view key) {
+    Record("GetSetting", {}, std::string(app) + "/" + std::string(section) + "/" + std::string(key));
+    auto it = store.find(std::string(key));
+    return it == store.end() ? StoredText{} : it->second;
+}
+
+bool FakePlatform::SaveSetting(std::string_view app, std::string_view section,
+                               std::string_view key, std::string_view text) {
+    Record("SaveSetting", {},
+           std::string(app) + "/" + std::string(section) + "/" + std::string(key) + "=" +
+               std::string(text));
+    if (refusedWrites.count(std::string(key))) return false;
+    store[std::string(key)] = {StoredText::Kind::Text, std::string(text)};
+    return true;
+}
+
+void FakePlatform::End() {
+    Record("End", {});
+    throw EndedSignal{};
+}
+
+void FakePlatform::DoEvents() {
+    Record("DoEvents", {});
+    while (FireDueTimer(now)) {
+    }
+}
+
+bool FakePlatform::Shell(std::string_view commandLine, int windowStyle) {
+    Record("Shell", {windowStyle}, std::string(commandLine));
+    if (!shellWorks) return false;
+    started.emplace_back(commandLine);
+    return true;
+}
+
+std::optional<Colour> FakePlatform::ChooseColor(Form& owner) {
+    Record("ChooseColor", {owner.hWnd()});
+    dialogOpen = true;
+    dialogOwner = &owner;
+    dialogAnswer_.reset();
+    Pump([this] { return !dialogAnswer_.has_value(); });
+    dialogOpen = false;
+    dialogOwner = nullptr;
+    if (owner.IsLoaded()) focused = owner.hWnd();
+    const std::optional<Colour> answer = dialogAnswer_.value_or(std::nullopt);
+    dialogAnswer_.reset();
+    return answer;
+}
+
+std::unique_ptr<WindowPeer> FakePlatform::CreatePeer(Form& form) {
+    return std::make_unique<FakePeer>(*this, form);
+}
+
+void FakePlatform::RunModal(Form& form, Form* owner) {
+    Record("RunModal", {form.hWnd(), owner ? owner->hWnd() : 0});
+    FakeWindow* ow = owner ? WindowOf(*owner) : nullptr;
+    if (ow) ow->enabled = false;
+    Pump([&form] { return form.IsShown(); });
+    if (owner && (ow = WindowOf(*owner)) != nullptr) ow->enabled = true;
+}
+
+}  // namespace dv::fake

@@ -1,0 +1,146 @@
+// A backend for the tests: records every platform call, keeps the settings in
+// memory, runs timers on a virtual clock and lets a test inject mouse, key and
+// tray events. The program runs on a thread of its own, one step at a time in
+// lock-step with the test, so that modal windows really nest.
+#pragma once
+
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/form.h"
+#include "platform/platform.h"
+
+namespace dv::fake {
+
+struct Call {
+    std::string name;
+    std::vector<std::int64_t> args;
+    std::string text;
+};
+
+struct FakeWindow {
+    Form* form = nullptr;
+    Handle hwnd = 0;
+    std::int32_t exStyle = 0;
+    bool visible = false;
+    bool everShown = false;
+    Form* owner = nullptr;
+    bool enabled = true;
+    std::optional<std::uint8_t> alpha;
+    int invalidations = 0;
+};
+
+class FakePlatform final : public Platform {
+public:
+    FakePlatform();
+    ~FakePlatform() override;
+    // Stops the program's thread; call before the program object goes.
+    void Stop();
+
+    // --- driving the program (test thread) ---
+    // Starts the program on its thread and returns when it waits for input.
+    void Launch(std::function<void()> start);
+    // Runs `step` on the program's thread, then lets it run until it waits.
+    void Run(std::function<void()> step);
+    void Advance(int ms);
+    void MouseMove(Form& f, float xTw, float yTw, int buttons = 0);
+    void MouseDown(Form& f, float xTw, float yTw, int button);
+    void MouseUp(Form& f, float xTw, float yTw, int button);
+    void Click(Form& f, float xTw, float yTw);  // press and release
+    void ClickControl(Form& f, const Label& label);
+    void ClickButton(Form& f, const CommandButton& b);
+    void TrayNotify(Form& overlay, unsigned message);
+    void F7Down();
+    void F7Up();
+    void AnswerColour(std::optional<Colour> c);
+    void SystemClose(Form& f);
+    bool Ended() const { return ended_; }
+    bool Quit_() const { return quit_; }
+
+    // --- what the program did ---
+    std::vector<Call> calls;
+    std::vector<Call> CallsNamed(const std::string& name) const;
+    int Count(const std::string& name, std::int64_t firstArg) const;
+    const FakeWindow* Window(Handle h) const;
+    FakeWindow* WindowOf(Form& f);
+    std::set<std::pair<Handle, std::uint32_t>> trayIcons;
+    std::map<std::string, StoredText> store;  // by key name
+    std::set<std::string> refusedWrites;
+    std::vector<std::string> started;  // command lines of Shell
+    bool dialogOpen = false;
+    Form* dialogOwner = nullptr;
+    Handle focused = 0;
+    int now = 0;
+    bool prevInstance = false;
+    bool shellWorks = true;
+    float tpp = 15;
+
+    // --- Platform ---
+    void SetWindowPos(Handle, Handle, int, int, int, int, std::uint32_t) override;
+    std::int32_t GetWindowLongA(Handle, int) override;
+    void SetWindowLongA(Handle, int, std::int32_t) override;
+    void SetLayeredWindowAttributes(Handle, Colour, std::uint8_t, std::uint32_t) override;
+    std::int16_t GetAsyncKeyState(int vk) override;
+    void Shell_NotifyIconA(std::uint32_t message, const TrayRecord& record) override;
+    StoredText GetSetting(std::string_view, std::string_view, std::string_view key) override;
+    bool SaveSetting(std::string_view, std::string_view, std::string_view key,
+                     std::string_view text) override;
+    bool PrevInstance() override { return prevInstance; }
+    [[noreturn]] void End() override;
+    void DoEvents() override;
+    bool Shell(std::string_view commandLine, int windowStyle) override;
+    std::optional<Colour> ChooseColor(Form& owner) override;
+    std::unique_ptr<WindowPeer> CreatePeer(Form& form) override;
+    float TwipsPerPixelX() const override { return tpp; }
+    float TwipsPerPixelY() const override { return tpp; }
+    void RunModal(Form& form, Form* owner) override;
+    void Quit() override { quit_ = true; }
+
+    // For the peers.
+    struct TimerSlot {
+        Form* form;
+        int id;
+        unsigned interval;
+        int due;
+        std::uint64_t order;
+    };
+    std::vector<TimerSlot> timers;
+    std::uint64_t timerOrder = 0;
+    std::map<Handle, FakeWindow> windows;
+    Handle nextHandle = 0x1000;
+
+private:
+    void Record(std::string name, std::vector<std::int64_t> args, std::string text = {});
+    // The program thread's loop: runs until `keepGoing` turns false.
+    void Pump(const std::function<bool()>& keepGoing);
+    bool FireDueTimer(int until);
+    PixelPoint ToPixels(float xTw, float yTw) const;
+
+    struct EndedSignal {};
+    struct StoppedSignal {};
+
+    std::mutex m_;
+    std::condition_variable cv_;
+    std::deque<std::function<void()>> tasks_;
+    bool waiting_ = false;  // the program thread waits for a task
+    bool finished_ = false;
+    bool stopping_ = false;
+    bool ended_ = false;
+    bool quit_ = false;
+    int target_ = 0;
+    bool f7Down_ = false;
+    bool f7Pressed_ = false;
+    std::optional<std::optional<Colour>> dialogAnswer_;
+    std::thread thread_;
+};
+
+}  // namespace dv::fake

@@ -1,0 +1,106 @@
+#include "fixture.h"
+
+namespace dv::fake {
+namespace {
+
+using Overlay = ProgramTest;
+
+std::vector<std::string> Names(const std::vector<Call>& calls, std::size_t from) {
+    std::vector<std::string> out;
+    for (std::size_t i = from; i < calls.size(); ++i) out.push_back(calls[i].name);
+    return out;
+}
+
+TEST_F(Overlay, LoadAddsTheIconThenReadsTheSettingsThenBecomesATopMostClickThroughLayer) {
+    Launch();
+    fake.Advance(4000);
+    const std::size_t before = fake.calls.size();
+    fake.Advance(1000);
+    const Handle h = OverlayHwnd();
+    EXPECT_EQ(Names(fake.calls, before),
+              (std::vector<std::string>{"Shell_NotifyIconA", "GetSetting", "GetSetting",
+                                        "SetWindowPos", "GetWindowLongA", "SetWindowLongA",
+                                        "SetLayeredWindowAttributes", "GetWindowLongA",
+                                        "SetWindowLongA", "Show"}));
+    const Call& add = fake.calls[before];
+    EXPECT_EQ(add.args, (std::vector<std::int64_t>{0, h, 0x7710, 7, 512, 0x7710, 88}));
+    EXPECT_EQ(add.text, std::string("Duskveil") + '\0' + std::string(55, ' '));
+    EXPECT_EQ(fake.calls[before + 1].text, "Duskveil/Settings/lngColor");
+    EXPECT_EQ(fake.calls[before + 2].text, "Duskveil/Settings/intLig");
+    EXPECT_EQ(fake.calls[before + 3].args, (std::vector<std::int64_t>{h, -1, 0, 0, 0, 0, 3}));
+    EXPECT_EQ(fake.calls[before + 6].args, (std::vector<std::int64_t>{h, 0, 150, 2}));
+
+    const FakeWindow* w = fake.Window(h);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->exStyle, 0x80 | 0x80000 | 0x20) << "keeps every bit it had";
+    EXPECT_EQ(w->alpha, 150);
+    EXPECT_EQ(program.frmNight.BackColor(), 0x4000u);
+    EXPECT_EQ(program.mdl.bytLig, 150);
+    EXPECT_EQ(fake.trayIcons.size(), 1u);
+    EXPECT_TRUE(fake.CallsNamed("SaveSetting").empty()) << "nothing is written at start";
+}
+
+struct StoreCase {
+    const char* colour;  // nullptr: nothing stored
+    const char* alpha;
+    Colour expectColour;
+    int expectAlpha;
+};
+
+TEST_F(Overlay, StoredSettingsAreReadWithTheirDefaultsAndFailures) {
+    const StoreCase cases[] = {
+        {nullptr, nullptr, 0x4000, 150}, {"255", "0", 255, 0},        {"-1", "255", 0xFFFFFFFF, 255},
+        {"abc", "200", 0x4000, 200},     {"1234", "abc", 1234, 0},    {nullptr, "256", 0x4000, 0},
+        {nullptr, "-1", 0x4000, 0},      {nullptr, "", 0x4000, 0},    {" 77 ", " 9 ", 77, 9},
+        {"2147483648", "300", 0x4000, 0},
+    };
+    for (const StoreCase& c : cases) {
+        FakePlatform f;
+        Program p{f};
+        if (c.colour) f.store["lngColor"] = {StoredText::Kind::Text, c.colour};
+        if (c.alpha) f.store["intLig"] = {StoredText::Kind::Text, c.alpha};
+        f.Launch([&] { p.Start(); });
+        f.Advance(5000);
+        SCOPED_TRACE(std::string(c.colour ? c.colour : "-") + " / " + (c.alpha ? c.alpha : "-"));
+        EXPECT_EQ(p.frmNight.BackColor(), c.expectColour);
+        EXPECT_EQ(p.mdl.bytLig, c.expectAlpha);
+        EXPECT_EQ(f.WindowOf(p.frmNight)->alpha, c.expectAlpha);
+        f.Stop();
+    }
+}
+
+TEST_F(Overlay, AValueTheStoreCannotReadAsTextTakesTheFailurePath) {
+    fake.store["lngColor"] = {StoredText::Kind::Unreadable, {}};
+    fake.store["intLig"] = {StoredText::Kind::Unreadable, {}};
+    LaunchToNight();
+    EXPECT_EQ(program.frmNight.BackColor(), 0x4000u);
+    EXPECT_EQ(program.mdl.bytLig, 0);
+    EXPECT_TRUE(program.frmNight.IsShown());
+}
+
+TEST_F(Overlay, KeepOnTopEveryTwentyMilliseconds) {
+    LaunchToNight();
+    const auto before = fake.CallsNamed("SetWindowPos").size();
+    fake.Advance(200);
+    const auto raises = fake.CallsNamed("SetWindowPos");
+    EXPECT_EQ(raises.size() - before, 10u);
+    EXPECT_EQ(raises.back().args, (std::vector<std::int64_t>{OverlayHwnd(), -1, 0, 0, 0, 0, 3}));
+}
+
+TEST_F(Overlay, ShowOnAShownOverlayChangesNothing) {
+    LaunchToNight();
+    const std::size_t before = fake.calls.size();
+    fake.Run([&] { program.frmNight.Show(); });
+    EXPECT_EQ(fake.calls.size(), before);
+}
+
+TEST_F(Overlay, UnloadDeletesTheTrayIconAndEndsTheProgram) {
+    LaunchToNight();
+    fake.SystemClose(program.frmNight);
+    EXPECT_TRUE(fake.trayIcons.empty());
+    EXPECT_EQ(fake.Count("Shell_NotifyIconA", 2), 1);
+    EXPECT_TRUE(fake.Quit_());
+}
+
+}  // namespace
+}  // namespace dv::fake

@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include "settings/slider.h"
+
+namespace dv {
+namespace {
+
+constexpr float kX1 = 2160, kX2 = 5625, kTop = 1065, kHeight = 435;
+
+TEST(Slider, KnobStandsWhereTheAlphaPutsIt) {
+    EXPECT_FLOAT_EQ(KnobX(kX1, kX2, 150), 3586.7646f);
+    EXPECT_EQ(KnobX(kX1, kX2, 255), 2160.0f);
+    EXPECT_EQ(KnobX(kX1, kX2, 0), 5625.0f);
+    EXPECT_FLOAT_EQ(KnobX(kX1, kX2, 1), 5611.4116f);
+}
+
+TEST(Slider, PointerGivesTheAlphaOfItsPlace) {
+    EXPECT_EQ(AlphaAt(3600, kX1, kX2), 149);
+    EXPECT_EQ(AlphaAt(2175, kX1, kX2), 254);
+    EXPECT_EQ(AlphaAt(5610, kX1, kX2), 1);
+    EXPECT_EQ(AlphaAt(3585, kX1, kX2), 150);
+    EXPECT_EQ(AlphaAt(5620, kX1, kX2), 0);  // at 10 twips a pixel the right end is reachable
+}
+
+TEST(Slider, EveryPixelPositionOnTheTrackGivesAnAlphaStrictlyInside) {
+    for (float x = kX1 + 15; x < kX2; x += 15) {
+        const int a = AlphaAt(x, kX1, kX2);
+        EXPECT_GE(a, 1);
+        EXPECT_LE(a, 254);
+    }
+}
+
+TEST(Slider, OnlyTheLeftButtonStrictlyInsideTheBandCounts) {
+    EXPECT_TRUE(InSliderBand({1, 3600, 1290}, kX1, kX2, kTop, kHeight));
+    EXPECT_FALSE(InSliderBand({1, 2160, 1290}, kX1, kX2, kTop, kHeight));
+    EXPECT_FALSE(InSliderBand({1, 5625, 1290}, kX1, kX2, kTop, kHeight));
+    EXPECT_FALSE(InSliderBand({1, 3600, 1065}, kX1, kX2, kTop, kHeight));
+    EXPECT_FALSE(InSliderBand({1, 3600, 1500}, kX1, kX2, kTop, kHeight));
+    EXPECT_FALSE(InSliderBand({1, 3600, 1050}, kX1, kX2, kTop, kHeight));
+    EXPECT_FALSE(InSliderBand({3, 3600, 1290}, kX1, kX2, kTop, kHeight));
+    EXPECT_FALSE(InSliderBand({2, 3600, 1290}, kX1, kX2, kTop, kHeight));
+    EXPECT_FALSE(InSliderBand({0, 3600, 1290}, kX1, kX2, kTop, kHeight));
+}
+
+}  // namespace
+}  // namespace dv
