@@ -78,7 +78,7 @@ void Timer::SetEnabled(bool on) {
 }
 
 bool CommonDialog::ShowColor(Form& owner) {
-    const std::optional<Colour> chosen = owner.Host().ChooseColor(owner);
+    const std::optional<Colour> chosen = owner.Host().PickColour(owner);
     if (!chosen) return false;
     Color = *chosen;
     return true;

@@ -95,7 +95,7 @@ public:
     // Starts the program named at the start of `commandLine`; false on failure.
     virtual bool Shell(std::string_view commandLine, int windowStyle) = 0;
     // The modal Color dialog; a confirmed colour, or nothing on cancel.
-    virtual std::optional<Colour> ChooseColor(Form& owner) = 0;
+    virtual std::optional<Colour> PickColour(Form& owner) = 0;
 
     // Hosting.
     virtual std::unique_ptr<WindowPeer> CreatePeer(Form& form) = 0;

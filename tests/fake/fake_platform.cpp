@@ -314,8 +314,8 @@ bool FakePlatform::Shell(std::string_view commandLine, int windowStyle) {
     return true;
 }
 
-std::optional<Colour> FakePlatform::ChooseColor(Form& owner) {
-    Record("ChooseColor", {owner.hWnd()});
+std::optional<Colour> FakePlatform::PickColour(Form& owner) {
+    Record("PickColour", {owner.hWnd()});
     dialogOpen = true;
     dialogOwner = &owner;
     dialogAnswer_.reset();

@@ -98,7 +98,7 @@ public:
     [[noreturn]] void End() override;
     void DoEvents() override;
     bool Shell(std::string_view commandLine, int windowStyle) override;
-    std::optional<Colour> ChooseColor(Form& owner) override;
+    std::optional<Colour> PickColour(Form& owner) override;
     std::unique_ptr<WindowPeer> CreatePeer(Form& form) override;
     float TwipsPerPixelX() const override { return tpp; }
     float TwipsPerPixelY() const override { return tpp; }

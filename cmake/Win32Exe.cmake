@@ -1,0 +1,22 @@
+# The Windows program: the portable core, the Win32 backend and the resources,
+# linked statically into one exe that needs no DLL beyond the system's.
+add_executable(Duskveil WIN32
+  platform/win32/main.cpp
+  platform/win32/win32_platform.cpp
+  platform/win32/registry.cpp
+  platform/win32/window.cpp
+  platform/win32/paint.cpp
+  platform/win32/text.cpp
+  platform/win32/runtime_support.cpp
+  resources/duskveil.rc)
+target_link_libraries(Duskveil PRIVATE duskveil_core comdlg32 shell32 gdi32 user32 advapi32)
+target_link_options(Duskveil PRIVATE
+  -static -s
+  -Wl,--gc-sections
+  -Wl,--dynamicbase -Wl,--nxcompat
+  -Wl,--no-insert-timestamp
+  -Wl,-Map=${CMAKE_CURRENT_BINARY_DIR}/Duskveil.map)
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  target_link_options(Duskveil PRIVATE -Wl,--high-entropy-va)
+endif()
+set_target_properties(Duskveil PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})

@@ -1,0 +1,87 @@
+// Small move-only owners for the system's handles. Copying is deleted, so a
+// handle is released exactly once.
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+namespace dv::win32 {
+
+template <typename T, typename Traits>
+class Owned {
+public:
+    Owned() = default;
+    explicit Owned(T h) : h_(h) {}
+    ~Owned() { Reset(); }
+    Owned(const Owned&) = delete;
+    Owned& operator=(const Owned&) = delete;
+    Owned(Owned&& o) noexcept : h_(std::exchange(o.h_, Traits::Invalid())) {}
+    Owned& operator=(Owned&& o) noexcept {
+        if (this != &o) {
+            Reset();
+            h_ = std::exchange(o.h_, Traits::Invalid());
+        }
+        return *this;
+    }
+    T Get() const { return h_; }
+    explicit operator bool() const { return h_ != Traits::Invalid(); }
+    void Reset(T h = Traits::Invalid()) {
+        if (h_ != Traits::Invalid()) Traits::Close(h_);
+        h_ = h;
+    }
+
+private:
+    T h_ = Traits::Invalid();
+};
+
+struct KernelTraits {
+    static HANDLE Invalid() { return nullptr; }
+    static void Close(HANDLE h) { CloseHandle(h); }
+};
+struct GdiTraits {
+    static HGDIOBJ Invalid() { return nullptr; }
+    static void Close(HGDIOBJ h) { DeleteObject(h); }
+};
+struct KeyTraits {
+    static HKEY Invalid() { return nullptr; }
+    static void Close(HKEY h) { RegCloseKey(h); }
+};
+struct MemDcTraits {
+    static HDC Invalid() { return nullptr; }
+    static void Close(HDC h) { DeleteDC(h); }
+};
+
+using KernelHandle = Owned<HANDLE, KernelTraits>;
+using GdiObject = Owned<HGDIOBJ, GdiTraits>;
+using RegKey = Owned<HKEY, KeyTraits>;
+using MemoryDc = Owned<HDC, MemDcTraits>;
+
+// Selects an object into a DC for one scope and puts the old one back.
+class Selection {
+public:
+    Selection(HDC dc, HGDIOBJ obj) : dc_(dc), old_(SelectObject(dc, obj)) {}
+    ~Selection() { SelectObject(dc_, old_); }
+    Selection(const Selection&) = delete;
+    Selection& operator=(const Selection&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+// A window's DC for one scope.
+class WindowDc {
+public:
+    explicit WindowDc(HWND w) : w_(w), dc_(GetDC(w)) {}
+    ~WindowDc() { ReleaseDC(w_, dc_); }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    HDC Get() const { return dc_; }
+
+private:
+    HWND w_;
+    HDC dc_;
+};
+
+}  // namespace dv::win32

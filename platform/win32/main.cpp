@@ -1,0 +1,28 @@
+// The program's entry: load DLLs from the system directory only, then start
+// the splash window and run the message loop.
+#include <windows.h>
+
+#include "platform/win32/win32_platform.h"
+#include "startup/program.h"
+
+namespace {
+
+void RestrictDllSearch() {
+    using SetDirs = BOOL(WINAPI*)(DWORD);
+    HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
+    if (!kernel) return;
+    auto set = reinterpret_cast<SetDirs>(
+        reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
+    if (set) set(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    SetDllDirectoryW(L"");
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    RestrictDllSearch();
+    dv::win32::Win32Platform platform(instance);
+    dv::Program program(platform);
+    program.Start();
+    return platform.Run();
+}

@@ -1,0 +1,59 @@
+// The settings store: one registry key per user, texts as REG_SZ values.
+#include <vector>
+
+#include "platform/win32/text.h"
+#include "platform/win32/win32_platform.h"
+
+namespace dv::win32 {
+namespace {
+
+// Longer values are never a setting of this program.
+constexpr DWORD kMaxValueBytes = 4096;
+
+std::wstring KeyPath(std::string_view app, std::string_view section) {
+    return L"Software\\VB and VBA Program Settings\\" + Wide(app) + L"\\" + Wide(section);
+}
+
+}  // namespace
+
+StoredText Win32Platform::GetSetting(std::string_view app, std::string_view section,
+                                     std::string_view key) {
+    HKEY raw = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, KeyPath(app, section).c_str(), 0, KEY_QUERY_VALUE, &raw) !=
+        ERROR_SUCCESS)
+        return {};
+    RegKey k(raw);
+    const std::wstring name = Wide(key);
+    DWORD type = 0, size = 0;
+    const LONG probe = RegQueryValueExW(k.Get(), name.c_str(), nullptr, &type, nullptr, &size);
+    if (probe == ERROR_FILE_NOT_FOUND) return {};
+    if (probe != ERROR_SUCCESS || type != REG_SZ || size > kMaxValueBytes)
+        return {StoredText::Kind::Unreadable, {}};
+    std::vector<wchar_t> buf(size / sizeof(wchar_t) + 1, L'\0');
+    DWORD got = static_cast<DWORD>((buf.size() - 1) * sizeof(wchar_t));
+    if (RegQueryValueExW(k.Get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buf.data()),
+                         &got) != ERROR_SUCCESS ||
+        type != REG_SZ)
+        return {StoredText::Kind::Unreadable, {}};
+    std::size_t len = got / sizeof(wchar_t);
+    while (len > 0 && buf[len - 1] == L'\0') --len;
+    const std::wstring_view text(buf.data(), len);
+    // A text with a NUL inside is not one this program wrote.
+    if (text.find(L'\0') != std::wstring_view::npos) return {StoredText::Kind::Unreadable, {}};
+    return {StoredText::Kind::Text, Utf8(text)};
+}
+
+bool Win32Platform::SaveSetting(std::string_view app, std::string_view section,
+                                std::string_view key, std::string_view text) {
+    HKEY raw = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, KeyPath(app, section).c_str(), 0, nullptr, 0,
+                        KEY_SET_VALUE, nullptr, &raw, nullptr) != ERROR_SUCCESS)
+        return false;
+    RegKey k(raw);
+    const std::wstring value = Wide(text);
+    const DWORD bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
+    return RegSetValueExW(k.Get(), Wide(key).c_str(), 0, REG_SZ,
+                          reinterpret_cast<const BYTE*>(value.c_str()), bytes) == ERROR_SUCCESS;
+}
+
+}  // namespace dv::win32

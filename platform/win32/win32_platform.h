@@ -1,0 +1,57 @@
+// The real backend: user32, gdi32, shell32, comdlg32 and the registry.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/platform.h"
+#include "platform/win32/handles.h"
+
+namespace dv::win32 {
+
+class Win32Platform final : public Platform {
+public:
+    explicit Win32Platform(HINSTANCE instance);
+
+    // The main message loop; returns the exit code.
+    int Run();
+
+    void SetWindowPos(Handle hWnd, Handle insertAfter, int x, int y, int cx, int cy,
+                      std::uint32_t flags) override;
+    std::int32_t GetWindowLongA(Handle hWnd, int index) override;
+    void SetWindowLongA(Handle hWnd, int index, std::int32_t value) override;
+    void SetLayeredWindowAttributes(Handle hWnd, Colour key, std::uint8_t alpha,
+                                    std::uint32_t flags) override;
+    std::int16_t GetAsyncKeyState(int vk) override;
+    void Shell_NotifyIconA(std::uint32_t message, const TrayRecord& record) override;
+    StoredText GetSetting(std::string_view app, std::string_view section,
+                          std::string_view key) override;
+    bool SaveSetting(std::string_view app, std::string_view section, std::string_view key,
+                     std::string_view text) override;
+    bool PrevInstance() override { return prevInstance_; }
+    [[noreturn]] void End() override;
+    void DoEvents() override;
+    bool Shell(std::string_view commandLine, int windowStyle) override;
+    std::optional<Colour> PickColour(Form& owner) override;
+    std::unique_ptr<WindowPeer> CreatePeer(Form& form) override;
+    float TwipsPerPixelX() const override { return tppX_; }
+    float TwipsPerPixelY() const override { return tppY_; }
+    void RunModal(Form& form, Form* owner) override;
+    void Quit() override { PostQuitMessage(0); }
+
+    HINSTANCE Instance() const { return instance_; }
+    int Dpi() const { return dpi_; }
+    // The shell came back (Explorer restarted): put the icon back if it stands.
+    void RestoreTrayIcon();
+
+private:
+    HINSTANCE instance_;
+    KernelHandle instanceMutex_;
+    bool prevInstance_ = false;
+    int dpi_ = 96;
+    float tppX_ = 15, tppY_ = 15;
+    // The icon as last added, while it stands in the notification area.
+    bool trayPresent_ = false;
+    TrayRecord tray_;
+};
+
+}  // namespace dv::win32

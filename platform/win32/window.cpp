@@ -1,0 +1,307 @@
+#include "platform/win32/window.h"
+
+#include <windowsx.h>
+
+#include <cmath>
+
+#include "platform/win32/text.h"
+
+namespace dv::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"DuskveilForm";
+constexpr UINT_PTR kTimerBase = 1;
+constexpr int kButtonIdBase = 100;
+
+UINT TaskbarCreated() {
+    static const UINT msg = RegisterWindowMessageW(L"TaskbarCreated");
+    return msg;
+}
+
+void RegisterClassOnce(HINSTANCE instance, WNDPROC proc) {
+    static bool done = false;
+    if (done) return;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.lpszClassName = kClassName;
+    RegisterClassExW(&wc);
+    done = true;
+}
+
+struct CreateContext {
+    Win32Peer* peer;
+};
+
+}  // namespace
+
+// Windows route every message through this one procedure; the peer is bound
+// on WM_NCCREATE, before any other message, and let go on WM_NCDESTROY.
+LRESULT CALLBACK Win32Peer::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
+        auto* self = static_cast<CreateContext*>(cs->lpCreateParams)->peer;
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Win32Peer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (msg == WM_NCDESTROY) SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+    // The peer may be destroyed inside the call (the form unloads itself):
+    // nothing of it is touched after.
+    return self->Handle_(msg, wp, lp);
+}
+
+Win32Peer::Win32Peer(Win32Platform& platform, Form& form) : platform_(platform), form_(form) {
+    RegisterClassOnce(platform.Instance(), &Proc);
+    const FormDesign& d = form.Design();
+    DWORD style = WS_POPUP | WS_CLIPCHILDREN;
+    DWORD ex = WS_EX_TOOLWINDOW;  // no taskbar button
+    int x = 0, y = 0, w = 0, h = 0;
+    if (d.frame == Frame::None) {
+        style |= WS_MAXIMIZE;
+        w = GetSystemMetrics(SM_CXSCREEN);
+        h = GetSystemMetrics(SM_CYSCREEN);
+    } else {
+        style |= WS_DLGFRAME;
+        RECT r{0, 0, Px(d.client.width), Px(d.client.height)};
+        AdjustWindowRectEx(&r, style, FALSE, ex);
+        w = r.right - r.left;
+        h = r.bottom - r.top;
+    }
+    CreateContext ctx{this};
+    CreateWindowExW(ex, kClassName, Wide(d.caption).c_str(), style, x, y, w, h, nullptr, nullptr,
+                    platform.Instance(), &ctx);
+    if (d.icon) {
+        const int big = GetSystemMetrics(SM_CXICON), small = GetSystemMetrics(SM_CXSMICON);
+        bigIcon_ = static_cast<HICON>(LoadImageW(platform.Instance(), MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                 big, big, LR_SHARED));
+        smallIcon_ = static_cast<HICON>(LoadImageW(platform.Instance(), MAKEINTRESOURCEW(1),
+                                                   IMAGE_ICON, small, small, LR_SHARED));
+        SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
+        SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    }
+    CreateButtons();
+}
+
+Win32Peer::~Win32Peer() {
+    if (!hwnd_) return;
+    // Unbind first: the messages that destruction sends find no peer.
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd_);
+}
+
+int Win32Peer::Px(float twips) const {
+    return static_cast<int>(std::lround(twips / platform_.TwipsPerPixelX()));
+}
+
+RECT Win32Peer::PxRect(const TwipsRect& r) const {
+    return {Px(r.left), Px(r.top), Px(r.left + r.width), Px(r.top + r.height)};
+}
+
+void Win32Peer::CreateButtons() {
+    int id = kButtonIdBase;
+    for (Control* c : form_.ControlsTopFirst()) {
+        if (c->kind != ControlKind::Button) continue;
+        const auto* b = static_cast<const CommandButton*>(c);
+        const RECT r = PxRect(b->Get().rect);
+        HWND child = CreateWindowExW(0, L"BUTTON", Wide(b->Get().caption).c_str(),
+                                     WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, r.left, r.top,
+                                     r.right - r.left, r.bottom - r.top, hwnd_,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)),
+                                     platform_.Instance(), nullptr);
+        SendMessageW(child, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(fonts_.Get(b->Get().font, platform_.Dpi())), FALSE);
+        buttons_.push_back({child, b});
+    }
+}
+
+void Win32Peer::CoverScreen() {
+    ::SetWindowPos(hwnd_, nullptr, 0, 0, GetSystemMetrics(SM_CXSCREEN),
+                   GetSystemMetrics(SM_CYSCREEN), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Peer::Place(Form* owner) {
+    if (placed_) return;
+    placed_ = true;
+    const FormDesign& d = form_.Design();
+    if (d.startUp == StartUp::Maximized) {
+        CoverScreen();
+        return;
+    }
+    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (d.startUp == StartUp::CentreOwner && owner && owner->IsLoaded())
+        GetWindowRect(reinterpret_cast<HWND>(owner->Peer()->Hwnd()), &area);
+    RECT me;
+    GetWindowRect(hwnd_, &me);
+    const int w = me.right - me.left, h = me.bottom - me.top;
+    ::SetWindowPos(hwnd_, nullptr, area.left + (area.right - area.left - w) / 2,
+                   area.top + (area.bottom - area.top - h) / 2, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Peer::Show(Form* owner) {
+    SetWindowLongPtrW(hwnd_, GWLP_HWNDPARENT,
+                      owner && owner->IsLoaded() ? static_cast<LONG_PTR>(owner->Peer()->Hwnd()) : 0);
+    Place(owner);
+    if (form_.Design().startUp == StartUp::Maximized) {
+        // Shown where it is without taking the focus from the user's program.
+        ShowWindow(hwnd_, SW_SHOWNA);
+        return;
+    }
+    ShowWindow(hwnd_, SW_SHOW);
+    if (!buttons_.empty()) SetFocus(buttons_.front().first);
+}
+
+void Win32Peer::Hide() { ShowWindow(hwnd_, SW_HIDE); }
+
+void Win32Peer::SetState(WindowState state) {
+    if (state == WindowState::Normal && (IsIconic(hwnd_) || IsZoomed(hwnd_)) &&
+        IsWindowVisible(hwnd_))
+        ShowWindow(hwnd_, SW_RESTORE);
+}
+
+void Win32Peer::Focus() {
+    SetForegroundWindow(hwnd_);
+    SetFocus(buttons_.empty() ? hwnd_ : buttons_.front().first);
+}
+
+void Win32Peer::Invalidate(const TwipsRect* area) {
+    if (!area) {
+        InvalidateRect(hwnd_, nullptr, FALSE);
+        return;
+    }
+    RECT r = PxRect(*area);
+    InflateRect(&r, 1, 1);
+    InvalidateRect(hwnd_, &r, FALSE);
+}
+
+void Win32Peer::ArmTimer(int id, unsigned intervalMs) {
+    SetTimer(hwnd_, kTimerBase + static_cast<UINT_PTR>(id), intervalMs, nullptr);
+}
+
+void Win32Peer::DisarmTimer(int id) { KillTimer(hwnd_, kTimerBase + static_cast<UINT_PTR>(id)); }
+
+TwipsSize Win32Peer::MeasureText(const Font& font, std::string_view text) {
+    WindowDc dc(hwnd_);
+    Selection sel(dc.Get(), fonts_.Get(font, platform_.Dpi()));
+    const std::wstring w = Wide(text);
+    RECT r{0, 0, 0, 0};
+    DrawTextW(dc.Get(), w.c_str(), static_cast<int>(w.size()), &r,
+              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    const float tpp = platform_.TwipsPerPixelX();
+    return {static_cast<float>(r.right - r.left) * tpp,
+            static_cast<float>(r.bottom - r.top) * platform_.TwipsPerPixelY()};
+}
+
+void Win32Peer::MouseEvent(UINT msg, WPARAM wp, LPARAM lp) {
+    int buttons = 0, shift = 0;
+    if (wp & MK_LBUTTON) buttons |= kLeftButton;
+    if (wp & MK_RBUTTON) buttons |= kRightButton;
+    if (wp & MK_MBUTTON) buttons |= kMiddleButton;
+    if (wp & MK_SHIFT) shift |= 1;
+    if (wp & MK_CONTROL) shift |= 2;
+    if (GetKeyState(VK_MENU) < 0) shift |= 4;
+    const PixelPoint p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+    switch (msg) {
+        case WM_MOUSEMOVE: form_.DispatchMouseMove(buttons, shift, p); return;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN: {
+            const int b = msg == WM_LBUTTONDOWN ? kLeftButton
+                          : msg == WM_RBUTTONDOWN ? kRightButton
+                                                  : kMiddleButton;
+            SetCapture(hwnd_);
+            form_.DispatchMouseDown(b, shift, p);
+            return;
+        }
+        default: {
+            const int b = msg == WM_LBUTTONUP ? kLeftButton
+                          : msg == WM_RBUTTONUP ? kRightButton
+                                                : kMiddleButton;
+            if ((wp & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0) ReleaseCapture();
+            form_.DispatchMouseUp(b, shift, p);
+            return;
+        }
+    }
+}
+
+LRESULT Win32Peer::Handle_(UINT msg, WPARAM wp, LPARAM lp) {
+    HWND hwnd = hwnd_;
+    switch (msg) {
+        case WM_ERASEBKGND: return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(hwnd, &ps);
+            Paint(dc, ps.rcPaint);
+            EndPaint(hwnd, &ps);
+            return 0;
+        }
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+            MouseEvent(msg, wp, lp);
+            return 0;
+        case WM_TIMER:
+            form_.DispatchTimer(static_cast<int>(wp - kTimerBase));
+            return 0;
+        case WM_COMMAND:
+            if (HIWORD(wp) == BN_CLICKED) {
+                for (const auto& [child, button] : buttons_) {
+                    if (child == reinterpret_cast<HWND>(lp)) {
+                        form_.DispatchButtonClick(*button);
+                        return 0;
+                    }
+                }
+            }
+            break;
+        case WM_DRAWITEM:
+            DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
+            return TRUE;
+        case WM_ACTIVATE:
+            if (LOWORD(wp) != WA_INACTIVE && !buttons_.empty()) {
+                SetFocus(buttons_.front().first);
+                return 0;
+            }
+            break;
+        case WM_GETMINMAXINFO:
+            if (form_.Design().frame == Frame::None) {
+                auto* mm = reinterpret_cast<MINMAXINFO*>(lp);
+                mm->ptMaxPosition = {0, 0};
+                mm->ptMaxSize = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+                mm->ptMaxTrackSize = mm->ptMaxSize;
+                return 0;
+            }
+            break;
+        case WM_DISPLAYCHANGE:
+            if (form_.Design().startUp == StartUp::Maximized) CoverScreen();
+            break;
+        case WM_CLOSE:
+            form_.RequestUnload();
+            return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            if (wp) form_.RequestUnload();
+            return 0;
+        default:
+            if (msg == TaskbarCreated() && form_.Design().icon) {
+                platform_.RestoreTrayIcon();
+                return 0;
+            }
+            break;
+    }
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+std::unique_ptr<WindowPeer> Win32Platform::CreatePeer(Form& form) {
+    return std::make_unique<Win32Peer>(*this, form);
+}
+
+}  // namespace dv::win32

@@ -1,0 +1,68 @@
+// The native window behind one form: created hidden when the form loads,
+// destroyed when it unloads. Labels and lines are painted here; the command
+// button is a real child window.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "platform/form.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/win32_platform.h"
+
+namespace dv::win32 {
+
+class FontCache {
+public:
+    HFONT Get(const Font& font, int dpi);
+
+private:
+    struct Entry {
+        Font font;
+        GdiObject handle;
+    };
+    std::vector<Entry> fonts_;
+};
+
+class Win32Peer final : public WindowPeer {
+public:
+    Win32Peer(Win32Platform& platform, Form& form);
+    ~Win32Peer() override;
+
+    Handle Hwnd() const override { return reinterpret_cast<Handle>(hwnd_); }
+    Handle IconHandle() const override { return reinterpret_cast<Handle>(smallIcon_); }
+    void Show(Form* owner) override;
+    void Hide() override;
+    void SetState(WindowState state) override;
+    void Focus() override;
+    void Invalidate(const TwipsRect* area) override;
+    void ArmTimer(int id, unsigned intervalMs) override;
+    void DisarmTimer(int id) override;
+    TwipsSize MeasureText(const Font& font, std::string_view text) override;
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT Handle_(UINT msg, WPARAM wp, LPARAM lp);
+    int Px(float twips) const;
+    RECT PxRect(const TwipsRect& r) const;
+    void CreateButtons();
+    void Place(Form* owner);
+    void CoverScreen();
+    void Paint(HDC dc, const RECT& area);
+    void PaintLabel(HDC dc, const Label& label);
+    void PaintLine(HDC dc, const Line& line);
+    void DrawButton(const DRAWITEMSTRUCT& item);
+    void MouseEvent(UINT msg, WPARAM wp, LPARAM lp);
+
+    Win32Platform& platform_;
+    Form& form_;
+    HWND hwnd_ = nullptr;
+    HICON bigIcon_ = nullptr;
+    HICON smallIcon_ = nullptr;
+    bool placed_ = false;
+    FontCache fonts_;
+    std::vector<std::pair<HWND, const CommandButton*>> buttons_;
+};
+
+}  // namespace dv::win32
