@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# Helpers for the end-to-end scenarios: start and stop the real exe under
+# Wine, read its windows through the probe, read screen pixels, and count.
+
+DV_PASS=0
+DV_FAIL=0
+DV_FAILED=()
+
+probe() { "$DV_WINE64" "$DV_PROBE" "$@" 2>/dev/null | tr -d '\r'; }
+
+check() {  # check "what" command...
+  local what=$1; shift
+  if "$@"; then
+    DV_PASS=$((DV_PASS + 1)); echo "  ok   $what"
+  else
+    DV_FAIL=$((DV_FAIL + 1)); DV_FAILED+=("$DV_SCENARIO: $what"); echo "  FAIL $what"
+  fi
+}
+
+# Polls until the command succeeds, for up to $1 seconds.
+eventually() {
+  local limit=$1; shift
+  local end=$((SECONDS + limit))
+  while [ $SECONDS -le "$end" ]; do
+    "$@" && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
+running() { pgrep -f '^[^ ]*Duskveil\.exe' >/dev/null; }
+stopped() { ! running; }
+
+# The program's windows as the probe lists them, one per line.
+windows() { probe windows; }
+overlay_line() { windows | grep 'title=DuskveilV1.0'; }
+# A visible window of the program with the given client size.
+visible_client() { windows | grep 'visible=1' | grep -q "client=$1"; }
+field() { sed -n "s/.*$1=\([^ ]*\).*/\1/p" | head -n 1; }
+tray_icons() { probe tray | sed -n 's/^tray .*icons=\([0-9]*\).*/\1/p'; }
+tray_has() { [ "$(tray_icons)" = "$1" ]; }
+reg() { probe reg-get "$1"; }
+
+start_below() {  # a window of our own under the overlay, counting clicks
+  DV_CLICKS=$(mktemp)
+  rm -f "$DV_CLICKS"
+  "$DV_WINE64" "$DV_PROBE" below "$(winepath_w "$DV_CLICKS")" 200 200 200 >/dev/null 2>&1 &
+  DV_BELOW_PID=$!
+  eventually 10 below_up
+}
+
+start_duskveil() {
+  "$DV_LOADER" "$DV_EXE" >/dev/null 2>&1 &
+  DV_START=$(date +%s.%N)
+}
+
+stop_all() {
+  pkill -f '^[^ ]*Duskveil\.exe' 2>/dev/null || true
+  [ -n "${DV_BELOW_PID:-}" ] && kill "$DV_BELOW_PID" 2>/dev/null
+  pkill -f '^[^ ]*duskveil_probe\.exe below' 2>/dev/null || true
+  eventually 10 stopped
+  DV_BELOW_PID=""
+  sleep 0.3
+}
+
+fresh() {  # a clean store, a window below, nothing of ours running
+  DV_SCENARIO=$1
+  echo "scenario: $1"
+  stop_all
+  probe reg-clear >/dev/null
+  start_below
+}
+
+below_up() { probe zorder | grep -q DuskveilE2EBelow; }
+overlay_visible() { overlay_line | grep -q 'visible=1'; }
+wait_overlay() { eventually "${1:-12}" overlay_visible; }
+
+# The screen pixel at x y as "r g b".
+pixel() {
+  import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
+    sed -n 's/.*(\([0-9.]*\),\([0-9.]*\),\([0-9.]*\).*/\1 \2 \3/p' | head -n 1 |
+    awk '{printf "%d %d %d\n", $1+0.5, $2+0.5, $3+0.5}'
+}
+
+# True when the pixel at x y is tint*alpha + below*(1-alpha) within 4 levels.
+blended() {  # x y tintColour(0xBBGGRR decimal) alpha belowR belowG belowB
+  local got
+  got=$(pixel "$1" "$2")
+  python3 - "$got" "$3" "$4" "$5" "$6" "$7" <<'PY'
+import sys
+got = [int(v) for v in sys.argv[1].split()]
+tint, alpha = int(sys.argv[2]), int(sys.argv[3])
+below = [int(v) for v in sys.argv[4:7]]
+t = [tint & 255, (tint >> 8) & 255, (tint >> 16) & 255]
+want = [round(t[i] * alpha / 255 + below[i] * (255 - alpha) / 255) for i in range(3)]
+ok = all(abs(g - w) <= 4 for g, w in zip(got, want))
+if not ok:
+    print(f"    pixel {got}, expected {want}", file=sys.stderr)
+sys.exit(0 if ok else 1)
+PY
+}
+
+clicks() { [ -f "$DV_CLICKS" ] && wc -l < "$DV_CLICKS" || echo 0; }
+
+# Client origin of the visible window with the given client size.
+origin_of() { windows | grep 'visible=1' | grep "client=$1" | field origin; }
+
+# Clicks at twips (x, y) in the visible window with the given client size.
+click_twips() {  # size xTw yTw
+  local o; o=$(origin_of "$1")
+  local ox=${o%,*} oy=${o#*,}
+  xdotool mousemove $((ox + $2 / 15)) $((oy + $3 / 15)) click 1
+}
+
+screenshot() { mkdir -p "$DV_ARTEFACTS"; import -window root "$DV_ARTEFACTS/$1.png" 2>/dev/null; }

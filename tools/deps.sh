@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what building and testing Duskveil needs on a Debian machine, once.
+# Sourced by the run and test scripts; does nothing when all is there.
+set -euo pipefail
+
+dv_need_packages() {
+  local pkgs=(cmake ninja-build g++ libgtest-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64
+              wine wine64 xvfb xcompmgr xdotool x11-utils imagemagick fonts-wqy-zenhei python3)
+  local missing=()
+  for p in "${pkgs[@]}"; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+  done
+  # The 32-bit Wine loader for the i686 exe.
+  dpkg -s wine32:i386 >/dev/null 2>&1 || missing+=("wine32:i386")
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo dpkg --add-architecture i386
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+  fi
+}
+
+dv_need_packages
