@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Makes the README's pictures from the real program on a virtual display:
+# docs/splash.png, docs/night.png (a bright page under the tint) and
+# docs/settings.png (the settings window over the tint).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source tools/deps.sh
+source tools/wine-env.sh
+for preset in win64; do cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" >/dev/null; done
+unset DISPLAY
+dv_virtual_display
+dv_wine_prefix
+probe=build/win64/duskveil_probe.exe
+cleanup() { pkill -f '^[^ ]*Duskveil\.exe' || true; pkill -f '^[^ ]*duskveil_probe\.exe below' || true; dv_stop_display; }
+trap cleanup EXIT
+"$DV_WINE64" "$probe" reg-clear
+"$DV_WINE64" "$probe" below "$(winepath_w /dev/null)" 235 235 235 >/dev/null 2>&1 &
+sleep 2
+"$DV_WINE64" build/win64/Duskveil.exe >/dev/null 2>&1 &
+sleep 3
+import -window root -crop 440x300+292+234 docs/splash.png
+sleep 6
+import -window root -resize 50% docs/night.png
+xdotool key F7
+sleep 1.5
+import -window root -crop 500x350+262+209 docs/settings.png
+echo "wrote docs/splash.png docs/night.png docs/settings.png"
