@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "fake/fake_platform.h"
+#include "settings/slider.h"
 #include "startup/program.h"
 
 namespace dv::fake {

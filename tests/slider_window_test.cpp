@@ -1,0 +1,82 @@
+#include "fixture.h"
+
+namespace dv::fake {
+namespace {
+
+class SliderWindow : public ProgramTest {
+protected:
+    void SetUp() override {
+        LaunchToNight();
+        OpenWithF7();
+        ASSERT_TRUE(program.frmSet.IsShown());
+    }
+    FrmSet& Set() { return program.frmSet; }
+    std::optional<std::uint8_t> OverlayAlpha() { return fake.WindowOf(program.frmNight)->alpha; }
+};
+
+TEST_F(SliderWindow, APressInTheBandMovesTheKnobAndAppliesTheAlphaAtOnce) {
+    fake.calls.clear();
+    fake.MouseDown(Set(), 3600, 1290, kLeftButton);
+    EXPECT_EQ(Set().Ly.X1(), 3600.0f);
+    EXPECT_EQ(Set().Ly.X2(), 3600.0f);
+    EXPECT_EQ(program.mdl.bytLig, 149);
+    EXPECT_EQ(OverlayAlpha(), 149);
+    const auto layered = fake.CallsNamed("SetLayeredWindowAttributes");
+    ASSERT_EQ(layered.size(), 1u);
+    EXPECT_EQ(layered[0].args, (std::vector<std::int64_t>{OverlayHwnd(), 0, 149, 2}));
+    EXPECT_EQ(fake.WindowOf(program.frmNight)->invalidations, 0) << "an alpha change repaints nothing";
+}
+
+TEST_F(SliderWindow, DraggingFollowsThePointerAndFreezesOutsideTheBand) {
+    fake.MouseMove(Set(), 2175, 1290, kLeftButton);
+    EXPECT_EQ(program.mdl.bytLig, 254);
+    fake.MouseMove(Set(), 5610, 1290, kLeftButton);
+    EXPECT_EQ(program.mdl.bytLig, 1);
+    fake.MouseMove(Set(), 3600, 1050, kLeftButton);  // above the band
+    fake.MouseMove(Set(), 5625, 1290, kLeftButton);  // on the right end
+    fake.MouseMove(Set(), 2160, 1290, kLeftButton);  // on the left end
+    fake.MouseMove(Set(), 3600, 1500, kLeftButton);  // on the band's bottom edge
+    EXPECT_EQ(program.mdl.bytLig, 1);
+    EXPECT_EQ(Set().Ly.X1(), 5610.0f);
+    fake.MouseMove(Set(), 3585, 1080, kLeftButton);  // back inside
+    EXPECT_EQ(program.mdl.bytLig, 150);
+}
+
+TEST_F(SliderWindow, OtherButtonsLeaveTheSliderButStillResetTheHover) {
+    fake.MouseMove(Set(), 6600, 240);  // "×" turns yellow
+    fake.MouseMove(Set(), 3600, 1290, kLeftButton | kRightButton);
+    fake.MouseMove(Set(), 3600, 1290, kRightButton);
+    fake.MouseDown(Set(), 3600, 1290, kRightButton);
+    EXPECT_EQ(program.mdl.bytLig, 150);
+    EXPECT_FLOAT_EQ(Set().Ly.X1(), 3586.7646f);
+    EXPECT_EQ(Set().Label2.BackColor(), 0xFFFFFFu);
+}
+
+TEST_F(SliderWindow, ALeftPressCountsEvenWithTheRightButtonHeld) {
+    fake.Run([&] { Set().DispatchMouseDown(kLeftButton, 0, {240, 86}); });
+    EXPECT_EQ(program.mdl.bytLig, 149);
+}
+
+TEST_F(SliderWindow, TheNewAlphaIsSavedOnCloseAndPlacesTheKnobNextTime) {
+    fake.MouseDown(Set(), 3600, 1290, kLeftButton);
+    CloseWithX();
+    EXPECT_EQ(Stored("intLig"), "149");
+    OpenWithF7();
+    EXPECT_FLOAT_EQ(Set().Ly.X1(), KnobX(2160, 5625, 149));
+}
+
+TEST(Knob, StandsAtTheTrackEndsForTheExtremeAlphas) {
+    for (const auto& [stored, x] : {std::pair{"255", 2160.0f}, {"0", 5625.0f}, {"1", 5611.4116f}}) {
+        FakePlatform f;
+        Program p{f};
+        f.store["intLig"] = {StoredText::Kind::Text, stored};
+        f.Launch([&] { p.Start(); });
+        f.Advance(5000);
+        f.TrayNotify(p.frmNight, 0x201);
+        EXPECT_FLOAT_EQ(p.frmSet.Ly.X1(), x) << stored;
+        f.Stop();
+    }
+}
+
+}  // namespace
+}  // namespace dv::fake
