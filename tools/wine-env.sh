@@ -24,7 +24,7 @@ dv_wine_prefix() {
       | iconv -f utf-8 -t utf-16 > "$reg.16"
     "$DV_WINE64" regedit /S "$(winepath_w "$reg.16")" >/dev/null 2>&1 || true
     rm -f "$reg" "$reg.16"
-    "$DV_WINE64" wineserver -w 2>/dev/null || /usr/lib/wine/wineserver -w || true
+    /usr/lib/wine/wineserver -w 2>/dev/null || true
     touch "$WINEPREFIX/.duskveil-ready"
   fi
 }

@@ -242,6 +242,19 @@ int Raise() {
     return 0;
 }
 
+// Started under another name (planted as a browser, or where a careless
+// start would find it): note who was started and with what.
+int NoteStart() {
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    FILE* f = _wfopen(L"C:\\started.log", L"a");
+    if (f) {
+        std::fprintf(f, "%ls|%ls\n", self, GetCommandLineW());
+        std::fclose(f);
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main() {
@@ -260,7 +273,7 @@ int main() {
     else if (cmd == L"below" && argc > 5) return Below(argv[2], _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]));
     else if (cmd == L"raise") return Raise();
     else if (cmd == L"screen") std::printf("screen %d %d dpi %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), GetDeviceCaps(GetDC(nullptr), LOGPIXELSX));
-    else return 2;
+    else return NoteStart();
     std::fflush(stdout);
     return 0;
 }

@@ -161,6 +161,59 @@ click_twips $SET 6690 292
 eventually 3 set_gone
 check "closing saves lngColor 255" test "$(reg lngColor)" = "sz 255"
 
+# ------------------------------------------------------------- contact link
+drive_c="$WINEPREFIX/drive_c"
+browser="$drive_c/Program Files/Internet Explorer/iexplore.exe"
+fresh "contact link"
+cp -f "$browser" "$browser.saved" 2>/dev/null || true
+cp -f "$DV_PROBE" "$browser"
+cp -f "$DV_PROBE" "$drive_c/Program.exe"
+cp -f "$DV_PROBE" "$drive_c/Program Files/Internet.exe"
+rm -f "$drive_c/started.log"
+start_duskveil
+eventually 3 visible_client 426,281 >/dev/null
+click_twips 426,281 4200 3120   # the link line
+browser_started() { grep -q 'iexplore.exe' "$drive_c/started.log" 2>/dev/null; }
+check "the link starts the browser at the fixed path" eventually 5 browser_started
+check "  ... on the project's page" grep -q 'iexplore.exe.*  https://duskveil.example/' "$drive_c/started.log"
+check "  ... and never a planted C:\Program.exe or Internet.exe" \
+  bash -c "! grep -qiE 'Program\.exe|Internet\.exe\|' '$drive_c/started.log'"
+check "  ... while the countdown goes on" wait_overlay 9
+stop_all
+rm -f "$drive_c/Program.exe" "$drive_c/Program Files/Internet.exe" "$browser"
+fresh "no browser"
+start_duskveil
+eventually 3 visible_client 426,281 >/dev/null
+click_twips 426,281 4200 3120
+check "with no browser the link does nothing and the countdown goes on" wait_overlay 9
+stop_all
+[ -f "$browser.saved" ] && mv -f "$browser.saved" "$browser"
+
+# --------------------------------------------------------------- 120 dpi
+set_dpi() {
+  "$DV_WINE64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  "$DV_WINE64" reg add 'HKCC\Software\Fonts' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  /usr/lib/wine/wineserver -k 2>/dev/null || true
+  sleep 1
+}
+set_dpi 120
+if probe screen | grep -q 'dpi 120'; then
+  fresh "120 dpi"
+  start_duskveil
+  check "the splash is 6390 x 4215 twips at 12 twips a pixel" eventually 5 visible_client 533,351
+  wait_overlay 12 >/dev/null
+  eventually 3 tray_has 1
+  icon=$(probe tray | sed -n 's/^icon //p' | head -n 1)
+  xdotool mousemove ${icon% *} ${icon#* } click 1
+  check "a left press on the tray icon opens the settings window at 120 dpi" eventually 3 visible_client 580,396
+  sleep 0.3
+  screenshot settings-120dpi
+  stop_all
+else
+  echo "  (this Wine does not take a 120 dpi setting; skipped)"
+fi
+set_dpi 96
+
 echo
 for f in "${DV_FAILED[@]}"; do echo "failed: $f"; done
 echo "e2e: $DV_PASS passed, $DV_FAIL failed"
