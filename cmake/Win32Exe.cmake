@@ -24,6 +24,6 @@ set_target_properties(Duskveil PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINAR
 # A console helper for the end-to-end tests; never shipped.
 add_executable(duskveil_probe tests/e2e/probe.cpp)
 target_compile_options(duskveil_probe PRIVATE -Wno-conversion -Wno-shadow -Wno-format)
-target_link_libraries(duskveil_probe PRIVATE shell32 user32 gdi32 advapi32)
+target_link_libraries(duskveil_probe PRIVATE shell32 user32 gdi32 advapi32 psapi)
 target_link_options(duskveil_probe PRIVATE -static -s)
 set_target_properties(duskveil_probe PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})

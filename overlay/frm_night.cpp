@@ -40,7 +40,7 @@ void FrmNight::Sys_Tray() {
     nid.hIcon = Icon();
     nid.szTip = TrayTip(text::kAppName);
     nid.cbSize = 88;
-    Host().Shell_NotifyIconA(kNimAdd, nid);
+    program_.mdl.TrayAdd(Host());
 }
 
 void FrmNight::Timer_Tick(Timer& t) {
@@ -72,9 +72,15 @@ void FrmNight::Form_MouseMove(int, int, float, float) {
     frmSet.SetWindowState(WindowState::Normal);
     frmSet.SetVisible(true);
     frmSet.SetFocus();
-    Host().Shell_NotifyIconA(kNimDelete, program_.mdl.nidTray);
+    program_.mdl.TrayDelete(Host());
 }
 
-void FrmNight::Form_QueryUnload() { Host().Shell_NotifyIconA(kNimDelete, program_.mdl.nidTray); }
+void FrmNight::Form_QueryUnload() { program_.mdl.TrayDelete(Host()); }
+
+// The shell started again (Explorer restarted) with an empty notification
+// area: the icon comes back if it stood there.
+void FrmNight::Form_ShellRestarted() {
+    if (program_.mdl.trayShown) program_.mdl.TrayAdd(Host());
+}
 
 }  // namespace dv

@@ -18,6 +18,7 @@ protected:
     void Form_Load() override;
     void Form_QueryUnload() override;
     void Form_MouseMove(int button, int shift, float x, float y) override;
+    void Form_ShellRestarted() override;
     void Timer_Tick(Timer& t) override;
     void ResetDesign() override;
 

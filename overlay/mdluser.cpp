@@ -11,6 +11,16 @@ void SetLayeredAlpha(Platform& host, Handle hWnd, Colour crKey, std::uint8_t bAl
     host.SetLayeredWindowAttributes(hWnd, crKey, bAlpha, dwFlags);
 }
 
+void Mdluser::TrayAdd(Platform& host) {
+    host.Shell_NotifyIconA(kNimAdd, nidTray);
+    trayShown = true;
+}
+
+void Mdluser::TrayDelete(Platform& host) {
+    host.Shell_NotifyIconA(kNimDelete, nidTray);
+    trayShown = false;
+}
+
 std::string TrayTip(const char* name) {
     std::string tip(name, std::min<std::size_t>(std::strlen(name), 63));
     tip.push_back('\0');

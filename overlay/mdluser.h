@@ -13,6 +13,12 @@ struct Mdluser {
     std::uint8_t bytLig = 0;
     // Filled once by the overlay's load; every add and delete passes it.
     TrayRecord nidTray;
+    // Whether the icon should stand in the notification area now, so that it
+    // can be put back when the shell starts again.
+    bool trayShown = false;
+
+    void TrayAdd(Platform& host);
+    void TrayDelete(Platform& host);
 };
 
 // Makes the window layered and gives it the colour key, alpha and flags.

@@ -73,6 +73,10 @@ public:
     void DispatchButtonClick(const CommandButton& button);
     // An unload the system asks for (close, log-off, shut-down).
     void RequestUnload() { Unload(); }
+    // The shell (and its notification area) started again.
+    void DispatchShellRestarted() {
+        if (peer_) Form_ShellRestarted();
+    }
 
     // For controls: repaint a part of the window.
     void InvalidateTwips(const TwipsRect& area);
@@ -87,6 +91,7 @@ protected:
     virtual void Control_MouseMove(Control& /*c*/) {}
     virtual void Control_Click(Control& /*c*/) {}
     virtual void Timer_Tick(Timer& /*t*/) {}
+    virtual void Form_ShellRestarted() {}
     // Puts every control back to its design values.
     virtual void ResetDesign() = 0;
 

@@ -54,12 +54,12 @@ void FrmSet::cmdExit_Click() {
     SaveSettings(Host(), program_.mdl.bytLig, lbColor.BackColor());
     // No unload runs after this, so the icon goes here rather than stay
     // behind in the notification area.
-    Host().Shell_NotifyIconA(kNimDelete, program_.mdl.nidTray);
+    program_.mdl.TrayDelete(Host());
     Host().End();
 }
 
 void FrmSet::Label2_Click() {
-    Host().Shell_NotifyIconA(kNimAdd, program_.mdl.nidTray);
+    program_.mdl.TrayAdd(Host());
     Unload();
 }
 

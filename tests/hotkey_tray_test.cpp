@@ -99,3 +99,29 @@ TEST_F(Tray, LeftPressWhileTheWindowIsOpenWithF7DoesNothing) {
 
 }  // namespace
 }  // namespace dv::fake
+
+namespace dv::fake {
+namespace {
+
+using ShellRestart = ProgramTest;
+
+TEST_F(ShellRestart, TheIconComesBackWhenItStood) {
+    LaunchToNight();
+    fake.ShellRestart(program.frmNight);
+    EXPECT_EQ(fake.trayIcons.size(), 1u);
+    OpenWithF7();  // F7 leaves the icon standing
+    fake.ShellRestart(program.frmNight);
+    EXPECT_EQ(fake.trayIcons.size(), 1u);
+}
+
+TEST_F(ShellRestart, TheIconStaysAwayWhileTheWindowOpenedFromItIsOpen) {
+    LaunchToNight();
+    OpenFromTray();
+    fake.ShellRestart(program.frmNight);
+    EXPECT_TRUE(fake.trayIcons.empty());
+    CloseWithX();
+    EXPECT_EQ(fake.trayIcons.size(), 1u);
+}
+
+}  // namespace
+}  // namespace dv::fake

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A Wine prefix for running Duskveil: 64-bit Wine, with the 32-bit loader when
 # this kernel can run 32-bit programs, and the two Chinese faces mapped to
-# WenQuanYi. Sourced; sets WINEPREFIX, DV_WINE64 and DV_WINE32 (empty when
+# WenQuanYi. Its windows are not handed to an X window manager: a virtual
+# display has none, and Wine would wait for one at every hide. Sourced; sets WINEPREFIX, DV_WINE64 and DV_WINE32 (empty when
 # the 32-bit exe cannot run here).
 export WINEPREFIX="${WINEPREFIX:-$HOME/.local/share/duskveil-wine}"
 export WINEDEBUG="${WINEDEBUG:--all}"
@@ -11,7 +12,7 @@ DV_WINE32=""
 if /usr/lib/wine/wine --version >/dev/null 2>&1; then DV_WINE32=/usr/lib/wine/wine; fi
 
 dv_wine_prefix() {
-  if [ ! -f "$WINEPREFIX/.duskveil-ready" ]; then
+  if [ ! -f "$WINEPREFIX/.duskveil-ready-2" ]; then
     mkdir -p "$WINEPREFIX"
     "$DV_WINE64" wineboot -i >/dev/null 2>&1 || true
     local reg
@@ -21,11 +22,12 @@ dv_wine_prefix() {
       '"宋体"="WenQuanYi Zen Hei"' '"黑体"="WenQuanYi Zen Hei"' \
       '"SimSun"="WenQuanYi Zen Hei"' '"SimHei"="WenQuanYi Zen Hei"' '' \
       '[HKEY_CURRENT_USER\Software\Wine\WineDbg]' '"ShowCrashDialog"=dword:00000000' '' \
+      '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Managed"="N"' '' \
       | iconv -f utf-8 -t utf-16 > "$reg.16"
     "$DV_WINE64" regedit /S "$(winepath_w "$reg.16")" >/dev/null 2>&1 || true
     rm -f "$reg" "$reg.16"
     /usr/lib/wine/wineserver -w 2>/dev/null || true
-    touch "$WINEPREFIX/.duskveil-ready"
+    touch "$WINEPREFIX/.duskveil-ready-2"
   fi
 }
 

@@ -119,16 +119,6 @@ void Win32Platform::Shell_NotifyIconA(std::uint32_t message, const TrayRecord& r
     const std::string tip = Ansi(r.szTip, sizeof nid.szTip - 1);
     std::memcpy(nid.szTip, tip.data(), tip.size());
     ::Shell_NotifyIconA(message, &nid);
-    if (message == NIM_ADD) {
-        trayPresent_ = true;
-        tray_ = r;
-    } else if (message == NIM_DELETE) {
-        trayPresent_ = false;
-    }
-}
-
-void Win32Platform::RestoreTrayIcon() {
-    if (trayPresent_) Shell_NotifyIconA(NIM_ADD, tray_);
 }
 
 bool Win32Platform::Shell(std::string_view commandLine, int windowStyle) {

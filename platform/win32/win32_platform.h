@@ -40,8 +40,6 @@ public:
 
     HINSTANCE Instance() const { return instance_; }
     int Dpi() const { return dpi_; }
-    // The shell came back (Explorer restarted): put the icon back if it stands.
-    void RestoreTrayIcon();
 
 private:
     HINSTANCE instance_;
@@ -49,9 +47,6 @@ private:
     bool prevInstance_ = false;
     int dpi_ = 96;
     float tppX_ = 15, tppY_ = 15;
-    // The icon as last added, while it stands in the notification area.
-    bool trayPresent_ = false;
-    TrayRecord tray_;
 };
 
 }  // namespace dv::win32

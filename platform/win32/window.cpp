@@ -291,8 +291,8 @@ LRESULT Win32Peer::Handle_(UINT msg, WPARAM wp, LPARAM lp) {
             if (wp) form_.RequestUnload();
             return 0;
         default:
-            if (msg == TaskbarCreated() && form_.Design().icon) {
-                platform_.RestoreTrayIcon();
+            if (msg == TaskbarCreated()) {
+                form_.DispatchShellRestarted();
                 return 0;
             }
             break;

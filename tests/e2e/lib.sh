@@ -112,4 +112,23 @@ click_twips() {  # size xTw yTw
   xdotool mousemove $((ox + $2 / 15)) $((oy + $3 / 15)) click 1
 }
 
+only_overlay() { [ "$(windows | sed -n 's/^count //p')" = 1 ]; }
+reg_is_text() { reg "$1" | grep -q '^sz '; }
+
+SET=464,317  # the settings window's client size at 96 dpi
+set_gone() { ! visible_client $SET; }
+open_from_tray() {
+  eventually 3 tray_has 1
+  local icon; icon=$(probe tray | sed -n 's/^icon //p' | head -n 1)
+  xdotool mousemove ${icon% *} ${icon#* } click 1
+  eventually 3 visible_client $SET
+}
+drag_to() {  # drags the slider from its middle to x twips
+  local o; o=$(origin_of $SET)
+  local ox=${o%,*} oy=${o#*,}
+  xdotool mousemove $((ox + 3000 / 15)) $((oy + 1290 / 15)) mousedown 1
+  xdotool mousemove $((ox + $1 / 15)) $((oy + 1290 / 15)) mouseup 1
+}
+alpha_is() { [ "$(overlay_line | field alpha)" = "$1" ]; }
+
 screenshot() { mkdir -p "$DV_ARTEFACTS"; import -window root "$DV_ARTEFACTS/$1.png" 2>/dev/null; }

@@ -3,7 +3,10 @@
 // Color dialog, and offers a plain window to sit under the overlay and count
 // the clicks that pass through it. It prints plain "name value" lines.
 #include <windows.h>
+#include <aclapi.h>
+#include <psapi.h>
 #include <shellapi.h>
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -112,7 +115,14 @@ void RegSet(const wchar_t* name, const wchar_t* kind, const wchar_t* text) {
     RegCloseKey(k);
 }
 
-void RegClear() { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Duskveil"); }
+void RegClear() {
+    HKEY k;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kKey, 0, WRITE_DAC, &k) == ERROR_SUCCESS) {
+        SetSecurityInfo(k, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, nullptr, nullptr);
+        RegCloseKey(k);
+    }
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Duskveil");
+}
 
 // Counts the icons in the notification area that belong to the overlay.
 BOOL CALLBACK CountTrayChildren(HWND h, LPARAM lp) {
@@ -242,6 +252,172 @@ int Raise() {
     return 0;
 }
 
+HWND Overlay() { return FindWindowW(L"DuskveilForm", L"DuskveilV1.0"); }
+
+// The visible window of the program with the given client width, if any.
+struct ByWidth {
+    int width;
+    HWND found;
+};
+BOOL CALLBACK FindByWidth(HWND h, LPARAM lp) {
+    auto* f = reinterpret_cast<ByWidth*>(lp);
+    wchar_t cls[64];
+    GetClassNameW(h, cls, 64);
+    RECT r;
+    GetClientRect(h, &r);
+    if (!std::wcscmp(cls, L"DuskveilForm") && IsWindowVisible(h) && r.right == f->width) {
+        f->found = h;
+        return FALSE;
+    }
+    return TRUE;
+}
+HWND VisibleForm(int clientWidth) {
+    ByWidth f{clientWidth, nullptr};
+    EnumWindows(FindByWidth, reinterpret_cast<LPARAM>(&f));
+    return f.found;
+}
+
+// Takes the program's icon out of the notification area, as a shell that
+// dies does, then tells every window that the shell has started again.
+void TrayDrop() {
+    HWND o = Overlay();
+    NOTIFYICONDATAW nid{};
+    nid.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    nid.hWnd = o;
+    nid.uID = static_cast<UINT>(reinterpret_cast<UINT_PTR>(
+        reinterpret_cast<HICON>(SendMessageW(o, WM_GETICON, ICON_SMALL, 0))));
+    std::printf("dropped %d\n", Shell_NotifyIconW(NIM_DELETE, &nid) ? 1 : 0);
+}
+
+void TaskbarCreated() {
+    PostMessageW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+}
+
+// Squeezes the overlay, then reports a display change to it.
+void DisplayChange() {
+    HWND o = Overlay();
+    SetWindowPos(o, nullptr, 100, 100, 300, 200, SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(o, WM_DISPLAYCHANGE, 32, MAKELPARAM(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
+}
+
+// Denies writes to the settings key, reads stay allowed.
+void RegDeny() {
+    HKEY k;
+    RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &k, nullptr);
+    SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+    PSID everyone = nullptr;
+    AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
+    BYTE buf[512];
+    auto* acl = reinterpret_cast<PACL>(buf);
+    InitializeAcl(acl, sizeof buf, ACL_REVISION);
+    AddAccessDeniedAce(acl, ACL_REVISION, KEY_SET_VALUE | KEY_CREATE_SUB_KEY, everyone);
+    AddAccessAllowedAce(acl, ACL_REVISION, KEY_READ | WRITE_DAC | DELETE, everyone);
+    const DWORD r = SetSecurityInfo(k, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, acl, nullptr);
+    RegCloseKey(k);
+    HKEY w;
+    const LONG probeWrite = RegOpenKeyExW(HKEY_CURRENT_USER, kKey, 0, KEY_SET_VALUE, &w);
+    if (probeWrite == ERROR_SUCCESS) RegCloseKey(w);
+    std::printf("deny %lu write-open %ld\n", static_cast<unsigned long>(r), static_cast<long>(probeWrite));
+    FreeSid(everyone);
+}
+
+// The program's process, found by its overlay or by name.
+HANDLE ProgramProcess() {
+    DWORD pid = 0;
+    if (HWND o = Overlay()) GetWindowThreadProcessId(o, &pid);
+    return pid ? OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid) : nullptr;
+}
+
+void Usage(const char* when) {
+    HANDLE p = ProgramProcess();
+    PROCESS_MEMORY_COUNTERS_EX m{};
+    m.cb = sizeof m;
+    GetProcessMemoryInfo(p, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&m), sizeof m);
+    std::printf("usage %s gdi=%lu user=%lu private_kb=%lu working_set_kb=%lu peak_working_set_kb=%lu\n", when,
+                GetGuiResources(p, GR_GDIOBJECTS), GetGuiResources(p, GR_USEROBJECTS),
+                static_cast<unsigned long>(m.PrivateUsage / 1024), static_cast<unsigned long>(m.WorkingSetSize / 1024),
+                static_cast<unsigned long>(m.PeakWorkingSetSize / 1024));
+    std::fflush(stdout);
+    CloseHandle(p);
+}
+
+bool WaitFor(int clientWidth, bool shown) {
+    for (int i = 0; i < 3000; ++i) {
+        if ((VisibleForm(clientWidth) != nullptr) == shown) return true;
+        Sleep(1);
+    }
+    return false;
+}
+
+void ClickAt(HWND h, int x, int y) {
+    SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageW(h, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+constexpr int kSetWidth = 464;  // the settings window at 96 dpi
+
+bool CloseSettings() {
+    HWND s = VisibleForm(kSetWidth);
+    if (!s) return false;
+    ClickAt(s, 446, 19);  // the "×"
+    return WaitFor(kSetWidth, false);
+}
+
+// Opens and closes the settings window, applies colours and moves the slider
+// many times, printing the program's handles and memory before and after.
+int Soak(int cycles, int colours, int moves) {
+    HWND o = Overlay();
+    if (!o) {
+        std::printf("no overlay\n");
+        return 1;
+    }
+    int failures = 0;
+    Usage("start");
+    for (int i = 0; i < cycles; ++i) {  // tray click, then the "×"
+        PostMessageW(o, WM_MOUSEMOVE, 0, WM_LBUTTONDOWN);
+        if (!WaitFor(kSetWidth, true) || !CloseSettings()) ++failures;
+    }
+    Usage("after-tray-cycles");
+    for (int i = 0; i < cycles; ++i) {  // F7, then the "×"
+        INPUT in[2] = {};
+        in[0].type = in[1].type = INPUT_KEYBOARD;
+        in[0].ki.wVk = in[1].ki.wVk = VK_F7;
+        in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(1, &in[0], sizeof(INPUT));
+        const bool opened = WaitFor(kSetWidth, true);
+        SendInput(1, &in[1], sizeof(INPUT));
+        if (!opened || !CloseSettings()) ++failures;
+    }
+    Usage("after-f7-cycles");
+    PostMessageW(o, WM_MOUSEMOVE, 0, WM_LBUTTONDOWN);
+    WaitFor(kSetWidth, true);
+    HWND s = VisibleForm(kSetWidth);
+    for (int i = 0; i < colours && s; ++i) {  // the swatch, a colour, OK
+        PostMessageW(s, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(260, 37));
+        PostMessageW(s, WM_LBUTTONUP, 0, MAKELPARAM(260, 37));
+        HWND d = nullptr;
+        for (int t = 0; t < 3000 && !d; ++t) {
+            HWND c = FindWindowW(L"#32770", nullptr);
+            if (c && GetDlgItem(c, 706)) d = c;
+            else Sleep(1);
+        }
+        if (!d) {
+            ++failures;
+            continue;
+        }
+        SendMessageW(d, WM_COMMAND, IDOK, reinterpret_cast<LPARAM>(GetDlgItem(d, IDOK)));
+        for (int t = 0; t < 3000 && IsWindow(d); ++t) Sleep(1);
+    }
+    Usage("after-colours");
+    for (int i = 0; i < moves && s; ++i)  // left-button drags along the track
+        SendMessageW(s, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(145 + i % 230, 86));
+    Usage("after-slider-moves");
+    if (!CloseSettings()) ++failures;
+    Usage("end");
+    std::printf("soak failures %d\n", failures);
+    return failures ? 1 : 0;
+}
+
 // Started under another name (planted as a browser, or where a careless
 // start would find it): note who was started and with what.
 int NoteStart() {
@@ -272,6 +448,12 @@ int main() {
     else if (cmd == L"cancel") return Choose(-1, 0, 0);
     else if (cmd == L"below" && argc > 5) return Below(argv[2], _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]));
     else if (cmd == L"raise") return Raise();
+    else if (cmd == L"tray-drop") TrayDrop();
+    else if (cmd == L"taskbar-created") TaskbarCreated();
+    else if (cmd == L"display-change") DisplayChange();
+    else if (cmd == L"reg-deny") RegDeny();
+    else if (cmd == L"usage") Usage("now");
+    else if (cmd == L"soak" && argc > 4) return Soak(_wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]));
     else if (cmd == L"screen") std::printf("screen %d %d dpi %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), GetDeviceCaps(GetDC(nullptr), LOGPIXELSX));
     else return NoteStart();
     std::fflush(stdout);

@@ -211,6 +211,13 @@ void FakePlatform::SystemClose(Form& f) {
     Run([&f] { f.RequestUnload(); });
 }
 
+void FakePlatform::ShellRestart(Form& f) {
+    Run([this, &f] {
+        trayIcons.clear();
+        f.DispatchShellRestarted();
+    });
+}
+
 void FakePlatform::Record(std::string name, std::vector<std::int64_t> args, std::string text) {
     calls.push_back({std::move(name), std::move(args), std::move(text)});
 }

@@ -63,6 +63,8 @@ public:
     void F7Up();
     void AnswerColour(std::optional<Colour> c);
     void SystemClose(Form& f);
+    // The shell restarts: its notification area comes back empty.
+    void ShellRestart(Form& f);
     bool Ended() const { return ended_; }
     bool Quit_() const { return quit_; }
 

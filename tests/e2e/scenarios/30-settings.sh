@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Scenarios: settings window: F7. Sourced by run.sh.
+
+fresh "F7 and close"
+start_duskveil
+wait_overlay 12 >/dev/null
+xdotool key F7
+check "F7 opens the settings window" eventually 3 visible_client $SET
+check "  ... owned by the overlay, which is disabled meanwhile" \
+  test "$(windows | grep "client=$SET" | field owner)/$(overlay_line | field enabled)" = 1/0
+check "  ... and the tray icon stays" tray_has 1
+sleep 0.3
+screenshot settings
+click_twips $SET 6690 292   # the "×"
+check "the × closes it" eventually 3 set_gone
+check "  ... intLig is 150" test "$(reg intLig)" = "sz 150"
+check "  ... lngColor is 16384" test "$(reg lngColor)" = "sz 16384"
+check "  ... leaving exactly one icon" tray_has 1
+
+fresh "tray"
+start_duskveil
+wait_overlay 12 >/dev/null
+eventually 3 tray_has 1
+icon=$(probe tray | sed -n 's/^icon //p' | head -n 1)
+xdotool mousemove ${icon% *} ${icon#* } click 1
+check "a click on the tray icon opens the settings window" eventually 3 visible_client $SET
+check "  ... not owned" test "$(windows | grep "client=$SET" | field owner)" = 0
+check "  ... and the icon goes" eventually 3 tray_has 0
+click_twips $SET 6690 292
+check "the × brings the icon back" eventually 3 tray_has 1
+
+fresh "turn off"
+start_duskveil
+wait_overlay 12 >/dev/null
+xdotool key F7
+eventually 3 visible_client $SET >/dev/null
+click_twips $SET 4147 2227   # 关闭夜间模式
+check "the turn-off button ends the program" eventually 5 stopped
+check "  ... with both values written" test "$(reg intLig)/$(reg lngColor)" = "sz 150/sz 16384"
+no_icon() { [ "$(tray_icons)" = 0 ] || ! probe tray | grep -q 'visible=1'; }
+check "  ... and no icon left behind" eventually 3 no_icon
+
