@@ -5,7 +5,8 @@ set -euo pipefail
 
 dv_need_packages() {
   local pkgs=(cmake ninja-build g++ libgtest-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64
-              wine wine64 xvfb xcompmgr xdotool x11-utils imagemagick fonts-wqy-zenhei python3)
+              wine wine64 xvfb xcompmgr xdotool x11-utils imagemagick fonts-wqy-zenhei python3
+              clang libclang-rt-14-dev)
   local missing=()
   for p in "${pkgs[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -14,6 +14,17 @@ unit_line=$(grep -E 'tests passed, [0-9]+ tests failed out of' build/host/ctest.
 unit_total=$(sed -n 's/.*out of \([0-9]*\).*/\1/p' <<<"$unit_line")
 unit_failed=$(sed -n 's/.* \([0-9]*\) tests failed.*/\1/p' <<<"$unit_line")
 
+echo "== fuzzing the stored texts and the slider (bounded)"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+fuzz_status=0
+mkdir -p build/fuzz/corpus
+build/fuzz/tests/fuzz/fuzz_settings -max_total_time="${DV_FUZZ_SECONDS:-60}" -seed=1 \
+  -print_final_stats=1 build/fuzz/corpus 2>build/fuzz/fuzz.log || fuzz_status=1
+grep -E 'stat::number_of_executed_units|Done' build/fuzz/fuzz.log | tail -n 2 || true
+fuzz_runs=$(sed -n 's/^stat::number_of_executed_units: *//p' build/fuzz/fuzz.log)
+if [ "$fuzz_status" -eq 0 ]; then echo "fuzz: ${fuzz_runs:-?} inputs, no failure"; else tail -n 30 build/fuzz/fuzz.log; fi
+
 echo "== Windows builds"
 for preset in win32 win64; do
   cmake --preset "$preset" >/dev/null
@@ -45,9 +56,9 @@ for arch in win32 win64; do
   fi
 done
 
-passed=$((unit_total - unit_failed + exe_passed + e2e_passed))
-failed=$((unit_failed + exe_failed + e2e_failed))
+passed=$((unit_total - unit_failed + exe_passed + e2e_passed + (fuzz_status == 0 ? 1 : 0)))
+failed=$((unit_failed + exe_failed + e2e_failed + fuzz_status))
 echo
-echo "unit: $((unit_total - unit_failed)) passed, $unit_failed failed; exe: $exe_passed passed, $exe_failed failed; e2e: $e2e_passed passed, $e2e_failed failed"
+echo "unit: $((unit_total - unit_failed)) passed, $unit_failed failed; fuzz: $((1 - fuzz_status)) passed, $fuzz_status failed; exe: $exe_passed passed, $exe_failed failed; e2e: $e2e_passed passed, $e2e_failed failed"
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ] && [ "$exe_status" -eq 0 ]
