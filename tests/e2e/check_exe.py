@@ -80,6 +80,8 @@ def main(paths):
         leaks = [m for m in (root.encode(), b'/usr/lib/gcc', b'/usr/share/mingw', b'/build/')
                  if m in data]
         check('no path of the build machine inside', not leaks, ', '.join(x.decode() for x in leaks))
+        check('restricts DLL loading to the system directory at start',
+              b'SetDefaultDllDirectories' in data)
         utf16 = lambda s: s.encode('utf-16-le')
         check('version record: internal name, 4.00, Chinese (PRC) Unicode block',
               utf16('DuskveilV4.0') in data and utf16('4.00') in data and utf16('080404b0') in data)
