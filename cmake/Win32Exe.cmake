@@ -1,6 +1,6 @@
 # The Windows program: the portable core, the Win32 backend and the resources,
 # linked statically into one exe that needs no DLL beyond the system's.
-add_executable(Duskveil WIN32
+set(DUSKVEIL_WIN32_SOURCES
   platform/win32/main.cpp
   platform/win32/win32_platform.cpp
   platform/win32/registry.cpp
@@ -9,7 +9,10 @@ add_executable(Duskveil WIN32
   platform/win32/text.cpp
   platform/win32/runtime_support.cpp
   resources/duskveil.rc)
-target_link_libraries(Duskveil PRIVATE duskveil_core comdlg32 shell32 gdi32 user32 advapi32)
+set(DUSKVEIL_WIN32_LIBS duskveil_core comdlg32 shell32 gdi32 user32 advapi32)
+
+add_executable(Duskveil WIN32 ${DUSKVEIL_WIN32_SOURCES})
+target_link_libraries(Duskveil PRIVATE ${DUSKVEIL_WIN32_LIBS})
 target_link_options(Duskveil PRIVATE
   -static -s
   -Wl,--gc-sections
@@ -27,3 +30,16 @@ target_compile_options(duskveil_probe PRIVATE -Wno-conversion -Wno-shadow -Wno-f
 target_link_libraries(duskveil_probe PRIVATE shell32 user32 gdi32 advapi32 psapi)
 target_link_options(duskveil_probe PRIVATE -static -s)
 set_target_properties(duskveil_probe PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+# The benchmark build: the same program, writing timestamps of a few events.
+add_executable(DuskveilBench WIN32 ${DUSKVEIL_WIN32_SOURCES} platform/win32/bench_marks.cpp)
+target_compile_definitions(DuskveilBench PRIVATE DUSKVEIL_BENCH)
+target_link_libraries(DuskveilBench PRIVATE ${DUSKVEIL_WIN32_LIBS})
+target_link_options(DuskveilBench PRIVATE -static -s -Wl,--gc-sections)
+set_target_properties(DuskveilBench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+# The reference for the idle figures: only what night mode needs of anyone.
+add_executable(reference WIN32 bench/reference.cpp)
+target_link_libraries(reference PRIVATE user32 gdi32)
+target_link_options(reference PRIVATE -static -s -Wl,--gc-sections)
+set_target_properties(reference PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/form.h"
+#include "platform/win32/bench_marks.h"
 #include "platform/win32/text.h"
 
 namespace dv::win32 {
@@ -101,6 +102,7 @@ void Win32Platform::SetWindowLongA(Handle hWnd, int index, std::int32_t value) {
 void Win32Platform::SetLayeredWindowAttributes(Handle hWnd, Colour key, std::uint8_t alpha,
                                                std::uint32_t flags) {
     ::SetLayeredWindowAttributes(H(hWnd), key, alpha, flags);
+    BenchMark("alpha");
 }
 
 std::int16_t Win32Platform::GetAsyncKeyState(int vk) {
@@ -158,6 +160,7 @@ std::optional<Colour> Win32Platform::PickColour(Form& owner) {
     const BOOL ok = ChooseColorW(&cc);
     if (cc.hwndOwner && owner.IsLoaded()) SetActiveWindow(cc.hwndOwner);
     if (!ok) return std::nullopt;
+    BenchMark("confirm");
     return static_cast<Colour>(cc.rgbResult & 0x00FFFFFF);
 }
 

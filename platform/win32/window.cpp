@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "platform/win32/bench_marks.h"
 #include "platform/win32/text.h"
 
 namespace dv::win32 {
@@ -206,7 +207,10 @@ void Win32Peer::MouseEvent(UINT msg, WPARAM wp, LPARAM lp) {
     if (GetKeyState(VK_MENU) < 0) shift |= 4;
     const PixelPoint p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
     switch (msg) {
-        case WM_MOUSEMOVE: form_.DispatchMouseMove(buttons, shift, p); return;
+        case WM_MOUSEMOVE:
+            BenchMark("move");
+            form_.DispatchMouseMove(buttons, shift, p);
+            return;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN: {
@@ -237,6 +241,7 @@ LRESULT Win32Peer::Handle_(UINT msg, WPARAM wp, LPARAM lp) {
             HDC dc = BeginPaint(hwnd, &ps);
             Paint(dc, ps.rcPaint);
             EndPaint(hwnd, &ps);
+            if (form_.Design().frame == Frame::None) BenchMark("overlay-painted");
             return 0;
         }
         case WM_MOUSEMOVE:

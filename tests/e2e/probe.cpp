@@ -418,6 +418,88 @@ int Soak(int cycles, int colours, int moves) {
     return failures ? 1 : 0;
 }
 
+double NowMs() {
+    LARGE_INTEGER now, freq;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&freq);
+    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(freq.QuadPart);
+}
+
+// Starts the exe and times, from the process start, the splash and the
+// overlay becoming visible.
+int Launch(const wchar_t* exe) {
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    const double t0 = NowMs();
+    if (!CreateProcessW(exe, nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return 1;
+    double splash = -1, overlay = -1;
+    while (NowMs() - t0 < 15000 && overlay < 0) {
+        if (splash < 0 && VisibleForm(426)) splash = NowMs() - t0;
+        HWND o = Overlay();
+        if (o && IsWindowVisible(o)) overlay = NowMs() - t0;
+        Sleep(1);
+    }
+    std::printf("launch splash_ms=%.1f overlay_ms=%.1f\n", splash, overlay);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return 0;
+}
+
+HWND FirstVisible() {
+    HWND top = GetTopWindow(nullptr);
+    while (top && !IsWindowVisible(top)) top = GetWindow(top, GW_HWNDNEXT);
+    return top;
+}
+
+// Raises a top-most window over the overlay `rounds` times and times how long
+// until the overlay is first in the z-order again.
+int OnTop(int rounds) {
+    HWND o = Overlay();
+    if (!o) return 1;
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"DuskveilE2ERaise";
+    RegisterClassW(&wc);
+    HWND h = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, wc.lpszClassName, L"raise",
+                             WS_POPUP, 10, 10, 50, 50, nullptr, nullptr, wc.hInstance, nullptr);
+    ShowWindow(h, SW_SHOWNA);
+    for (int i = 0; i < rounds; ++i) {
+        SetWindowPos(h, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        const double t0 = NowMs();
+        double back = -1;
+        while (NowMs() - t0 < 1000) {
+            if (FirstVisible() == o) {
+                back = NowMs() - t0;
+                break;
+            }
+            MSG m;
+            while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
+        }
+        std::printf("ontop %.2f\n", back);
+        Sleep(7 + i % 13);  // land at different points of the overlay's timer
+    }
+    DestroyWindow(h);
+    return 0;
+}
+
+// Opens the settings window from the tray and posts left-button moves along
+// the slider, `gapMs` apart, then closes it.
+int Slide(int moves, int gapMs) {
+    HWND o = Overlay();
+    if (!o) return 1;
+    PostMessageW(o, WM_MOUSEMOVE, 0, WM_LBUTTONDOWN);
+    if (!WaitFor(kSetWidth, true)) return 1;
+    HWND s = VisibleForm(kSetWidth);
+    for (int i = 0; i < moves; ++i) {
+        PostMessageW(s, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(145 + (i * 7) % 230, 86));
+        Sleep(static_cast<DWORD>(gapMs));
+    }
+    Sleep(200);
+    return CloseSettings() ? 0 : 1;
+}
+
 // Started under another name (planted as a browser, or where a careless
 // start would find it): note who was started and with what.
 int NoteStart() {
@@ -453,6 +535,9 @@ int main() {
     else if (cmd == L"display-change") DisplayChange();
     else if (cmd == L"reg-deny") RegDeny();
     else if (cmd == L"usage") Usage("now");
+    else if (cmd == L"launch" && argc > 2) return Launch(argv[2]);
+    else if (cmd == L"ontop" && argc > 2) return OnTop(_wtoi(argv[2]));
+    else if (cmd == L"slide" && argc > 3) return Slide(_wtoi(argv[2]), _wtoi(argv[3]));
     else if (cmd == L"soak" && argc > 4) return Soak(_wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]));
     else if (cmd == L"screen") std::printf("screen %d %d dpi %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), GetDeviceCaps(GetDC(nullptr), LOGPIXELSX));
     else return NoteStart();

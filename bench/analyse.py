@@ -1,0 +1,117 @@
+#!/usr/bin/env python3
+"""Turns the benchmark's raw lines into the table and the JSON file."""
+import json
+import statistics
+import sys
+
+
+def pct(values, p):
+    if not values:
+        return None
+    values = sorted(values)
+    k = min(len(values) - 1, max(0, int(round(p / 100 * (len(values) - 1)))))
+    return values[k]
+
+
+def fields(line):
+    return dict(kv.split('=', 1) for kv in line.split()[1:] if '=' in kv)
+
+
+def main(raw_path, marks_path, json_path):
+    raw = open(raw_path).read().splitlines()
+    r = {}
+    for line in raw:
+        if line.startswith('size_'):
+            name, value = line.split()
+            r[name] = int(value)
+    launches = [fields(l) for l in raw if l.startswith('launch ')]
+    splash = [float(f['splash_ms']) for f in launches if float(f['splash_ms']) >= 0]
+    overlay = [float(f['overlay_ms']) for f in launches if float(f['overlay_ms']) >= 0]
+    r['start_to_splash_ms_median'] = statistics.median(splash) if splash else None
+    r['start_to_overlay_ms_median'] = statistics.median(overlay) if overlay else None
+    r['splash_to_overlay_ms_median'] = (statistics.median([o - s for s, o in zip(splash, overlay)])
+                                        if splash and overlay else None)
+    for name in ('duskveil', 'reference'):
+        line = next((l for l in raw if l.startswith(f'idle_{name} ')), None)
+        if not line:
+            continue
+        f = fields(line)
+        hz, secs = int(f['hz']), int(f['seconds'])
+        r[f'{name}_cpu_percent'] = round(100 * int(f['cpu_ticks']) / hz / secs, 3)
+        r[f'{name}_server_cpu_percent'] = round(100 * int(f['server_ticks']) / hz / secs, 3)
+        r[f'{name}_peak_rss_kb'] = int(f.get('VmHWM', 0))
+        r[f'{name}_private_rss_kb'] = int(f.get('RssAnon', 0))
+    if 'reference_cpu_percent' in r:
+        own = r['duskveil_cpu_percent'] + r['duskveil_server_cpu_percent']
+        ref = r['reference_cpu_percent'] + r['reference_server_cpu_percent']
+        r['idle_cpu_ratio'] = round(own / ref, 2) if ref else None
+        r['private_memory_ratio'] = round(r['duskveil_private_rss_kb'] / r['reference_private_rss_kb'], 2)
+
+    marks = [l.split() for l in open(marks_path).read().splitlines() if l.strip()]
+    slide_end = next((i for i, m in enumerate(marks) if m[0] == 'slide-done'), len(marks))
+    move_alpha, repaints_on_slide = [], 0
+    pending = None
+    for m in marks[:slide_end]:
+        if m[0] == 'move':
+            pending = int(m[1])
+        elif m[0] == 'alpha' and pending is not None:
+            move_alpha.append((int(m[1]) - pending) / 1000)
+            pending = None
+        elif m[0] == 'overlay-painted' and move_alpha:
+            repaints_on_slide += 1
+    confirm_paint, pending = [], None
+    for m in marks[slide_end + 1:]:
+        if m[0] == 'confirm':
+            pending = int(m[1])
+        elif m[0] == 'overlay-painted' and pending is not None:
+            confirm_paint.append((int(m[1]) - pending) / 1000)
+            pending = None
+    r['slider_moves'] = len(move_alpha)
+    r['slider_to_alpha_ms_median'] = statistics.median(move_alpha) if move_alpha else None
+    r['slider_to_alpha_ms_p95'] = pct(move_alpha, 95)
+    r['overlay_repaints_during_slider'] = repaints_on_slide
+    r['colour_confirms'] = len(confirm_paint)
+    r['colour_to_repaint_ms_median'] = statistics.median(confirm_paint) if confirm_paint else None
+    ontop = [float(l.split()[1]) for l in raw if l.startswith('ontop ') and float(l.split()[1]) >= 0]
+    r['ontop_rounds'] = len(ontop)
+    r['ontop_ms_p50'] = pct(ontop, 50)
+    r['ontop_ms_p95'] = pct(ontop, 95)
+    r['ontop_ms_max'] = max(ontop) if ontop else None
+
+    rows = [
+        ('exe size, i686', r.get('size_win32'), 'bytes', '<= 153600'),
+        ('exe size, x64', r.get('size_win64'), 'bytes', '<= 153600'),
+        ('start to splash visible (median of 5)', r['start_to_splash_ms_median'], 'ms', '< 300'),
+        ('start to overlay shown (median of 5)', r['start_to_overlay_ms_median'], 'ms', ''),
+        ('splash to overlay (median of 5)', r['splash_to_overlay_ms_median'], 'ms', '5000 +- 100'),
+        ('idle CPU, Duskveil (+ wine server)', f"{r.get('duskveil_cpu_percent')} (+{r.get('duskveil_server_cpu_percent')})", '%', ''),
+        ('idle CPU, reference (+ wine server)', f"{r.get('reference_cpu_percent')} (+{r.get('reference_server_cpu_percent')})", '%', ''),
+        ('idle CPU ratio', r.get('idle_cpu_ratio'), 'x', '<= 1.2'),
+        ('peak working set, Duskveil / reference', f"{r.get('duskveil_peak_rss_kb')} / {r.get('reference_peak_rss_kb')}", 'KB', ''),
+        ('private memory, Duskveil / reference', f"{r.get('duskveil_private_rss_kb')} / {r.get('reference_private_rss_kb')}", 'KB', ''),
+        ('private memory ratio', r.get('private_memory_ratio'), 'x', '<= 1.2'),
+        (f"slider move to alpha applied (median, {r['slider_moves']} moves)", r['slider_to_alpha_ms_median'], 'ms', '< 1'),
+        ('slider move to alpha applied (p95)', r['slider_to_alpha_ms_p95'], 'ms', ''),
+        ('overlay repaints during slider moves', r['overlay_repaints_during_slider'], '', '0'),
+        (f"colour confirmed to overlay repainted (median, {r['colour_confirms']})", r['colour_to_repaint_ms_median'], 'ms', ''),
+        (f"back on top after another top-most window (p50, {r['ontop_rounds']} rounds)", r['ontop_ms_p50'], 'ms', ''),
+        ('back on top (p95)', r['ontop_ms_p95'], 'ms', '< 40'),
+        ('back on top (max)', r['ontop_ms_max'], 'ms', ''),
+    ]
+
+    def fmt(v):
+        if isinstance(v, float):
+            return f'{v:.3f}' if v < 10 else f'{v:.1f}'
+        return str(v)
+
+    print('| figure | value | unit | target |')
+    print('|---|---|---|---|')
+    for name, value, unit, target in rows:
+        print(f'| {name} | {fmt(value)} | {unit} | {target} |')
+    with open(json_path, 'w') as f:
+        json.dump(r, f, indent=2)
+    print(f'\nwritten: {json_path}')
+
+
+if __name__ == '__main__':
+    main(*sys.argv[1:4])

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Footprint and responsiveness of Duskveil under Wine on a virtual display:
+# exe sizes, start-up times, idle CPU and memory against a minimal reference
+# program, slider and colour latencies, and how fast the overlay is back on
+# top. Prints one table and writes bench/results/latest.json.
+# Usage: bench/run.sh [idle-seconds]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source tools/deps.sh
+source tools/wine-env.sh
+idle=${1:-60}
+for preset in win32 win64; do
+  cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" >/dev/null
+done
+unset DISPLAY
+export DV_DISPLAY_NUM=${DV_DISPLAY_NUM:-85}
+dv_virtual_display
+dv_wine_prefix
+arch=win64
+[ -n "$DV_WINE32" ] && arch=win32
+loader=$(dv_loader_for "build/$arch/")
+probe() { "$DV_WINE64" build/win64/duskveil_probe.exe "$@" 2>/dev/null | tr -d '\r'; }
+stop() { pkill -f '^[^ ]*(Duskveil|DuskveilBench|reference)\.exe' || true; sleep 1; }
+trap 'stop; dv_stop_display' EXIT
+out=$(mktemp -d)
+stop
+probe reg-clear
+
+echo "sizes" > "$out/raw"
+for a in win32 win64; do echo "size_$a $(stat -c %s build/$a/Duskveil.exe)" >> "$out/raw"; done
+
+echo "start-up (5 runs of $arch)"
+for _ in 1 2 3 4 5; do
+  probe launch "$(winepath_w "$PWD/build/$arch/Duskveil.exe")" >> "$out/raw"
+  stop
+done
+
+# CPU ticks (user + system) of a process, and of the wine server beside it.
+ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+idle_run() {  # name exe
+  "$loader" "$2" >/dev/null 2>&1 &
+  sleep 8
+  local pid server t0 s0
+  pid=$(pgrep -f "^[^ ]*$(basename "$2" | sed 's/\./\\./')" | head -n 1)
+  server=$(pgrep -x wineserver | head -n 1 || pgrep -f wineserver | head -n 1)
+  t0=$(ticks "$pid"); s0=$(ticks "$server")
+  echo "  $1: ${idle}s idle"
+  sleep "$idle"
+  echo "idle_$1 cpu_ticks=$(( $(ticks "$pid") - t0 )) server_ticks=$(( $(ticks "$server") - s0 )) hz=$(getconf CLK_TCK) seconds=$idle $(awk '/^(VmHWM|RssAnon):/ {printf "%s=%s ", $1, $2}' /proc/$pid/status | tr -d ':')" >> "$out/raw"
+  stop
+}
+echo "idle"
+idle_run duskveil "build/$arch/Duskveil.exe"
+idle_run reference "build/$arch/reference.exe"
+
+echo "latencies (bench build)"
+rm -f "$out/marks.log"
+DUSKVEIL_BENCH_LOG=$(winepath_w "$out/marks.log") "$loader" "build/$arch/DuskveilBench.exe" >/dev/null 2>&1 &
+for _ in $(seq 100); do probe windows | grep -q 'title=DuskveilV1.0 visible=1' && break; sleep 0.2; done
+sleep 0.5
+probe slide 400 5 >/dev/null
+sleep 0.5
+echo "slide-done" >> "$out/marks.log"
+probe soak 0 40 0 >/dev/null
+probe ontop 200 >> "$out/raw"
+stop
+
+mkdir -p bench/results
+python3 bench/analyse.py "$out/raw" "$out/marks.log" bench/results/latest.json
