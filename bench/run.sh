@@ -33,6 +33,8 @@ echo "start-up (5 runs of $arch)"
 for _ in 1 2 3 4 5; do
   probe launch "$(winepath_w "$PWD/build/$arch/Duskveil.exe")" >> "$out/raw"
   stop
+  probe launch "$(winepath_w "$PWD/build/$arch/reference.exe")" | sed 's/^launch/launch-reference/' >> "$out/raw"
+  stop
 done
 
 # CPU ticks (user + system) of a process, and of the wine server beside it.

@@ -9,7 +9,7 @@ set(DUSKVEIL_WIN32_SOURCES
   platform/win32/text.cpp
   platform/win32/runtime_support.cpp
   resources/duskveil.rc)
-set(DUSKVEIL_WIN32_LIBS duskveil_core comdlg32 shell32 gdi32 user32 advapi32)
+set(DUSKVEIL_WIN32_LIBS duskveil_core shell32 gdi32 user32 advapi32)
 
 add_executable(Duskveil WIN32 ${DUSKVEIL_WIN32_SOURCES})
 target_link_libraries(Duskveil PRIVATE ${DUSKVEIL_WIN32_LIBS})
@@ -24,8 +24,11 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 8)
 endif()
 set_target_properties(Duskveil PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
-# A console helper for the end-to-end tests; never shipped.
-add_executable(duskveil_probe tests/e2e/probe.cpp)
+# A console helper for the end-to-end tests, the benchmarks and the README's
+# pictures; never shipped.
+add_executable(duskveil_probe tools/probe/main.cpp tools/probe/windows.cpp tools/probe/registry.cpp
+  tools/probe/drive.cpp tools/probe/timing.cpp)
+target_include_directories(duskveil_probe PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_options(duskveil_probe PRIVATE -Wno-conversion -Wno-shadow -Wno-format)
 target_link_libraries(duskveil_probe PRIVATE shell32 user32 gdi32 advapi32 psapi)
 target_link_options(duskveil_probe PRIVATE -static -s)

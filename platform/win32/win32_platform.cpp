@@ -157,7 +157,17 @@ std::optional<Colour> Win32Platform::PickColour(Form& owner) {
     cc.hwndOwner = owner.IsLoaded() ? H(owner.Peer()->Hwnd()) : nullptr;
     cc.lpCustColors = custom;
     cc.Flags = 0;  // the short form, nothing preselected
-    const BOOL ok = ChooseColorW(&cc);
+    // The dialog's library is loaded the first time it is needed, from the
+    // system directory: most evenings never open it, and it is the largest
+    // thing the program would otherwise carry from the start.
+    using ChooseFn = BOOL(WINAPI*)(CHOOSECOLORW*);
+    static const ChooseFn choose = [] {
+        HMODULE dlg = LoadLibraryExW(L"comdlg32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        if (!dlg) dlg = LoadLibraryW(L"comdlg32.dll");  // a system without the search flags
+        return dlg ? reinterpret_cast<ChooseFn>(reinterpret_cast<void*>(GetProcAddress(dlg, "ChooseColorW")))
+                   : nullptr;
+    }();
+    const BOOL ok = choose ? choose(&cc) : FALSE;
     if (cc.hwndOwner && owner.IsLoaded()) SetActiveWindow(cc.hwndOwner);
     if (!ok) return std::nullopt;
     BenchMark("confirm");

@@ -1,0 +1,43 @@
+// A helper program run in the same Wine prefix as Duskveil, for the
+// end-to-end tests, the benchmarks and the README's pictures: it reads window
+// state, the registry and the tray, drives the program's windows and the
+// Color dialog, and times what the benchmarks ask. It prints plain
+// "name value" lines.
+#pragma once
+
+#include <windows.h>
+
+namespace probe {
+
+constexpr wchar_t kKey[] = L"Software\\VB and VBA Program Settings\\Duskveil\\Settings";
+constexpr int kSetWidth = 464;  // the settings window's client width at 96 dpi
+
+// Windows of the program.
+HWND Overlay();
+HWND VisibleForm(int clientWidth);
+bool WaitFor(int clientWidth, bool shown);
+void ClickAt(HWND h, int x, int y);
+bool CloseSettings();
+double NowMs();
+
+// Commands.
+void Windows();
+void ZOrder();
+void Tray();
+void TrayDrop();
+void TaskbarCreated();
+void DisplayChange();
+int Raise();
+void RegGet(const wchar_t* name);
+void RegSet(const wchar_t* name, const wchar_t* kind, const wchar_t* text);
+void RegClear();
+void RegDeny();
+int Choose(int red, int green, int blue);
+int Below(const wchar_t* log, int r, int g, int b);
+void Usage(const char* when);
+int Soak(int cycles, int colours, int moves);
+int Slide(int moves, int gapMs);
+int Launch(const wchar_t* exe);
+int OnTop(int rounds);
+
+}  // namespace probe

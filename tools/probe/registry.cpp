@@ -1,0 +1,87 @@
+// The settings key: reading, planting hostile values, denying writes.
+#include "tools/probe/probe.h"
+
+#include <aclapi.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cwchar>
+#include <string>
+
+namespace probe {
+
+void RegGet(const wchar_t* name) {
+    HKEY k;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kKey, 0, KEY_QUERY_VALUE, &k) != ERROR_SUCCESS) {
+        std::printf("absent\n");
+        return;
+    }
+    wchar_t buf[256] = {};
+    DWORD size = sizeof buf - sizeof(wchar_t), type = 0;
+    if (RegQueryValueExW(k, name, nullptr, &type, reinterpret_cast<BYTE*>(buf), &size) != ERROR_SUCCESS)
+        std::printf("absent\n");
+    else if (type == REG_SZ)
+        std::printf("sz %ls\n", buf);
+    else
+        std::printf("type %lu\n", static_cast<unsigned long>(type));
+    RegCloseKey(k);
+}
+
+// Writes a value of a given kind: sz TEXT, dword N, binary, multi, nul, big.
+void RegSet(const wchar_t* name, const wchar_t* kind, const wchar_t* text) {
+    HKEY k;
+    RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &k, nullptr);
+    if (!std::wcscmp(kind, L"sz")) {
+        RegSetValueExW(k, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                       static_cast<DWORD>((std::wcslen(text) + 1) * sizeof(wchar_t)));
+    } else if (!std::wcscmp(kind, L"dword")) {
+        DWORD v = static_cast<DWORD>(std::wcstoul(text, nullptr, 10));
+        RegSetValueExW(k, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&v), sizeof v);
+    } else if (!std::wcscmp(kind, L"binary")) {
+        const BYTE b[] = {'1', 0, '2', 0, 0xFF, 0xFE, 0x41};
+        RegSetValueExW(k, name, 0, REG_BINARY, b, sizeof b);
+    } else if (!std::wcscmp(kind, L"multi")) {
+        const wchar_t m[] = L"100\0200\0";
+        RegSetValueExW(k, name, 0, REG_MULTI_SZ, reinterpret_cast<const BYTE*>(m), sizeof m);
+    } else if (!std::wcscmp(kind, L"nul")) {
+        const wchar_t m[] = L"12\0" L"34";
+        RegSetValueExW(k, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(m), sizeof m);
+    } else if (!std::wcscmp(kind, L"big")) {
+        std::wstring big(1 << 20, L'7');
+        RegSetValueExW(k, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(big.c_str()),
+                       static_cast<DWORD>((big.size() + 1) * sizeof(wchar_t)));
+    }
+    RegCloseKey(k);
+}
+
+void RegClear() {
+    HKEY k;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kKey, 0, WRITE_DAC, &k) == ERROR_SUCCESS) {
+        SetSecurityInfo(k, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, nullptr, nullptr);
+        RegCloseKey(k);
+    }
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Duskveil");
+}
+
+// Denies writes to the settings key, reads stay allowed.
+void RegDeny() {
+    HKEY k;
+    RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &k, nullptr);
+    SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+    PSID everyone = nullptr;
+    AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
+    BYTE buf[512];
+    auto* acl = reinterpret_cast<PACL>(buf);
+    InitializeAcl(acl, sizeof buf, ACL_REVISION);
+    AddAccessDeniedAce(acl, ACL_REVISION, KEY_SET_VALUE | KEY_CREATE_SUB_KEY, everyone);
+    AddAccessAllowedAce(acl, ACL_REVISION, KEY_READ | WRITE_DAC | DELETE, everyone);
+    const DWORD r = SetSecurityInfo(k, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, acl, nullptr);
+    RegCloseKey(k);
+    HKEY w;
+    const LONG probeWrite = RegOpenKeyExW(HKEY_CURRENT_USER, kKey, 0, KEY_SET_VALUE, &w);
+    if (probeWrite == ERROR_SUCCESS) RegCloseKey(w);
+    std::printf("deny %lu write-open %ld\n", static_cast<unsigned long>(r), static_cast<long>(probeWrite));
+    FreeSid(everyone);
+}
+
+}  // namespace probe

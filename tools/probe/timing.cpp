@@ -1,0 +1,103 @@
+// Timings for the benchmark: start-up and keep-on-top.
+#include "tools/probe/probe.h"
+
+#include <cstdio>
+#include <cwchar>
+
+namespace probe {
+namespace {
+
+struct OfProcess {
+    DWORD pid;
+    HWND found;
+};
+BOOL CALLBACK FindOfProcess(HWND h, LPARAM lp) {
+    auto* f = reinterpret_cast<OfProcess*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(h, &pid);
+    if (pid == f->pid && IsWindowVisible(h)) {
+        f->found = h;
+        return FALSE;
+    }
+    return TRUE;
+}
+HWND FirstVisibleOf(DWORD pid) {
+    OfProcess f{pid, nullptr};
+    EnumWindows(FindOfProcess, reinterpret_cast<LPARAM>(&f));
+    return f.found;
+}
+
+HWND FirstVisible() {
+    HWND top = GetTopWindow(nullptr);
+    while (top && !IsWindowVisible(top)) top = GetWindow(top, GW_HWNDNEXT);
+    return top;
+}
+
+}  // namespace
+
+double NowMs() {
+    LARGE_INTEGER now, freq;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&freq);
+    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(freq.QuadPart);
+}
+
+// Starts the exe and times, from the process start, the splash and the
+// overlay becoming visible.
+int Launch(const wchar_t* exe) {
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    // The program gets no handle of ours, so a pipe reading our output ends
+    // when we do.
+    si.dwFlags = STARTF_USESTDHANDLES;
+    PROCESS_INFORMATION pi{};
+    const double t0 = NowMs();
+    if (!CreateProcessW(exe, nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return 1;
+    double first = -1, splash = -1, overlay = -1;
+    const bool duskveil = std::wcsstr(exe, L"Duskveil") != nullptr;
+    while (NowMs() - t0 < 15000 && (duskveil ? overlay < 0 : first < 0)) {
+        if (first < 0 && FirstVisibleOf(pi.dwProcessId)) first = NowMs() - t0;
+        if (splash < 0 && VisibleForm(426)) splash = NowMs() - t0;
+        HWND o = Overlay();
+        if (o && IsWindowVisible(o)) overlay = NowMs() - t0;
+        Sleep(1);
+    }
+    std::printf("launch first_ms=%.1f splash_ms=%.1f overlay_ms=%.1f\n", first, splash, overlay);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return 0;
+}
+
+// Raises a top-most window over the overlay `rounds` times and times how long
+// until the overlay is first in the z-order again.
+int OnTop(int rounds) {
+    HWND o = Overlay();
+    if (!o) return 1;
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"DuskveilE2ERaise";
+    RegisterClassW(&wc);
+    HWND h = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, wc.lpszClassName, L"raise",
+                             WS_POPUP, 10, 10, 50, 50, nullptr, nullptr, wc.hInstance, nullptr);
+    ShowWindow(h, SW_SHOWNA);
+    for (int i = 0; i < rounds; ++i) {
+        SetWindowPos(h, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        const double t0 = NowMs();
+        double back = -1;
+        while (NowMs() - t0 < 1000) {
+            if (FirstVisible() == o) {
+                back = NowMs() - t0;
+                break;
+            }
+            MSG m;
+            while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
+        }
+        std::printf("ontop %.2f\n", back);
+        Sleep(7 + i % 13);  // land at different points of the overlay's timer
+    }
+    DestroyWindow(h);
+    return 0;
+}
+
+}  // namespace probe
