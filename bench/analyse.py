@@ -51,16 +51,20 @@ def main(raw_path, marks_path, json_path):
 
     marks = [l.split() for l in open(marks_path).read().splitlines() if l.strip()]
     slide_end = next((i for i, m in enumerate(marks) if m[0] == 'slide-done'), len(marks))
-    move_alpha = []
+    move_alpha, alphas = [], []
     pending = None
     for m in marks[:slide_end]:
         if m[0] == 'move':
             pending = int(m[1])
         elif m[0] == 'alpha' and pending is not None:
-            move_alpha.append((int(m[1]) - pending) / 1000)
+            # An alpha long after a move is not its answer (the overlay's own
+            # load sets one too).
+            if int(m[1]) - pending < 100_000:
+                move_alpha.append((int(m[1]) - pending) / 1000)
+                alphas.append(int(m[1]))
             pending = None
-    # Repaints of the overlay between the first and the last alpha change.
-    alphas = [int(m[1]) for m in marks[:slide_end] if m[0] == 'alpha']
+    # Repaints of the overlay between the first and the last alpha change
+    # that a slider move made.
     repaints_on_slide = sum(1 for m in marks[:slide_end] if m[0] == 'overlay-painted'
                             and alphas and alphas[0] <= int(m[1]) <= alphas[-1])
     confirm_paint, pending = [], None

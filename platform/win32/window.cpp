@@ -171,7 +171,9 @@ void Win32Peer::Focus() {
 
 void Win32Peer::Invalidate(const TwipsRect* area) {
     if (!area) {
+        // A new background colour: shown now, not when the queue is idle.
         InvalidateRect(hwnd_, nullptr, FALSE);
+        UpdateWindow(hwnd_);
         return;
     }
     RECT r = PxRect(*area);
