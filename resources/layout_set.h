@@ -3,6 +3,7 @@
 
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "resources/look.h"
 #include "resources/texts.h"
 
 namespace dv::layout {
@@ -10,11 +11,8 @@ namespace dv::layout {
 inline const FormDesign kSet{"", {6960, 4755}, 0x404040, Frame::FixedDialog,
                              WindowState::Normal, StartUp::CentreOwner, false};
 
-inline constexpr Colour kSetWhite = 0xFFFFFF;
 inline constexpr Colour kYellow = 0x00FFFF;
-inline constexpr Colour kRed = 0x0000FF;
 inline constexpr Colour kCyan = 0xFFFF00;
-inline constexpr Font kSong12Set{"宋体", 12, false, 134};
 inline constexpr Font kSong15Bold{"宋体", 15, true, 134};
 inline constexpr Font kSong18Bold{"宋体", 18, true, 134};
 inline constexpr Font kSong21Bold{"宋体", 21.75f, true, 134};
@@ -23,15 +21,15 @@ inline constexpr Font kSong14{"宋体", 14.25f, false, 134};
 // Declared in the window's z-order, top first.
 struct SetControls {
     CommandButton cmdExit{{{2520, 1920, 3255, 615}, "关闭夜间模式", kCyan, kSong14}};
-    Label Label2{{{6480, 120, 420, 345}, "×", kSysButtonText, kSetWhite, true, false, Align::Centre, false, kSong18Bold}};
-    Label Label4{{{2400, 2880, 3480, 240}, text::kContactAuthor, kSetWhite, 0, false, false, Align::Left, true, kSong12Set}};
-    Label Label5{{{3720, 3960, 2160, 240}, text::kContactLink, kSetWhite, 0, false, false, Align::Left, true, kSong12Set}};
-    Label Label6{{{2520, 3420, 3360, 240}, text::kContactFeedback, kSetWhite, 0, false, false, Align::Left, true, kSong12Set}};
+    Label Label2{{{6480, 120, 420, 345}, "×", kSysButtonText, kWhite, true, false, Align::Centre, false, kSong18Bold}};
+    Label Label4{{{2400, 2880, 3480, 240}, text::kContactAuthor, kWhite, 0, false, false, Align::Left, true, kSong12}};
+    Label Label5{{{3720, 3960, 2160, 240}, text::kContactLink, kWhite, 0, false, false, Align::Left, true, kSong12}};
+    Label Label6{{{2520, 3420, 3360, 240}, text::kContactFeedback, kWhite, 0, false, false, Align::Left, true, kSong12}};
     Line Ly{{2790, 1110, 2790, 1515, 0xC0C0C0, 10}};
-    Line Lx{{2160, 1290, 5625, 1290, kSetWhite, 20}};
-    Label lbColor{{{2025, 345, 3750, 420}, "点击此处选择颜色", kSetWhite, 0x4000, true, true, Align::Centre, false, kSong15Bold}};
-    Label lbLig{{{945, 1065, 900, 435}, "亮度", kSetWhite, 0, false, false, Align::Left, true, kSong21Bold}};
-    Label Label1{{{945, 345, 900, 435}, "色调", kSetWhite, 0, false, false, Align::Left, true, kSong21Bold}};
+    Line Lx{{2160, 1290, 5625, 1290, kWhite, 20}};
+    Label lbColor{{{2025, 345, 3750, 420}, "点击此处选择颜色", kWhite, 0x4000, true, true, Align::Centre, false, kSong15Bold}};
+    Label lbLig{{{945, 1065, 900, 435}, "亮度", kWhite, 0, false, false, Align::Left, true, kSong21Bold}};
+    Label Label1{{{945, 345, 900, 435}, "色调", kWhite, 0, false, false, Align::Left, true, kSong21Bold}};
     CommonDialog CommonDialog1;
 };
 

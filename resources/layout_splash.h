@@ -3,6 +3,7 @@
 
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "resources/look.h"
 #include "resources/texts.h"
 
 namespace dv::layout {
@@ -11,11 +12,9 @@ inline const FormDesign kSplash{"", {6390, 4215}, 0x000000, Frame::FixedDialog,
                                 WindowState::Normal, StartUp::CentreScreen, false};
 
 inline constexpr Colour kGreen = 0x00FF00;
-inline constexpr Colour kWhite = 0xFFFFFF;
 inline constexpr Font kHei21{"黑体", 21.75f, true, 134};
 inline constexpr Font kHei21Regular{"黑体", 21.75f, false, 134};
 inline constexpr Font kSong48{"宋体", 48, true, 134};
-inline constexpr Font kSong12{"宋体", 12, false, 134};
 
 struct SplashControls {
     Label Label1{{{285, 360, 5955, 435}, "Duskveil V4.0", kGreen, 0, false, false, Align::Left, false, kHei21}};

@@ -77,8 +77,8 @@ void FrmSet::Form_MouseMove(int button, int, float x, float y) {
         mdl.bytLig = AlphaAt(x, Lx.X1(), Lx.X2());
         SetLayeredAlpha(Host(), program_.frmNight.hWnd(), 0, mdl.bytLig, kLwaAlpha);
     }
-    Label5.SetForeColor(layout::kSetWhite);
-    Label2.SetBackColor(layout::kSetWhite);
+    Label5.SetForeColor(layout::kWhite);
+    Label2.SetBackColor(layout::kWhite);
 }
 
 void FrmSet::Form_MouseDown(int button, int, float x, float y) { Form_MouseMove(button, 0, x, y); }

@@ -40,9 +40,9 @@ void FrmSplash::Control_Click(Control& c) {
     if (&c == &Label5) Label5_Click();
 }
 
-void FrmSplash::Label5_MouseMove() { Label5.SetForeColor(0x0000FF); }
+void FrmSplash::Label5_MouseMove() { Label5.SetForeColor(layout::kRed); }
 
-void FrmSplash::Form_MouseMove(int, int, float, float) { Label5.SetForeColor(0xFFFFFF); }
+void FrmSplash::Form_MouseMove(int, int, float, float) { Label5.SetForeColor(layout::kWhite); }
 
 void FrmSplash::Label5_Click() { OpenHomePage(Host()); }
 
