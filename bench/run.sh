@@ -7,6 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/deps.sh
+# A prefix of its own, so that the store it clears is never the user\'s.
+export WINEPREFIX="${DV_TEST_WINEPREFIX:-$HOME/.local/share/duskveil-wine-test}"
 source tools/wine-env.sh
 idle=${1:-60}
 for preset in win32 win64; do

@@ -9,6 +9,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/deps.sh
+# A prefix of its own, so that the store it clears is never the user\'s.
+export WINEPREFIX="${DV_TEST_WINEPREFIX:-$HOME/.local/share/duskveil-wine-test}"
 source tools/wine-env.sh
 cycles=${1:-1000} colours=${2:-1000} moves=${3:-10000}
 cmake --preset win64 >/dev/null && cmake --build --preset win64 >/dev/null

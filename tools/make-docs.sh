@@ -5,6 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/deps.sh
+# A prefix of its own, so that the store it clears is never the user\'s.
+export WINEPREFIX="${DV_TEST_WINEPREFIX:-$HOME/.local/share/duskveil-wine-test}"
 source tools/wine-env.sh
 for preset in win64; do cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" >/dev/null; done
 unset DISPLAY

@@ -3,6 +3,8 @@
 # display. Usage: run.sh EXE PROBE. Prints one line per check and a summary.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+# A prefix of its own, so that the store it clears is never the user's.
+export WINEPREFIX="${DV_TEST_WINEPREFIX:-$HOME/.local/share/duskveil-wine-test}"
 source "$here/../../tools/wine-env.sh"
 source "$here/lib.sh"
 
