@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the README's pictures from the real program on a virtual display:
-# docs/splash.png, docs/night.png (a bright page under the tint) and
+# docs/splash.png, docs/night.png (a bright page under the tint, cut to
+# its upper half) and
 # docs/settings.png (the settings window over the tint).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,13 +17,13 @@ probe=build/win64/duskveil_probe.exe
 cleanup() { pkill -f '^[^ ]*Duskveil\.exe' || true; pkill -f '^[^ ]*duskveil_probe\.exe below' || true; dv_stop_display; }
 trap cleanup EXIT
 "$DV_WINE64" "$probe" reg-clear
-"$DV_WINE64" "$probe" below "$(winepath_w /dev/null)" 235 235 235 >/dev/null 2>&1 &
+"$DV_WINE64" "$probe" page >/dev/null 2>&1 &
 sleep 2
 "$DV_WINE64" build/win64/Duskveil.exe >/dev/null 2>&1 &
 sleep 3
 import -window root -crop 440x300+292+234 docs/splash.png
 sleep 6
-import -window root -resize 50% docs/night.png
+import -window root -crop 1024x420+0+0 -resize 50% docs/night.png
 xdotool key F7
 sleep 1.5
 import -window root -crop 500x350+262+209 docs/settings.png

@@ -30,6 +30,34 @@ HANDLE ProgramProcess() {
 const wchar_t* g_log = nullptr;
 COLORREF g_colour = RGB(200, 200, 200);
 
+// For the README's pictures: a bright page of text and colour swatches.
+bool g_page = false;
+
+void DrawPage(HDC dc, const RECT& r) {
+    HFONT title = CreateFontW(-34, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"WenQuanYi Zen Hei");
+    HFONT body = CreateFontW(-18, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"WenQuanYi Zen Hei");
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(30, 30, 30));
+    HGDIOBJ old = SelectObject(dc, title);
+    TextOutW(dc, 80, 60, L"An evening page", 15);
+    SelectObject(dc, body);
+    const wchar_t* lines[] = {L"White pages glare at night. Under the veil the same page keeps its",
+                              L"text and colours, only darker and warmer, and every click still lands",
+                              L"on the program below. 夜间模式下，页面依旧清晰可读。"};
+    for (int i = 0; i < 3; ++i) TextOutW(dc, 80, 130 + 30 * i, lines[i], static_cast<int>(std::wcslen(lines[i])));
+    const COLORREF swatches[] = {RGB(220, 40, 40), RGB(40, 160, 60), RGB(40, 90, 220), RGB(240, 200, 40)};
+    for (int i = 0; i < 4; ++i) {
+        RECT s{80 + 150 * i, 260, 200 + 150 * i, 360};
+        HBRUSH b = CreateSolidBrush(swatches[i]);
+        FillRect(dc, &s, b);
+        DeleteObject(b);
+    }
+    SelectObject(dc, old);
+    DeleteObject(title);
+    DeleteObject(body);
+    (void)r;
+}
+
 LRESULT CALLBACK BelowProc(HWND h, UINT m, WPARAM w, LPARAM l) {
     if (m == WM_LBUTTONDOWN && g_log) {
         FILE* f = _wfopen(g_log, L"a");
@@ -45,6 +73,7 @@ LRESULT CALLBACK BelowProc(HWND h, UINT m, WPARAM w, LPARAM l) {
         HBRUSH b = CreateSolidBrush(g_colour);
         FillRect(reinterpret_cast<HDC>(w), &r, b);
         DeleteObject(b);
+        if (g_page) DrawPage(reinterpret_cast<HDC>(w), r);
         return 1;
     }
     if (m == WM_DESTROY) PostQuitMessage(0);
@@ -86,8 +115,9 @@ int Choose(int red, int green, int blue) {
     return 0;
 }
 
-int Below(const wchar_t* log, int r, int g, int b) {
+int Below(const wchar_t* log, int r, int g, int b, bool page) {
     g_log = log;
+    g_page = page;
     g_colour = RGB(r, g, b);
     WNDCLASSW wc{};
     wc.lpfnWndProc = BelowProc;

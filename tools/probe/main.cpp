@@ -42,6 +42,7 @@ int main() {
     else if (cmd == L"cancel") return Choose(-1, 0, 0);
     else if (cmd == L"below" && argc > 5) return Below(argv[2], _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]));
     else if (cmd == L"raise") return Raise();
+    else if (cmd == L"page") return Below(L"NUL", 250, 250, 246, true);
     else if (cmd == L"tray-drop") TrayDrop();
     else if (cmd == L"taskbar-created") TaskbarCreated();
     else if (cmd == L"display-change") DisplayChange();

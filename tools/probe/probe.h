@@ -33,7 +33,7 @@ void RegSet(const wchar_t* name, const wchar_t* kind, const wchar_t* text);
 void RegClear();
 void RegDeny();
 int Choose(int red, int green, int blue);
-int Below(const wchar_t* log, int r, int g, int b);
+int Below(const wchar_t* log, int r, int g, int b, bool page = false);
 void Usage(const char* when);
 int Soak(int cycles, int colours, int moves);
 int Slide(int moves, int gapMs);
