@@ -25,8 +25,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     wc.lpszClassName = L"NightReference";
     RegisterClassW(&wc);
     HWND h = CreateWindowExW(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_TOOLWINDOW,
-                             wc.lpszClassName, L"reference", WS_POPUP, 0, 0, GetSystemMetrics(SM_CXSCREEN),
-                             GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, instance, nullptr);
+                             wc.lpszClassName, L"reference", WS_POPUP, 0, 0,
+                             GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr,
+                             nullptr, instance, nullptr);
     SetLayeredWindowAttributes(h, 0, 150, LWA_ALPHA);
     ShowWindow(h, SW_SHOWNA);
     SetTimer(h, 1, 20, nullptr);

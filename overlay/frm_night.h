@@ -11,10 +11,10 @@ namespace dv {
 class Program;
 
 class FrmNight : public Form, public layout::NightControls {
-public:
+   public:
     explicit FrmNight(Program& program);
 
-protected:
+   protected:
     void Form_Load() override;
     void Form_QueryUnload() override;
     void Form_MouseMove(int button, int shift, float x, float y) override;
@@ -22,7 +22,7 @@ protected:
     void Timer_Tick(Timer& t) override;
     void ResetDesign() override;
 
-private:
+   private:
     void Sys_Tray();
     void Timer1_Timer();
     void Timer2_Timer();

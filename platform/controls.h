@@ -26,7 +26,7 @@ struct Control {
     ControlKind kind;
     Form* owner = nullptr;
 
-protected:
+   protected:
     void Repaint(const TwipsRect& area) const;
 };
 
@@ -45,7 +45,7 @@ struct LabelDesign {
 };
 
 class Label : public Control {
-public:
+   public:
     Label() : Control(ControlKind::Label) {}
     explicit Label(LabelDesign d) : Control(ControlKind::Label), d_(std::move(d)) {}
 
@@ -63,7 +63,7 @@ public:
     // Width and height follow the text; left and top stay.
     void Fit(TwipsSize textSize);
 
-private:
+   private:
     LabelDesign d_;
 };
 
@@ -75,7 +75,7 @@ struct LineDesign {
 
 // Lines take no mouse input: events over them reach the window's own handlers.
 class Line : public Control {
-public:
+   public:
     Line() : Control(ControlKind::Line) {}
     explicit Line(LineDesign d) : Control(ControlKind::Line), d_(d) {}
 
@@ -90,7 +90,7 @@ public:
     // The area the line covers on screen, in twips, given the pixel size.
     TwipsRect Bounds(float twipsPerPixel) const;
 
-private:
+   private:
     void Moved(const LineDesign& before);
     LineDesign d_;
 };
@@ -104,17 +104,17 @@ struct ButtonDesign {
 
 // The one real child control: it takes the keyboard focus.
 class CommandButton : public Control {
-public:
+   public:
     CommandButton() : Control(ControlKind::Button) {}
     explicit CommandButton(ButtonDesign d) : Control(ControlKind::Button), d_(std::move(d)) {}
     const ButtonDesign& Get() const { return d_; }
 
-private:
+   private:
     ButtonDesign d_;
 };
 
 class Timer : public Control {
-public:
+   public:
     Timer() : Control(ControlKind::Timer) {}
     Timer(unsigned intervalMs, bool enabled)
         : Control(ControlKind::Timer), interval_(intervalMs), enabled_(enabled) {}
@@ -127,14 +127,14 @@ public:
     // is not entered again by later ticks.
     bool busy = false;
 
-private:
+   private:
     unsigned interval_ = 0;
     bool enabled_ = false;
 };
 
 // The colour dialog component: Color holds the colour last confirmed in it.
 class CommonDialog {
-public:
+   public:
     Colour Color = 0;
     // Shows the modal Color dialog over `owner`; true when a colour was
     // confirmed (it is then in Color), false on cancel.

@@ -31,7 +31,7 @@ struct PixelPoint {
 };
 
 class Form {
-public:
+   public:
     Form(Platform& platform, const FormDesign& design);
     virtual ~Form();
     Form(const Form&) = delete;
@@ -83,7 +83,7 @@ public:
     void TimerChanged(const Timer& timer);
     float TwipsPerPixel() const { return platform_.TwipsPerPixelX(); }
 
-protected:
+   protected:
     virtual void Form_Load() {}
     virtual void Form_QueryUnload() {}
     virtual void Form_MouseMove(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
@@ -100,7 +100,7 @@ protected:
     // The pixel position of the mouse event being dispatched.
     PixelPoint EventPixel() const { return eventPixel_; }
 
-private:
+   private:
     Label* LabelAt(float x, float y) const;
     int TimerId(const Timer& t) const;
 

@@ -50,7 +50,7 @@ struct StoredText {
 
 // The native side of one loaded window.
 class WindowPeer {
-public:
+   public:
     virtual ~WindowPeer() = default;
     virtual Handle Hwnd() const = 0;
     virtual Handle IconHandle() const = 0;
@@ -67,7 +67,7 @@ public:
 };
 
 class Platform {
-public:
+   public:
     virtual ~Platform() = default;
 
     // Window and shell calls. Their results are not examined by the program.

@@ -8,8 +8,9 @@ namespace dv::layout {
 
 inline constexpr Colour kDefaultTint = 0x4000;
 
-inline const FormDesign kNight{"DuskveilV1.0", {0, 0}, kDefaultTint, Frame::None,
-                               WindowState::Maximized, StartUp::Maximized, true};
+inline const FormDesign kNight{
+    "DuskveilV1.0",     {0, 0}, kDefaultTint, Frame::None, WindowState::Maximized,
+    StartUp::Maximized, true};
 
 struct NightControls {
     Timer Timer1{100, true};  // the F7 poll

@@ -8,6 +8,9 @@
 
 namespace dv::layout {
 
+// The design tables read best one control to a line.
+// clang-format off
+
 inline const FormDesign kSet{"", {6960, 4755}, 0x404040, Frame::FixedDialog,
                              WindowState::Normal, StartUp::CentreOwner, false};
 
@@ -32,5 +35,7 @@ struct SetControls {
     Label Label1{{{945, 345, 900, 435}, "色调", kWhite, 0, false, false, Align::Left, true, kSong21Bold}};
     CommonDialog CommonDialog1;
 };
+
+// clang-format on
 
 }  // namespace dv::layout

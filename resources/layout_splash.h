@@ -8,6 +8,9 @@
 
 namespace dv::layout {
 
+// The design tables read best one control to a line.
+// clang-format off
+
 inline const FormDesign kSplash{"", {6390, 4215}, 0x000000, Frame::FixedDialog,
                                 WindowState::Normal, StartUp::CentreScreen, false};
 
@@ -26,5 +29,7 @@ struct SplashControls {
     Label Label3{{{1440, 3600, 0, 0}, "说明：使用过程中可点击托盘图标进行设置", kGreen, 0, false, false, Align::Left, true, kSong12}};
     Timer Timer1{1000, true};
 };
+
+// clang-format on
 
 }  // namespace dv::layout

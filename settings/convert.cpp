@@ -46,7 +46,8 @@ std::string LngToText(std::int32_t value) {
     char digits[12];
     char* p = digits + sizeof digits;
     // Work on the magnitude as unsigned so INT32_MIN stays exact.
-    std::uint32_t m = value < 0 ? 0u - static_cast<std::uint32_t>(value) : static_cast<std::uint32_t>(value);
+    std::uint32_t m =
+        value < 0 ? 0u - static_cast<std::uint32_t>(value) : static_cast<std::uint32_t>(value);
     do {
         *--p = static_cast<char>('0' + m % 10);
         m /= 10;

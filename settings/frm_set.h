@@ -10,10 +10,10 @@ namespace dv {
 class Program;
 
 class FrmSet : public Form, public layout::SetControls {
-public:
+   public:
     explicit FrmSet(Program& program);
 
-protected:
+   protected:
     void Form_Load() override;
     void Form_QueryUnload() override;
     void Form_MouseMove(int button, int shift, float x, float y) override;
@@ -22,7 +22,7 @@ protected:
     void Control_Click(Control& c) override;
     void ResetDesign() override;
 
-private:
+   private:
     void cmdExit_Click();
     void Label2_Click();
     void Label2_MouseMove();

@@ -8,9 +8,12 @@ namespace dv {
 std::optional<std::string> ReadSetting(Platform& host, const char* key, std::int32_t fallback) {
     StoredText stored = host.GetSetting(text::kAppName, text::kSection, key);
     switch (stored.kind) {
-        case StoredText::Kind::Text: return std::move(stored.text);
-        case StoredText::Kind::Absent: return LngToText(fallback);
-        case StoredText::Kind::Unreadable: break;
+        case StoredText::Kind::Text:
+            return std::move(stored.text);
+        case StoredText::Kind::Absent:
+            return LngToText(fallback);
+        case StoredText::Kind::Unreadable:
+            break;
     }
     return std::nullopt;
 }

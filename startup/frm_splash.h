@@ -10,10 +10,10 @@ namespace dv {
 class Program;
 
 class FrmSplash : public Form, public layout::SplashControls {
-public:
+   public:
     explicit FrmSplash(Program& program);
 
-protected:
+   protected:
     void Form_Load() override;
     void Form_MouseMove(int button, int shift, float x, float y) override;
     void Control_MouseMove(Control& c) override;
@@ -21,7 +21,7 @@ protected:
     void Timer_Tick(Timer& t) override;
     void ResetDesign() override;
 
-private:
+   private:
     void Timer1_Timer();
     void Label5_MouseMove();
     void Label5_Click();

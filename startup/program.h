@@ -10,7 +10,7 @@
 namespace dv {
 
 class Program {
-public:
+   public:
     explicit Program(Platform& platform);
 
     // Loads the start-up window and shows it; the message loop does the rest.

@@ -4,7 +4,7 @@ namespace dv::fake {
 namespace {
 
 class Colour_ : public ProgramTest {
-protected:
+   protected:
     void OpenDialog() { fake.ClickControl(program.frmSet, program.frmSet.lbColor); }
     void Holders(Colour c) {
         EXPECT_EQ(program.frmSet.lbColor.BackColor(), c);

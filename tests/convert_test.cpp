@@ -33,11 +33,14 @@ TEST(StoredText, WhatIsNotANumberInRangeFails) {
                             "-1", "300", "99999999999999999999"}) {
         EXPECT_FALSE(TextToByte(bad).has_value()) << '"' << bad << '"';
     }
-    for (const char* bad : {"", "abc", "2147483648", "-2147483649", "12abc",
-                            "123456789012345678901234567890"}) {
+    for (const char* bad :
+         {"", "abc", "2147483648", "-2147483649", "12abc", "123456789012345678901234567890"}) {
         EXPECT_FALSE(TextToLng(bad).has_value()) << '"' << bad << '"';
     }
-    EXPECT_FALSE(TextToLng(std::string_view("12\0" "3", 4)).has_value());
+    EXPECT_FALSE(TextToLng(std::string_view("12\0"
+                                            "3",
+                                            4))
+                     .has_value());
     EXPECT_FALSE(TextToByte(std::string(1'000'000, '7')).has_value());
 }
 

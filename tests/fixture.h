@@ -10,7 +10,7 @@
 namespace dv::fake {
 
 class ProgramTest : public ::testing::Test {
-protected:
+   protected:
     ~ProgramTest() override { fake.Stop(); }
 
     void Launch() {
@@ -28,7 +28,9 @@ protected:
     }
     void OpenFromTray() { fake.TrayNotify(program.frmNight, 0x201); }
     void CloseWithX() { fake.ClickControl(program.frmSet, program.frmSet.Label2); }
-    Handle OverlayHwnd() { return program.frmNight.IsLoaded() ? program.frmNight.Peer()->Hwnd() : 0; }
+    Handle OverlayHwnd() {
+        return program.frmNight.IsLoaded() ? program.frmNight.Peer()->Hwnd() : 0;
+    }
     std::string Stored(const std::string& key) {
         auto it = fake.store.find(key);
         return it == fake.store.end() ? "<none>" : it->second.text;

@@ -17,11 +17,11 @@ TEST_F(Overlay, LoadAddsTheIconThenReadsTheSettingsThenBecomesATopMostClickThrou
     const std::size_t before = fake.calls.size();
     fake.Advance(1000);
     const Handle h = OverlayHwnd();
-    EXPECT_EQ(Names(fake.calls, before),
-              (std::vector<std::string>{"Shell_NotifyIconA", "GetSetting", "GetSetting",
-                                        "SetWindowPos", "GetWindowLongA", "SetWindowLongA",
-                                        "SetLayeredWindowAttributes", "GetWindowLongA",
-                                        "SetWindowLongA", "Show"}));
+    EXPECT_EQ(
+        Names(fake.calls, before),
+        (std::vector<std::string>{"Shell_NotifyIconA", "GetSetting", "GetSetting", "SetWindowPos",
+                                  "GetWindowLongA", "SetWindowLongA", "SetLayeredWindowAttributes",
+                                  "GetWindowLongA", "SetWindowLongA", "Show"}));
     const Call& add = fake.calls[before];
     EXPECT_EQ(add.args, (std::vector<std::int64_t>{0, h, 0x7710, 7, 512, 0x7710, 88}));
     EXPECT_EQ(add.text, std::string("Duskveil") + '\0' + std::string(55, ' '));
@@ -49,9 +49,9 @@ struct StoreCase {
 
 TEST_F(Overlay, StoredSettingsAreReadWithTheirDefaultsAndFailures) {
     const StoreCase cases[] = {
-        {nullptr, nullptr, 0x4000, 150}, {"255", "0", 255, 0},        {"-1", "255", 0xFFFFFFFF, 255},
-        {"abc", "200", 0x4000, 200},     {"1234", "abc", 1234, 0},    {nullptr, "256", 0x4000, 0},
-        {nullptr, "-1", 0x4000, 0},      {nullptr, "", 0x4000, 0},    {" 77 ", " 9 ", 77, 9},
+        {nullptr, nullptr, 0x4000, 150},  {"255", "0", 255, 0},     {"-1", "255", 0xFFFFFFFF, 255},
+        {"abc", "200", 0x4000, 200},      {"1234", "abc", 1234, 0}, {nullptr, "256", 0x4000, 0},
+        {nullptr, "-1", 0x4000, 0},       {nullptr, "", 0x4000, 0}, {" 77 ", " 9 ", 77, 9},
         {"2147483648", "300", 0x4000, 0},
     };
     for (const StoreCase& c : cases) {

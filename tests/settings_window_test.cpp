@@ -24,7 +24,8 @@ TEST_F(SettingsWindow, LoadCopiesTheTintPlacesTheKnobAndPausesKeepOnTop) {
 
     const auto raises = fake.Count("SetWindowPos", OverlayHwnd());
     fake.Advance(1000);
-    EXPECT_EQ(fake.Count("SetWindowPos", OverlayHwnd()), raises) << "paused while the window is open";
+    EXPECT_EQ(fake.Count("SetWindowPos", OverlayHwnd()), raises)
+        << "paused while the window is open";
 }
 
 TEST_F(SettingsWindow, HiddenSplashShowsTheOverlayAgainWithoutChangingItEvenWhileModal) {

@@ -4,7 +4,7 @@ namespace dv::fake {
 namespace {
 
 class SliderWindow : public ProgramTest {
-protected:
+   protected:
     void SetUp() override {
         LaunchToNight();
         OpenWithF7();
@@ -24,7 +24,8 @@ TEST_F(SliderWindow, APressInTheBandMovesTheKnobAndAppliesTheAlphaAtOnce) {
     const auto layered = fake.CallsNamed("SetLayeredWindowAttributes");
     ASSERT_EQ(layered.size(), 1u);
     EXPECT_EQ(layered[0].args, (std::vector<std::int64_t>{OverlayHwnd(), 0, 149, 2}));
-    EXPECT_EQ(fake.WindowOf(program.frmNight)->invalidations, 0) << "an alpha change repaints nothing";
+    EXPECT_EQ(fake.WindowOf(program.frmNight)->invalidations, 0)
+        << "an alpha change repaints nothing";
 }
 
 TEST_F(SliderWindow, DraggingFollowsThePointerAndFreezesOutsideTheBand) {

@@ -63,9 +63,7 @@ TEST_F(Startup, ACountdownTextOfOneOrLessOrNoNumberShowsTheOverlayAtTheNextTick)
 TEST_F(Startup, LinkTurnsRedUnderThePointerAndWhiteOnlyOverTheBareSurface) {
     Launch();
     auto& s = program.frmSplash;
-    auto centre = [](const Label& l) {
-        return std::pair{l.Rect().left + 30, l.Rect().top + 30};
-    };
+    auto centre = [](const Label& l) { return std::pair{l.Rect().left + 30, l.Rect().top + 30}; };
     auto [lx, ly] = centre(s.Label5);
     fake.MouseMove(s, lx, ly);
     EXPECT_EQ(s.Label5.ForeColor(), 0x0000FFu);

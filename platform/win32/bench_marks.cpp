@@ -9,9 +9,10 @@ namespace {
 HANDLE Log() {
     static HANDLE file = [] {
         wchar_t path[MAX_PATH];
-        if (!GetEnvironmentVariableW(L"DUSKVEIL_BENCH_LOG", path, MAX_PATH)) return INVALID_HANDLE_VALUE;
-        return CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (!GetEnvironmentVariableW(L"DUSKVEIL_BENCH_LOG", path, MAX_PATH))
+            return INVALID_HANDLE_VALUE;
+        return CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     }();
     return file;
 }
@@ -22,8 +23,8 @@ void BenchMark(const char* what) {
     LARGE_INTEGER now, freq;
     QueryPerformanceCounter(&now);
     QueryPerformanceFrequency(&freq);
-    const unsigned long long us =
-        static_cast<unsigned long long>(now.QuadPart) * 1000000ull / static_cast<unsigned long long>(freq.QuadPart);
+    const unsigned long long us = static_cast<unsigned long long>(now.QuadPart) * 1000000ull /
+                                  static_cast<unsigned long long>(freq.QuadPart);
     char line[64];
     int n = 0;
     while (what[n] && n < 40) {

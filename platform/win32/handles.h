@@ -10,7 +10,7 @@ namespace dv::win32 {
 
 template <typename T, typename Traits>
 class Owned {
-public:
+   public:
     Owned() = default;
     explicit Owned(T h) : h_(h) {}
     ~Owned() { Reset(); }
@@ -31,7 +31,7 @@ public:
         h_ = h;
     }
 
-private:
+   private:
     T h_ = Traits::Invalid();
 };
 
@@ -59,27 +59,27 @@ using MemoryDc = Owned<HDC, MemDcTraits>;
 
 // Selects an object into a DC for one scope and puts the old one back.
 class Selection {
-public:
+   public:
     Selection(HDC dc, HGDIOBJ obj) : dc_(dc), old_(SelectObject(dc, obj)) {}
     ~Selection() { SelectObject(dc_, old_); }
     Selection(const Selection&) = delete;
     Selection& operator=(const Selection&) = delete;
 
-private:
+   private:
     HDC dc_;
     HGDIOBJ old_;
 };
 
 // A window's DC for one scope.
 class WindowDc {
-public:
+   public:
     explicit WindowDc(HWND w) : w_(w), dc_(GetDC(w)) {}
     ~WindowDc() { ReleaseDC(w_, dc_); }
     WindowDc(const WindowDc&) = delete;
     WindowDc& operator=(const WindowDc&) = delete;
     HDC Get() const { return dc_; }
 
-private:
+   private:
     HWND w_;
     HDC dc_;
 };

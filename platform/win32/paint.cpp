@@ -27,7 +27,8 @@ void Fill(HDC dc, const RECT& r, Colour c) {
 HFONT FontCache::Get(const Font& font, int dpi) {
     for (const Entry& e : fonts_)
         if (SameFont(e.font, font)) return static_cast<HFONT>(e.handle.Get());
-    const int height = -static_cast<int>(std::lround(font.points * static_cast<float>(dpi) / 72.0f));
+    const int height =
+        -static_cast<int>(std::lround(font.points * static_cast<float>(dpi) / 72.0f));
     HFONT f = CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                           static_cast<BYTE>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Wide(font.face).c_str());
@@ -46,8 +47,10 @@ void Win32Peer::Paint(HDC dc, const RECT& area) {
         Fill(mem.Get(), area, form_.CurrentBackColor());
         const auto& controls = form_.ControlsTopFirst();
         for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
-            if ((*it)->kind == ControlKind::Label) PaintLabel(mem.Get(), *static_cast<const Label*>(*it));
-            if ((*it)->kind == ControlKind::Line) PaintLine(mem.Get(), *static_cast<const Line*>(*it));
+            if ((*it)->kind == ControlKind::Label)
+                PaintLabel(mem.Get(), *static_cast<const Label*>(*it));
+            if ((*it)->kind == ControlKind::Line)
+                PaintLine(mem.Get(), *static_cast<const Line*>(*it));
         }
         SetViewportOrgEx(mem.Get(), 0, 0, nullptr);
         BitBlt(dc, area.left, area.top, w, h, mem.Get(), 0, 0, SRCCOPY);
@@ -78,8 +81,8 @@ void Win32Peer::PaintLine(HDC dc, const Line& line) {
     // The width is given at 96 dots per inch and grows with the screen.
     const int width = std::max(1, MulDiv(d.widthPx, platform_.Dpi(), 96));
     LOGBRUSH brush{BS_SOLID, Resolve(d.color), 0};
-    GdiObject pen(ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT, static_cast<DWORD>(width), &brush,
-                               0, nullptr));
+    GdiObject pen(ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT, static_cast<DWORD>(width),
+                               &brush, 0, nullptr));
     Selection p(dc, pen.Get());
     MoveToEx(dc, Px(d.x1), Px(d.y1), nullptr);
     LineTo(dc, Px(d.x2), Px(d.y2));

@@ -127,7 +127,8 @@ bool Win32Platform::Shell(std::string_view commandLine, int windowStyle) {
     std::wstring cmd = Wide(commandLine);
     const std::size_t end = ProgramEnd(cmd);
     std::wstring program = cmd.substr(0, end);
-    if (program.size() >= 2 && program.front() == L'"') program = program.substr(1, program.size() - 2);
+    if (program.size() >= 2 && program.front() == L'"')
+        program = program.substr(1, program.size() - 2);
     // The program's own command line names it quoted, so that it too reads
     // its path whole.
     std::wstring line = L"\"" + program + L"\"" + cmd.substr(end);
@@ -148,9 +149,9 @@ bool Win32Platform::Shell(std::string_view commandLine, int windowStyle) {
 
 std::optional<Colour> Win32Platform::PickColour(Form& owner) {
     // The custom colours last for the life of the program.
-    static COLORREF custom[16] = {
-        0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
-        0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF};
+    static COLORREF custom[16] = {0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
+                                  0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
+                                  0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF};
     CHOOSECOLORW cc;
     std::memset(&cc, 0, sizeof cc);
     cc.lStructSize = sizeof cc;
@@ -164,7 +165,8 @@ std::optional<Colour> Win32Platform::PickColour(Form& owner) {
     static const ChooseFn choose = [] {
         HMODULE dlg = LoadLibraryExW(L"comdlg32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
         if (!dlg) dlg = LoadLibraryW(L"comdlg32.dll");  // a system without the search flags
-        return dlg ? reinterpret_cast<ChooseFn>(reinterpret_cast<void*>(GetProcAddress(dlg, "ChooseColorW")))
+        return dlg ? reinterpret_cast<ChooseFn>(
+                         reinterpret_cast<void*>(GetProcAddress(dlg, "ChooseColorW")))
                    : nullptr;
     }();
     const BOOL ok = choose ? choose(&cc) : FALSE;

@@ -9,7 +9,7 @@
 namespace dv::win32 {
 
 class Win32Platform final : public Platform {
-public:
+   public:
     explicit Win32Platform(HINSTANCE instance);
 
     // The main message loop; returns the exit code.
@@ -41,7 +41,7 @@ public:
     HINSTANCE Instance() const { return instance_; }
     int Dpi() const { return dpi_; }
 
-private:
+   private:
     HINSTANCE instance_;
     KernelHandle instanceMutex_;
     bool prevInstance_ = false;

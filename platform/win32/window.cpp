@@ -77,8 +77,8 @@ Win32Peer::Win32Peer(Win32Platform& platform, Form& form) : platform_(platform),
                     platform.Instance(), &ctx);
     if (d.icon) {
         const int big = GetSystemMetrics(SM_CXICON), small = GetSystemMetrics(SM_CXSMICON);
-        bigIcon_ = static_cast<HICON>(LoadImageW(platform.Instance(), MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                                 big, big, LR_SHARED));
+        bigIcon_ = static_cast<HICON>(
+            LoadImageW(platform.Instance(), MAKEINTRESOURCEW(1), IMAGE_ICON, big, big, LR_SHARED));
         smallIcon_ = static_cast<HICON>(LoadImageW(platform.Instance(), MAKEINTRESOURCEW(1),
                                                    IMAGE_ICON, small, small, LR_SHARED));
         SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
@@ -109,8 +109,8 @@ void Win32Peer::CreateButtons() {
         const auto* b = static_cast<const CommandButton*>(c);
         const RECT r = PxRect(b->Get().rect);
         HWND child = CreateWindowExW(0, L"BUTTON", Wide(b->Get().caption).c_str(),
-                                     WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, r.left, r.top,
-                                     r.right - r.left, r.bottom - r.top, hwnd_,
+                                     WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, r.left,
+                                     r.top, r.right - r.left, r.bottom - r.top, hwnd_,
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)),
                                      platform_.Instance(), nullptr);
         SendMessageW(child, WM_SETFONT,
@@ -144,8 +144,9 @@ void Win32Peer::Place(Form* owner) {
 }
 
 void Win32Peer::Show(Form* owner) {
-    SetWindowLongPtrW(hwnd_, GWLP_HWNDPARENT,
-                      owner && owner->IsLoaded() ? static_cast<LONG_PTR>(owner->Peer()->Hwnd()) : 0);
+    SetWindowLongPtrW(
+        hwnd_, GWLP_HWNDPARENT,
+        owner && owner->IsLoaded() ? static_cast<LONG_PTR>(owner->Peer()->Hwnd()) : 0);
     Place(owner);
     if (form_.Design().startUp == StartUp::Maximized) {
         // Shown where it is without taking the focus from the user's program.
@@ -216,7 +217,7 @@ void Win32Peer::MouseEvent(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN: {
-            const int b = msg == WM_LBUTTONDOWN ? kLeftButton
+            const int b = msg == WM_LBUTTONDOWN   ? kLeftButton
                           : msg == WM_RBUTTONDOWN ? kRightButton
                                                   : kMiddleButton;
             SetCapture(hwnd_);
@@ -224,7 +225,7 @@ void Win32Peer::MouseEvent(UINT msg, WPARAM wp, LPARAM lp) {
             return;
         }
         default: {
-            const int b = msg == WM_LBUTTONUP ? kLeftButton
+            const int b = msg == WM_LBUTTONUP   ? kLeftButton
                           : msg == WM_RBUTTONUP ? kRightButton
                                                 : kMiddleButton;
             if ((wp & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0) ReleaseCapture();
@@ -237,7 +238,8 @@ void Win32Peer::MouseEvent(UINT msg, WPARAM wp, LPARAM lp) {
 LRESULT Win32Peer::Handle_(UINT msg, WPARAM wp, LPARAM lp) {
     HWND hwnd = hwnd_;
     switch (msg) {
-        case WM_ERASEBKGND: return 1;
+        case WM_ERASEBKGND:
+            return 1;
         case WM_PAINT: {
             PAINTSTRUCT ps;
             HDC dc = BeginPaint(hwnd, &ps);

@@ -14,10 +14,10 @@
 namespace dv::win32 {
 
 class FontCache {
-public:
+   public:
     HFONT Get(const Font& font, int dpi);
 
-private:
+   private:
     struct Entry {
         Font font;
         GdiObject handle;
@@ -26,7 +26,7 @@ private:
 };
 
 class Win32Peer final : public WindowPeer {
-public:
+   public:
     Win32Peer(Win32Platform& platform, Form& form);
     ~Win32Peer() override;
 
@@ -41,7 +41,7 @@ public:
     void DisarmTimer(int id) override;
     TwipsSize MeasureText(const Font& font, std::string_view text) override;
 
-private:
+   private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Handle_(UINT msg, WPARAM wp, LPARAM lp);
     int Px(float twips) const;

@@ -10,7 +10,7 @@ constexpr Handle kOverlayIcon = 0x7710;
 constexpr std::int32_t kToolWindow = 0x80;
 
 class FakePeer final : public WindowPeer {
-public:
+   public:
     FakePeer(FakePlatform& p, Form& f) : p_(p), f_(f), h_(p.nextHandle += 4) {
         FakeWindow w;
         w.form = &f;
@@ -45,7 +45,8 @@ public:
     void Invalidate(const TwipsRect*) override { ++p_.windows[h_].invalidations; }
     void ArmTimer(int id, unsigned interval) override {
         DisarmTimer(id);
-        p_.timers.push_back({&f_, id, interval, p_.now + static_cast<int>(interval), ++p_.timerOrder});
+        p_.timers.push_back(
+            {&f_, id, interval, p_.now + static_cast<int>(interval), ++p_.timerOrder});
     }
     void DisarmTimer(int id) override {
         auto& t = p_.timers;
@@ -65,7 +66,7 @@ public:
         return {cells * font.points * 10.0f, font.points * 20.0f};
     }
 
-private:
+   private:
     FakePlatform& p_;
     Form& f_;
     Handle h_;
@@ -187,9 +188,7 @@ void FakePlatform::ClickButton(Form& f, const CommandButton& b) {
 }
 
 void FakePlatform::TrayNotify(Form& overlay, unsigned message) {
-    Run([&overlay, message] {
-        overlay.DispatchMouseMove(0, 0, {static_cast<int>(message), 0});
-    });
+    Run([&overlay, message] { overlay.DispatchMouseMove(0, 0, {static_cast<int>(message), 0}); });
 }
 
 void FakePlatform::F7Down() {
@@ -288,13 +287,14 @@ void FakePlatform::Shell_NotifyIconA(std::uint32_t message, const TrayRecord& r)
 
 StoredText FakePlatform::GetSetting(std::string_view app, std::string_view section,
                                     std::string_view key) {
-    Record("GetSetting", {}, std::string(app) + "/" + std::string(section) + "/" + std::string(key));
+    Record("GetSetting", {},
+           std::string(app) + "/" + std::string(section) + "/" + std::string(key));
     auto it = store.find(std::string(key));
     return it == store.end() ? StoredText{} : it->second;
 }
 
-bool FakePlatform::SaveSetting(std::string_view app, std::string_view section,
-                               std::string_view key, std::string_view text) {
+bool FakePlatform::SaveSetting(std::string_view app, std::string_view section, std::string_view key,
+                               std::string_view text) {
     Record("SaveSetting", {},
            std::string(app) + "/" + std::string(section) + "/" + std::string(key) + "=" +
                std::string(text));

@@ -40,7 +40,7 @@ struct FakeWindow {
 };
 
 class FakePlatform final : public Platform {
-public:
+   public:
     FakePlatform();
     ~FakePlatform() override;
     // Stops the program's thread; call before the program object goes.
@@ -120,7 +120,7 @@ public:
     std::map<Handle, FakeWindow> windows;
     Handle nextHandle = 0x1000;
 
-private:
+   private:
     void Record(std::string name, std::vector<std::int64_t> args, std::string text = {});
     // The program thread's loop: runs until `keepGoing` turns false.
     void Pump(const std::function<bool()>& keepGoing);

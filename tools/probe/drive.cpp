@@ -34,18 +34,23 @@ COLORREF g_colour = RGB(200, 200, 200);
 bool g_page = false;
 
 void DrawPage(HDC dc, const RECT& r) {
-    HFONT title = CreateFontW(-34, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"WenQuanYi Zen Hei");
-    HFONT body = CreateFontW(-18, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"WenQuanYi Zen Hei");
+    HFONT title = CreateFontW(-34, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
+                              L"WenQuanYi Zen Hei");
+    HFONT body = CreateFontW(-18, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
+                             L"WenQuanYi Zen Hei");
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(30, 30, 30));
     HGDIOBJ old = SelectObject(dc, title);
     TextOutW(dc, 80, 60, L"An evening page", 15);
     SelectObject(dc, body);
-    const wchar_t* lines[] = {L"White pages glare at night. Under the veil the same page keeps its",
-                              L"text and colours, only darker and warmer, and every click still lands",
-                              L"on the program below. 夜间模式下，页面依旧清晰可读。"};
-    for (int i = 0; i < 3; ++i) TextOutW(dc, 80, 130 + 30 * i, lines[i], static_cast<int>(std::wcslen(lines[i])));
-    const COLORREF swatches[] = {RGB(220, 40, 40), RGB(40, 160, 60), RGB(40, 90, 220), RGB(240, 200, 40)};
+    const wchar_t* lines[] = {
+        L"White pages glare at night. Under the veil the same page keeps its",
+        L"text and colours, only darker and warmer, and every click still lands",
+        L"on the program below. 夜间模式下，页面依旧清晰可读。"};
+    for (int i = 0; i < 3; ++i)
+        TextOutW(dc, 80, 130 + 30 * i, lines[i], static_cast<int>(std::wcslen(lines[i])));
+    const COLORREF swatches[] = {RGB(220, 40, 40), RGB(40, 160, 60), RGB(40, 90, 220),
+                                 RGB(240, 200, 40)};
     for (int i = 0; i < 4; ++i) {
         RECT s{80 + 150 * i, 260, 200 + 150 * i, 360};
         HBRUSH b = CreateSolidBrush(swatches[i]);
@@ -62,7 +67,8 @@ LRESULT CALLBACK BelowProc(HWND h, UINT m, WPARAM w, LPARAM l) {
     if (m == WM_LBUTTONDOWN && g_log) {
         FILE* f = _wfopen(g_log, L"a");
         if (f) {
-            std::fprintf(f, "click %d %d\n", static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l)));
+            std::fprintf(f, "click %d %d\n", static_cast<short>(LOWORD(l)),
+                         static_cast<short>(HIWORD(l)));
             std::fclose(f);
         }
         return 0;
@@ -82,7 +88,8 @@ LRESULT CALLBACK BelowProc(HWND h, UINT m, WPARAM w, LPARAM l) {
 
 // Types a colour into the open dialog's red, green and blue fields.
 void SetDialogColour(HWND d, int red, int green, int blue) {
-    SendMessageW(d, WM_COMMAND, MAKEWPARAM(719, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(d, 719)));
+    SendMessageW(d, WM_COMMAND, MAKEWPARAM(719, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(d, 719)));
     const int ids[3] = {706, 707, 708};
     const int values[3] = {red, green, blue};
     for (int i = 0; i < 3; ++i) {
@@ -126,8 +133,8 @@ int Below(const wchar_t* log, int r, int g, int b, bool page) {
     wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     RegisterClassW(&wc);
     HWND h = CreateWindowExW(0, wc.lpszClassName, L"below", WS_POPUP | WS_VISIBLE, 0, 0,
-                             GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
-                             wc.hInstance, nullptr);
+                             GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr,
+                             nullptr, wc.hInstance, nullptr);
     (void)h;
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
@@ -139,10 +146,12 @@ void Usage(const char* when) {
     PROCESS_MEMORY_COUNTERS_EX m{};
     m.cb = sizeof m;
     GetProcessMemoryInfo(p, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&m), sizeof m);
-    std::printf("usage %s gdi=%lu user=%lu private_kb=%lu working_set_kb=%lu peak_working_set_kb=%lu\n", when,
-                GetGuiResources(p, GR_GDIOBJECTS), GetGuiResources(p, GR_USEROBJECTS),
-                static_cast<unsigned long>(m.PrivateUsage / 1024), static_cast<unsigned long>(m.WorkingSetSize / 1024),
-                static_cast<unsigned long>(m.PeakWorkingSetSize / 1024));
+    std::printf(
+        "usage %s gdi=%lu user=%lu private_kb=%lu working_set_kb=%lu peak_working_set_kb=%lu\n",
+        when, GetGuiResources(p, GR_GDIOBJECTS), GetGuiResources(p, GR_USEROBJECTS),
+        static_cast<unsigned long>(m.PrivateUsage / 1024),
+        static_cast<unsigned long>(m.WorkingSetSize / 1024),
+        static_cast<unsigned long>(m.PeakWorkingSetSize / 1024));
     std::fflush(stdout);
     CloseHandle(p);
 }
@@ -182,14 +191,17 @@ int Soak(int cycles, int colours, int moves) {
         HWND d = nullptr;
         for (int t = 0; t < 3000 && !d; ++t) {
             HWND c = FindWindowW(L"#32770", nullptr);
-            if (c && GetDlgItem(c, 706)) d = c;
-            else Sleep(1);
+            if (c && GetDlgItem(c, 706))
+                d = c;
+            else
+                Sleep(1);
         }
         if (!d) {
             ++failures;
             continue;
         }
-        SetDialogColour(d, (i * 37) % 256, (i * 91) % 256, (i * 53 + 1) % 256);  // a new one each time
+        SetDialogColour(d, (i * 37) % 256, (i * 91) % 256,
+                        (i * 53 + 1) % 256);  // a new one each time
         SendMessageW(d, WM_COMMAND, IDOK, reinterpret_cast<LPARAM>(GetDlgItem(d, IDOK)));
         for (int t = 0; t < 3000 && IsWindow(d); ++t) Sleep(1);
     }

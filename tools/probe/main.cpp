@@ -32,29 +32,51 @@ int main() {
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     if (argc < 2) return 2;
     const std::wstring cmd = argv[1];
-    if (cmd == L"windows") Windows();
-    else if (cmd == L"zorder") ZOrder();
-    else if (cmd == L"reg-get" && argc > 2) RegGet(argv[2]);
-    else if (cmd == L"reg-set" && argc > 4) RegSet(argv[2], argv[3], argv[4]);
-    else if (cmd == L"reg-clear") RegClear();
-    else if (cmd == L"tray") Tray();
-    else if (cmd == L"choose" && argc > 4) return Choose(_wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]));
-    else if (cmd == L"cancel") return Choose(-1, 0, 0);
-    else if (cmd == L"below" && argc > 5) return Below(argv[2], _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]));
-    else if (cmd == L"raise") return Raise();
-    else if (cmd == L"page") return Below(L"NUL", 250, 250, 246, true);
-    else if (cmd == L"tray-drop") TrayDrop();
-    else if (cmd == L"taskbar-created") TaskbarCreated();
-    else if (cmd == L"display-change") DisplayChange();
-    else if (cmd == L"reg-deny") RegDeny();
-    else if (cmd == L"usage") Usage("now");
-    else if (cmd == L"launch" && argc > 2) return Launch(argv[2]);
-    else if (cmd == L"ontop" && argc > 2) return OnTop(_wtoi(argv[2]));
-    else if (cmd == L"slide" && argc > 3) return Slide(_wtoi(argv[2]), _wtoi(argv[3]));
-    else if (cmd == L"soak" && argc > 4) return Soak(_wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]));
-    else if (cmd == L"screen") std::printf("screen %d %d dpi %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), GetDeviceCaps(GetDC(nullptr), LOGPIXELSX));
-    else return NoteStart();
+    if (cmd == L"windows")
+        Windows();
+    else if (cmd == L"zorder")
+        ZOrder();
+    else if (cmd == L"reg-get" && argc > 2)
+        RegGet(argv[2]);
+    else if (cmd == L"reg-set" && argc > 4)
+        RegSet(argv[2], argv[3], argv[4]);
+    else if (cmd == L"reg-clear")
+        RegClear();
+    else if (cmd == L"tray")
+        Tray();
+    else if (cmd == L"choose" && argc > 4)
+        return Choose(_wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]));
+    else if (cmd == L"cancel")
+        return Choose(-1, 0, 0);
+    else if (cmd == L"below" && argc > 5)
+        return Below(argv[2], _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]));
+    else if (cmd == L"raise")
+        return Raise();
+    else if (cmd == L"page")
+        return Below(L"NUL", 250, 250, 246, true);
+    else if (cmd == L"tray-drop")
+        TrayDrop();
+    else if (cmd == L"taskbar-created")
+        TaskbarCreated();
+    else if (cmd == L"display-change")
+        DisplayChange();
+    else if (cmd == L"reg-deny")
+        RegDeny();
+    else if (cmd == L"usage")
+        Usage("now");
+    else if (cmd == L"launch" && argc > 2)
+        return Launch(argv[2]);
+    else if (cmd == L"ontop" && argc > 2)
+        return OnTop(_wtoi(argv[2]));
+    else if (cmd == L"slide" && argc > 3)
+        return Slide(_wtoi(argv[2]), _wtoi(argv[3]));
+    else if (cmd == L"soak" && argc > 4)
+        return Soak(_wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]));
+    else if (cmd == L"screen")
+        std::printf("screen %d %d dpi %d\n", GetSystemMetrics(SM_CXSCREEN),
+                    GetSystemMetrics(SM_CYSCREEN), GetDeviceCaps(GetDC(nullptr), LOGPIXELSX));
+    else
+        return NoteStart();
     std::fflush(stdout);
     return 0;
 }
-

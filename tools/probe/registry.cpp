@@ -18,7 +18,8 @@ void RegGet(const wchar_t* name) {
     }
     wchar_t buf[256] = {};
     DWORD size = sizeof buf - sizeof(wchar_t), type = 0;
-    if (RegQueryValueExW(k, name, nullptr, &type, reinterpret_cast<BYTE*>(buf), &size) != ERROR_SUCCESS)
+    if (RegQueryValueExW(k, name, nullptr, &type, reinterpret_cast<BYTE*>(buf), &size) !=
+        ERROR_SUCCESS)
         std::printf("absent\n");
     else if (type == REG_SZ)
         std::printf("sz %ls\n", buf);
@@ -44,7 +45,9 @@ void RegSet(const wchar_t* name, const wchar_t* kind, const wchar_t* text) {
         const wchar_t m[] = L"100\0200\0";
         RegSetValueExW(k, name, 0, REG_MULTI_SZ, reinterpret_cast<const BYTE*>(m), sizeof m);
     } else if (!std::wcscmp(kind, L"nul")) {
-        const wchar_t m[] = L"12\0" L"34";
+        const wchar_t m[] =
+            L"12\0"
+            L"34";
         RegSetValueExW(k, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(m), sizeof m);
     } else if (!std::wcscmp(kind, L"big")) {
         std::wstring big(1 << 20, L'7');
@@ -57,7 +60,8 @@ void RegSet(const wchar_t* name, const wchar_t* kind, const wchar_t* text) {
 void RegClear() {
     HKEY k;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, kKey, 0, WRITE_DAC, &k) == ERROR_SUCCESS) {
-        SetSecurityInfo(k, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, nullptr, nullptr);
+        SetSecurityInfo(k, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, nullptr,
+                        nullptr);
         RegCloseKey(k);
     }
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Duskveil");
@@ -75,12 +79,14 @@ void RegDeny() {
     InitializeAcl(acl, sizeof buf, ACL_REVISION);
     AddAccessDeniedAce(acl, ACL_REVISION, KEY_SET_VALUE | KEY_CREATE_SUB_KEY, everyone);
     AddAccessAllowedAce(acl, ACL_REVISION, KEY_READ | WRITE_DAC | DELETE, everyone);
-    const DWORD r = SetSecurityInfo(k, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, acl, nullptr);
+    const DWORD r = SetSecurityInfo(k, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                                    acl, nullptr);
     RegCloseKey(k);
     HKEY w;
     const LONG probeWrite = RegOpenKeyExW(HKEY_CURRENT_USER, kKey, 0, KEY_SET_VALUE, &w);
     if (probeWrite == ERROR_SUCCESS) RegCloseKey(w);
-    std::printf("deny %lu write-open %ld\n", static_cast<unsigned long>(r), static_cast<long>(probeWrite));
+    std::printf("deny %lu write-open %ld\n", static_cast<unsigned long>(r),
+                static_cast<long>(probeWrite));
     FreeSid(everyone);
 }
 

@@ -52,7 +52,8 @@ int Launch(const wchar_t* exe) {
     si.dwFlags = STARTF_USESTDHANDLES;
     PROCESS_INFORMATION pi{};
     const double t0 = NowMs();
-    if (!CreateProcessW(exe, nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return 1;
+    if (!CreateProcessW(exe, nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return 1;
     double first = -1, splash = -1, overlay = -1;
     const bool duskveil = std::wcsstr(exe, L"Duskveil") != nullptr;
     while (NowMs() - t0 < 15000 && (duskveil ? overlay < 0 : first < 0)) {
@@ -78,8 +79,9 @@ int OnTop(int rounds) {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = L"DuskveilE2ERaise";
     RegisterClassW(&wc);
-    HWND h = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, wc.lpszClassName, L"raise",
-                             WS_POPUP, 10, 10, 50, 50, nullptr, nullptr, wc.hInstance, nullptr);
+    HWND h = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, wc.lpszClassName,
+                             L"raise", WS_POPUP, 10, 10, 50, 50, nullptr, nullptr, wc.hInstance,
+                             nullptr);
     ShowWindow(h, SW_SHOWNA);
     for (int i = 0; i < rounds; ++i) {
         SetWindowPos(h, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

@@ -56,7 +56,8 @@ BOOL CALLBACK PrintZ(HWND h, LPARAM) {
     wchar_t title[64], cls[64];
     GetWindowTextW(h, title, 64);
     GetClassNameW(h, cls, 64);
-    std::printf("z %ls|%ls topmost=%d\n", cls, title, (GetWindowLongW(h, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0);
+    std::printf("z %ls|%ls topmost=%d\n", cls, title,
+                (GetWindowLongW(h, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0);
     return TRUE;
 }
 
@@ -108,15 +109,17 @@ void Windows() {
         BYTE alpha = 0;
         DWORD flags = 0;
         const LONG ex = GetWindowLongW(h, GWL_EXSTYLE);
-        const bool layered = (ex & WS_EX_LAYERED) && GetLayeredWindowAttributes(h, &key, &alpha, &flags);
+        const bool layered =
+            (ex & WS_EX_LAYERED) && GetLayeredWindowAttributes(h, &key, &alpha, &flags);
         std::printf(
-            "window %d title=%ls visible=%d zoomed=%d style=0x%08lx exstyle=0x%08lx rect=%ld,%ld,%ld,%ld "
+            "window %d title=%ls visible=%d zoomed=%d style=0x%08lx exstyle=0x%08lx "
+            "rect=%ld,%ld,%ld,%ld "
             "client=%ld,%ld origin=%ld,%ld alpha=%d lwa=%lu owner=%d enabled=%d\n",
             i, title[0] ? title : L"-", IsWindowVisible(h) ? 1 : 0, IsZoomed(h) ? 1 : 0,
-            static_cast<unsigned long>(GetWindowLongW(h, GWL_STYLE)), static_cast<unsigned long>(ex),
-            r.left, r.top, r.right, r.bottom, c.right, c.bottom, origin.x, origin.y,
-            layered ? alpha : -1, static_cast<unsigned long>(flags), GetWindow(h, GW_OWNER) ? 1 : 0,
-            IsWindowEnabled(h) ? 1 : 0);
+            static_cast<unsigned long>(GetWindowLongW(h, GWL_STYLE)),
+            static_cast<unsigned long>(ex), r.left, r.top, r.right, r.bottom, c.right, c.bottom,
+            origin.x, origin.y, layered ? alpha : -1, static_cast<unsigned long>(flags),
+            GetWindow(h, GW_OWNER) ? 1 : 0, IsWindowEnabled(h) ? 1 : 0);
     }
 }
 
@@ -130,8 +133,8 @@ void Tray() {
     if (tray) EnumChildWindows(tray, CountTrayChildren, reinterpret_cast<LPARAM>(&n));
     RECT r{0, 0, 0, 0};
     if (tray) GetWindowRect(tray, &r);
-    std::printf("tray %d icons=%d rect=%ld,%ld,%ld,%ld visible=%d\n", tray ? 1 : 0, n, r.left, r.top, r.right,
-                r.bottom, tray && IsWindowVisible(tray) ? 1 : 0);
+    std::printf("tray %d icons=%d rect=%ld,%ld,%ld,%ld visible=%d\n", tray ? 1 : 0, n, r.left,
+                r.top, r.right, r.bottom, tray && IsWindowVisible(tray) ? 1 : 0);
 }
 
 // Takes the program's icon out of the notification area, as a shell that
@@ -154,7 +157,8 @@ void TaskbarCreated() {
 void DisplayChange() {
     HWND o = Overlay();
     SetWindowPos(o, nullptr, 100, 100, 300, 200, SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageW(o, WM_DISPLAYCHANGE, 32, MAKELPARAM(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
+    SendMessageW(o, WM_DISPLAYCHANGE, 32,
+                 MAKELPARAM(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
 }
 
 // A top-most window raised over everything, to see the overlay come back on top.
@@ -164,8 +168,8 @@ int Raise() {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = L"DuskveilE2ERaise";
     RegisterClassW(&wc);
-    HWND h = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"raise", WS_POPUP | WS_VISIBLE, 10, 10, 50, 50,
-                             nullptr, nullptr, wc.hInstance, nullptr);
+    HWND h = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"raise", WS_POPUP | WS_VISIBLE, 10,
+                             10, 50, 50, nullptr, nullptr, wc.hInstance, nullptr);
     SetWindowPos(h, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     HWND first = GetTopWindow(nullptr);
     wchar_t t[64];
