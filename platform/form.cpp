@@ -116,6 +116,11 @@ void Form::Unload() {
     if (--platform_.loadedForms == 0) platform_.Quit();
 }
 
+std::pair<float, float> Form::ToTwips(PixelPoint p) const {
+    return {static_cast<float>(p.x) * platform_.TwipsPerPixelX(),
+            static_cast<float>(p.y) * platform_.TwipsPerPixelY()};
+}
+
 Label* Form::LabelAt(float x, float y) const {
     for (Control* c : controls_) {
         if (c->kind != ControlKind::Label) continue;
@@ -128,8 +133,7 @@ Label* Form::LabelAt(float x, float y) const {
 void Form::DispatchMouseMove(int buttons, int shift, PixelPoint p) {
     if (!peer_) return;
     eventPixel_ = p;
-    const float x = static_cast<float>(p.x) * platform_.TwipsPerPixelX();
-    const float y = static_cast<float>(p.y) * platform_.TwipsPerPixelY();
+    const auto [x, y] = ToTwips(p);
     if (Label* label = LabelAt(x, y))
         Control_MouseMove(*label);
     else
@@ -139,8 +143,7 @@ void Form::DispatchMouseMove(int buttons, int shift, PixelPoint p) {
 void Form::DispatchMouseDown(int button, int shift, PixelPoint p) {
     if (!peer_) return;
     eventPixel_ = p;
-    const float x = static_cast<float>(p.x) * platform_.TwipsPerPixelX();
-    const float y = static_cast<float>(p.y) * platform_.TwipsPerPixelY();
+    const auto [x, y] = ToTwips(p);
     pressed_ = LabelAt(x, y);
     if (!pressed_) Form_MouseDown(button, shift, x, y);
 }
@@ -150,8 +153,7 @@ void Form::DispatchMouseUp(int /*button*/, int /*shift*/, PixelPoint p) {
     eventPixel_ = p;
     Label* pressed = pressed_;
     pressed_ = nullptr;
-    const float x = static_cast<float>(p.x) * platform_.TwipsPerPixelX();
-    const float y = static_cast<float>(p.y) * platform_.TwipsPerPixelY();
+    const auto [x, y] = ToTwips(p);
     if (pressed && LabelAt(x, y) == pressed) Control_Click(*pressed);
 }
 

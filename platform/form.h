@@ -5,6 +5,7 @@
 
 #include <initializer_list>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "platform/controls.h"
@@ -102,6 +103,7 @@ class Form {
 
    private:
     Label* LabelAt(float x, float y) const;
+    std::pair<float, float> ToTwips(PixelPoint p) const;
     int TimerId(const Timer& t) const;
 
     Platform& platform_;
