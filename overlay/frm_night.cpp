@@ -17,9 +17,12 @@ void FrmNight::Form_Load() {
     Platform& host = Host();
     Mdluser& mdl = program_.mdl;
     Sys_Tray();
-    // A stored text that does not convert leaves the design colour.
+    // A stored text that does not convert, or a number the window would not
+    // take as a colour, leaves the design colour.
     if (const auto stored = ReadSetting(host, text::kKeyColour, kDefaultColour)) {
-        if (const auto colour = TextToLng(*stored)) SetBackColor(static_cast<Colour>(*colour));
+        const auto colour = TextToLng(*stored);
+        if (colour && IsWindowColour(static_cast<Colour>(*colour)))
+            SetBackColor(static_cast<Colour>(*colour));
     }
     // ... and leaves bytLig as it was, which is 0 at the first load.
     if (const auto stored = ReadSetting(host, text::kKeyAlpha, kDefaultAlpha)) {
@@ -75,7 +78,15 @@ void FrmNight::Form_MouseMove(int, int, float, float) {
     program_.mdl.TrayDelete(Host());
 }
 
-void FrmNight::Form_QueryUnload() { program_.mdl.TrayDelete(Host()); }
+// The overlay carries the program: when the system closes it, the icon goes
+// and so does every other window (the settings window saves as it does at
+// any unload), so that the program ends instead of waiting with nothing on
+// screen, and no hidden countdown brings the overlay back.
+void FrmNight::Form_QueryUnload() {
+    program_.mdl.TrayDelete(Host());
+    program_.frmSet.Unload();
+    program_.frmSplash.Unload();
+}
 
 // The shell started again (Explorer restarted) with an empty notification
 // area: the icon comes back if it stood there.

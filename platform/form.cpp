@@ -46,6 +46,8 @@ void Form::ShowModal(Form& owner) {
     Load();
     if (!peer_ || visible_) return;
     visible_ = true;
+    owner_ = &owner;
+    owner.owned_.push_back(this);
     peer_->Show(&owner);
     platform_.RunModal(*this, &owner);
 }
@@ -54,7 +56,13 @@ void Form::Hide() {
     Load();
     if (!peer_ || !visible_) return;
     visible_ = false;
+    LeaveOwner();
     peer_->Hide();
+}
+
+void Form::LeaveOwner() {
+    if (owner_) std::erase(owner_->owned_, this);
+    owner_ = nullptr;
 }
 
 bool Form::Visible() {
@@ -103,16 +111,22 @@ void Form::SetFocus() {
 }
 
 void Form::Unload() {
-    if (!peer_) return;
+    if (!peer_ || unloading_) return;
+    unloading_ = true;
+    // The system destroys owned windows with their owner, so they unload
+    // first, each saving what it would save at any unload.
+    for (Form* f : std::vector<Form*>(owned_)) f->Unload();
+    owned_.clear();
     Form_QueryUnload();
-    if (!peer_) return;  // already gone inside the query
     for (const Timer* t : timers_) peer_->DisarmTimer(TimerId(*t));
     visible_ = false;
     pressed_ = nullptr;
+    LeaveOwner();
     // Let go of the native window only after it is marked gone, so that
     // anything it dispatches while being destroyed sees an unloaded form.
     std::unique_ptr<WindowPeer> gone = std::move(peer_);
     gone.reset();
+    unloading_ = false;
     if (--platform_.loadedForms == 0) platform_.Quit();
 }
 

@@ -53,11 +53,14 @@ class Form {
     void SetWindowState(WindowState s);
     void SetFocus();
 
-    // Runs Form_QueryUnload, then the window and its controls go. The next use
-    // loads it afresh with its design values.
+    // Unloads the windows this one owns first (their Form_QueryUnload runs),
+    // then runs its own Form_QueryUnload, and the window and its controls go.
+    // The next use loads it afresh with its design values.
     void Unload();
 
     bool IsLoaded() const { return peer_ != nullptr; }
+    // True from the start of an unload until the window is gone.
+    bool IsUnloading() const { return unloading_; }
     bool IsShown() const { return peer_ != nullptr && visible_; }
     const FormDesign& Design() const { return design_; }
     WindowState State() const { return state_; }
@@ -74,6 +77,9 @@ class Form {
     void DispatchButtonClick(const CommandButton& button);
     // An unload the system asks for (close, log-off, shut-down).
     void RequestUnload() { Unload(); }
+    // The native window was destroyed by something other than the program
+    // (its owner went, say): the window counts as unloaded from now on.
+    void NativeWindowGone() { Unload(); }
     // The shell (and its notification area) started again.
     void DispatchShellRestarted() {
         if (peer_) Form_ShellRestarted();
@@ -105,6 +111,7 @@ class Form {
     Label* LabelAt(float x, float y) const;
     std::pair<float, float> ToTwips(PixelPoint p) const;
     int TimerId(const Timer& t) const;
+    void LeaveOwner();
 
     Platform& platform_;
     FormDesign design_;
@@ -116,6 +123,9 @@ class Form {
     Colour backColor_ = 0;
     Label* pressed_ = nullptr;
     PixelPoint eventPixel_;
+    bool unloading_ = false;
+    Form* owner_ = nullptr;      // the form this one is shown modally over
+    std::vector<Form*> owned_;  // forms shown modally over this one
 };
 
 }  // namespace dv

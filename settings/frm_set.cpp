@@ -30,6 +30,13 @@ void FrmSet::PlaceKnob() {
 void FrmSet::Form_QueryUnload() {
     SaveSettings(Host(), program_.mdl.bytLig, lbColor.BackColor());
     program_.frmNight.Timer2.SetEnabled(true);
+    // However the window goes (the "×", Alt+F4, the system), the way back
+    // into the program stays: one icon, as long as the overlay lives.
+    if (!program_.mdl.trayShown && OverlayLives()) program_.mdl.TrayAdd(Host());
+}
+
+bool FrmSet::OverlayLives() const {
+    return program_.frmNight.IsLoaded() && !program_.frmNight.IsUnloading();
 }
 
 void FrmSet::Control_Click(Control& c) {
@@ -59,7 +66,8 @@ void FrmSet::cmdExit_Click() {
 }
 
 void FrmSet::Label2_Click() {
-    program_.mdl.TrayAdd(Host());
+    // Never an icon for a window that is gone: it would outlive the program.
+    if (OverlayLives()) program_.mdl.TrayAdd(Host());
     Unload();
 }
 

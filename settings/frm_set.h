@@ -30,6 +30,7 @@ class FrmSet : public Form, public layout::SetControls {
     void Label5_MouseMove();
     void lbColor_Click();
     void PlaceKnob();
+    bool OverlayLives() const;
 
     Program& program_;
 };

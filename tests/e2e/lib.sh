@@ -28,7 +28,16 @@ eventually() {
   return 1
 }
 
-running() { pgrep -f '^[^ ]*Duskveil\.exe' >/dev/null; }
+# Only the copies this script started are ever looked at or stopped: a user
+# may be running Duskveil beside the tests.
+DV_PIDS=()
+alive() { [ -n "$1" ] && kill -0 "$1" 2>/dev/null; }
+running_count() {
+  local n=0 p
+  for p in "${DV_PIDS[@]}"; do alive "$p" && n=$((n + 1)); done
+  echo "$n"
+}
+running() { [ "$(running_count)" -gt 0 ]; }
 stopped() { ! running; }
 
 # The program's windows as the probe lists them, one per line.
@@ -51,14 +60,17 @@ start_below() {  # a window of our own under the overlay, counting clicks
 
 start_duskveil() {
   "$DV_LOADER" "$DV_EXE" >/dev/null 2>&1 &
+  DV_PID=$!
+  DV_PIDS+=("$DV_PID")
   DV_START=$(date +%s.%N)
 }
 
 stop_all() {
-  pkill -f '^[^ ]*Duskveil\.exe' 2>/dev/null || true
-  [ -n "${DV_BELOW_PID:-}" ] && kill "$DV_BELOW_PID" 2>/dev/null
-  pkill -f '^[^ ]*duskveil_probe\.exe below' 2>/dev/null || true
+  local p
+  for p in "${DV_PIDS[@]}"; do alive "$p" && kill "$p" 2>/dev/null; done
+  alive "${DV_BELOW_PID:-}" && kill "$DV_BELOW_PID" 2>/dev/null
   eventually 10 stopped
+  DV_PIDS=()
   DV_BELOW_PID=""
   sleep 0.3
 }
@@ -129,6 +141,8 @@ drag_to() {  # drags the slider from its middle to x twips
   xdotool mousemove $((ox + 3000 / 15)) $((oy + 1290 / 15)) mousedown 1
   xdotool mousemove $((ox + $1 / 15)) $((oy + 1290 / 15)) mouseup 1
 }
+no_icon() { [ "$(tray_icons)" = 0 ] || ! probe tray | grep -q 'visible=1'; }
+splash_shows() { visible_client 426,281; }
 alpha_is() { [ "$(overlay_line | field alpha)" = "$1" ]; }
 
 screenshot() { mkdir -p "$DV_ARTEFACTS"; import -window root "$DV_ARTEFACTS/$1.png" 2>/dev/null; }

@@ -42,7 +42,11 @@ class FakePeer final : public WindowPeer {
         p_.calls.push_back({"SetState", {h_, static_cast<int>(s)}, {}});
     }
     void Focus() override { p_.focused = h_; }
-    void Invalidate(const TwipsRect*) override { ++p_.windows[h_].invalidations; }
+    void Invalidate(const TwipsRect* area) override {
+        FakeWindow& w = p_.windows[h_];
+        ++w.invalidations;
+        if (area) w.damaged.push_back(*area);
+    }
     void ArmTimer(int id, unsigned interval) override {
         DisarmTimer(id);
         p_.timers.push_back(
@@ -208,6 +212,10 @@ void FakePlatform::AnswerColour(std::optional<Colour> c) {
 
 void FakePlatform::SystemClose(Form& f) {
     Run([&f] { f.RequestUnload(); });
+}
+
+void FakePlatform::NativeDestroy(Form& f) {
+    Run([&f] { f.NativeWindowGone(); });
 }
 
 void FakePlatform::ShellRestart(Form& f) {

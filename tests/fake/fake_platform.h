@@ -37,6 +37,7 @@ struct FakeWindow {
     bool enabled = true;
     std::optional<std::uint8_t> alpha;
     int invalidations = 0;
+    std::vector<TwipsRect> damaged;  // every part invalidated, in twips
 };
 
 class FakePlatform final : public Platform {
@@ -63,6 +64,8 @@ class FakePlatform final : public Platform {
     void F7Up();
     void AnswerColour(std::optional<Colour> c);
     void SystemClose(Form& f);
+    // The native window is destroyed behind the program's back.
+    void NativeDestroy(Form& f);
     // The shell restarts: its notification area comes back empty.
     void ShellRestart(Form& f);
     bool Ended() const { return ended_; }

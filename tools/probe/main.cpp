@@ -58,6 +58,10 @@ int main() {
         TrayDrop();
     else if (cmd == L"taskbar-created")
         TaskbarCreated();
+    else if (cmd == L"close-overlay")  // as a task manager's "End task" does
+        PostMessageW(Overlay(), WM_CLOSE, 0, 0);
+    else if (cmd == L"close-settings")
+        PostMessageW(VisibleForm(kSetWidth), WM_CLOSE, 0, 0);
     else if (cmd == L"display-change")
         DisplayChange();
     else if (cmd == L"reg-deny")

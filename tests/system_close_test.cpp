@@ -1,0 +1,104 @@
+// When the system, not the user, closes the program's windows: task managers,
+// log-off, Alt+F4, an owner destroyed underneath.
+#include "fixture.h"
+
+namespace dv::fake {
+namespace {
+
+class SystemClose : public ProgramTest {
+   protected:
+    void Drag(float x) { fake.MouseDown(program.frmSet, x, 1290, kLeftButton); }
+    int Adds() { return fake.Count("Shell_NotifyIconA", kNimAdd); }
+    // The program is over: nothing loaded, no icon, the loop told to quit.
+    void ExpectEnded() {
+        EXPECT_FALSE(program.frmSet.IsLoaded());
+        EXPECT_FALSE(program.frmSplash.IsLoaded()) << "no hidden countdown may bring it back";
+        EXPECT_FALSE(program.frmNight.IsLoaded());
+        EXPECT_EQ(fake.loadedForms, 0);
+        EXPECT_TRUE(fake.Quit_());
+        EXPECT_TRUE(fake.trayIcons.empty());
+    }
+};
+
+TEST_F(SystemClose, ClosingTheOverlayUnderAnF7WindowSavesItsChangeAndEndsTheProgram) {
+    LaunchToNight();
+    OpenWithF7();
+    ASSERT_TRUE(program.frmSplash.IsLoaded()) << "the window's load brings the splash back";
+    Drag(3600);
+    const int adds = Adds();
+    fake.SystemClose(program.frmNight);
+    EXPECT_EQ(Stored("intLig"), "149");
+    EXPECT_EQ(Stored("lngColor"), "16384");
+    EXPECT_EQ(Adds(), adds) << "no icon for a window that is going";
+    ExpectEnded();
+}
+
+TEST_F(SystemClose, ClosingTheOverlayUnderATrayWindowSavesItsChangeAndEndsTheProgram) {
+    LaunchToNight();
+    OpenFromTray();
+    Drag(3600);
+    fake.SystemClose(program.frmNight);
+    EXPECT_EQ(Stored("intLig"), "149");
+    EXPECT_EQ(Adds(), 1) << "only the one at start";
+    ExpectEnded();
+}
+
+TEST_F(SystemClose, AnOverlayDestroyedUnderneathCountsAsUnloaded) {
+    LaunchToNight();
+    OpenWithF7();
+    Drag(3600);
+    fake.NativeDestroy(program.frmNight);
+    EXPECT_EQ(Stored("intLig"), "149");
+    ExpectEnded();
+}
+
+TEST_F(SystemClose, ASettingsWindowDestroyedUnderneathIsUnloadedAndOpensAgain) {
+    LaunchToNight();
+    OpenWithF7();
+    Drag(3600);
+    fake.NativeDestroy(program.frmSet);
+    EXPECT_FALSE(program.frmSet.IsLoaded());
+    EXPECT_EQ(Stored("intLig"), "149");
+    EXPECT_TRUE(program.frmNight.Timer2.Enabled());
+    EXPECT_TRUE(fake.WindowOf(program.frmNight)->enabled) << "the modal loop let go";
+    OpenWithF7();
+    EXPECT_TRUE(program.frmSet.IsShown());
+    EXPECT_EQ(fake.CallsNamed("RunModal").size(), 2u);
+}
+
+TEST_F(SystemClose, AltF4OnATrayWindowSavesAndBringsBackExactlyOneIcon) {
+    LaunchToNight();
+    OpenFromTray();
+    ASSERT_TRUE(fake.trayIcons.empty());
+    Drag(3600);
+    fake.SystemClose(program.frmSet);
+    EXPECT_EQ(Stored("intLig"), "149");
+    EXPECT_EQ(fake.trayIcons.size(), 1u);
+    EXPECT_EQ(Adds(), 2);
+    EXPECT_TRUE(program.frmNight.Timer2.Enabled());
+    OpenFromTray();  // the way back in works
+    EXPECT_TRUE(program.frmSet.IsShown());
+}
+
+TEST_F(SystemClose, AltF4OnAnF7WindowLeavesTheStandingIconAlone) {
+    LaunchToNight();
+    OpenWithF7();
+    fake.SystemClose(program.frmSet);
+    EXPECT_EQ(Adds(), 1);
+    EXPECT_EQ(fake.trayIcons.size(), 1u);
+    EXPECT_TRUE(program.frmNight.IsShown());
+}
+
+TEST_F(SystemClose, TheXStillAddsTheIconAfterTheTrayAndOnceAfterF7) {
+    LaunchToNight();
+    OpenFromTray();
+    CloseWithX();
+    EXPECT_EQ(Adds(), 2);
+    OpenWithF7();
+    CloseWithX();
+    EXPECT_EQ(Adds(), 3) << "the × adds as before; the unload sees it standing";
+    EXPECT_EQ(fake.trayIcons.size(), 1u);
+}
+
+}  // namespace
+}  // namespace dv::fake
