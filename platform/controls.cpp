@@ -64,8 +64,11 @@ void Line::Moved(const LineDesign& before) {
 }
 
 TwipsRect Line::Bounds(float twipsPerPixel) const {
-    // Half the pen width on every side, plus a pixel for rounding.
-    const float pad = (static_cast<float>(d_.widthPx) / 2.0f + 1.0f) * twipsPerPixel * 2.0f;
+    // The pen is widthPx pixels at 96 dots per inch and grows with the
+    // screen, so in twips it is as wide at every density. Half of it on every
+    // side, plus two pixels for the rounding to whole pixels.
+    const float pad =
+        static_cast<float>(d_.widthPx) * kTwipsPerPixelAt96 / 2.0f + 2.0f * twipsPerPixel;
     const float left = std::min(d_.x1, d_.x2) - pad;
     const float top = std::min(d_.y1, d_.y2) - pad;
     return {left, top, std::max(d_.x1, d_.x2) + pad - left, std::max(d_.y1, d_.y2) + pad - top};

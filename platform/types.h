@@ -19,12 +19,21 @@ constexpr Colour kSysButtonText = kSysColourFlag | 18u;
 
 constexpr bool IsSysColour(Colour c) { return (c & kSysColourFlag) != 0; }
 
+// What a window takes as its background: a plain colour, or one of the
+// system colours (indices 0 to 24).
+constexpr bool IsWindowColour(Colour c) {
+    return c <= 0xFFFFFFu || (c >= kSysColourFlag && c <= (kSysColourFlag | 24u));
+}
+
 // Mouse button bits as the event procedures receive them.
 enum MouseButton : int { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
 
 enum class WindowState { Normal = 0, Maximized = 2 };
 
-// A point or extent in twips: 1440 to the inch.
+// Twips are 1440 to the inch: 15 to the pixel at 96 dots per inch.
+constexpr float kTwipsPerPixelAt96 = 15.0f;
+
+// A point or extent in twips.
 struct TwipsRect {
     float left = 0, top = 0, width = 0, height = 0;
     bool Contains(float x, float y) const {

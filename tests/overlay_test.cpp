@@ -49,7 +49,7 @@ struct StoreCase {
 
 TEST_F(Overlay, StoredSettingsAreReadWithTheirDefaultsAndFailures) {
     const StoreCase cases[] = {
-        {nullptr, nullptr, 0x4000, 150},  {"255", "0", 255, 0},     {"-1", "255", 0xFFFFFFFF, 255},
+        {nullptr, nullptr, 0x4000, 150},  {"255", "0", 255, 0},     {"-1", "255", 0x4000, 255},
         {"abc", "200", 0x4000, 200},      {"1234", "abc", 1234, 0}, {nullptr, "256", 0x4000, 0},
         {nullptr, "-1", 0x4000, 0},       {nullptr, "", 0x4000, 0}, {" 77 ", " 9 ", 77, 9},
         {"2147483648", "300", 0x4000, 0},
@@ -65,6 +65,31 @@ TEST_F(Overlay, StoredSettingsAreReadWithTheirDefaultsAndFailures) {
         EXPECT_EQ(p.frmNight.BackColor(), c.expectColour);
         EXPECT_EQ(p.mdl.bytLig, c.expectAlpha);
         EXPECT_EQ(f.WindowOf(p.frmNight)->alpha, c.expectAlpha);
+        f.Stop();
+    }
+}
+
+TEST_F(Overlay, OnlyColoursTheWindowTakesReplaceTheDesignColour) {
+    const std::pair<const char*, Colour> cases[] = {
+        {"0", 0},
+        {"16777215", 0xFFFFFF},
+        {"16777216", 0x4000},
+        {"-1", 0x4000},
+        {"-16777216", 0x4000},
+        {"-2147483648", 0x80000000},  // the first system colour
+        {"-2147483624", 0x80000018},  // the last
+        {"-2147483623", 0x4000},
+        {"2147483647", 0x4000},
+    };
+    for (const auto& [stored, expect] : cases) {
+        FakePlatform f;
+        Program p{f};
+        f.store["lngColor"] = {StoredText::Kind::Text, stored};
+        f.Launch([&] { p.Start(); });
+        f.Advance(5000);
+        EXPECT_EQ(p.frmNight.BackColor(), expect) << stored;
+        EXPECT_EQ(f.store["lngColor"].text, stored) << "the stored text is never repaired";
+        EXPECT_TRUE(f.CallsNamed("SaveSetting").empty());
         f.Stop();
     }
 }

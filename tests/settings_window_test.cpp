@@ -1,4 +1,5 @@
 #include "fixture.h"
+#include "resources/texts.h"
 
 namespace dv::fake {
 namespace {
@@ -60,12 +61,12 @@ TEST_F(SettingsWindow, CloseWritesBothValuesInOrderAndResumesKeepOnTopWithinATic
 }
 
 TEST_F(SettingsWindow, AStoredValueIsWrittenBackUnchanged) {
-    Put("lngColor", "-16777216");
+    Put("lngColor", "-2147483633");  // the system's face colour
     Put("intLig", "7");
     LaunchToNight();
     OpenFromTray();
     CloseWithX();
-    EXPECT_EQ(Stored("lngColor"), "-16777216");
+    EXPECT_EQ(Stored("lngColor"), "-2147483633");
     EXPECT_EQ(Stored("intLig"), "7");
 }
 
@@ -111,14 +112,23 @@ TEST_F(SettingsWindow, HoverColoursLastUntilTheBareSurfaceOrAPress) {
     EXPECT_EQ(s.Label5.ForeColor(), 0xFFFFFFu);
 }
 
-TEST_F(SettingsWindow, ASystemCloseSavesLikeAnyUnloadButAddsNoIcon) {
+TEST_F(SettingsWindow, ContactLinkTurnsRedUnderThePointerAndStartsOnlyTheBrowser) {
     LaunchToNight();
-    OpenFromTray();
-    ASSERT_TRUE(fake.trayIcons.empty());
-    fake.SystemClose(program.frmSet);
-    EXPECT_EQ(Stored("intLig"), "150");
-    EXPECT_TRUE(fake.trayIcons.empty());
-    EXPECT_TRUE(program.frmNight.Timer2.Enabled());
+    OpenWithF7();
+    auto& s = program.frmSet;
+    fake.MouseMove(s, 5000, 3990);  // over the link
+    EXPECT_EQ(s.Label5.ForeColor(), 0x0000FFu);
+    fake.MouseMove(s, 3000, 3500);  // onto another contact line: stays red
+    EXPECT_EQ(s.Label5.ForeColor(), 0x0000FFu);
+    fake.MouseMove(s, 300, 4500);
+    EXPECT_EQ(s.Label5.ForeColor(), 0xFFFFFFu);
+    fake.calls.clear();
+    fake.ClickControl(s, s.Label5);
+    EXPECT_EQ(fake.started,
+              (std::vector<std::string>{std::string(text::kBrowser) + "  " + text::kHomePage}));
+    ASSERT_FALSE(fake.calls.empty());
+    EXPECT_EQ(fake.calls.front().name, "DoEvents");
+    EXPECT_TRUE(s.IsShown());
 }
 
 }  // namespace

@@ -43,6 +43,19 @@ TEST_F(SliderWindow, DraggingFollowsThePointerAndFreezesOutsideTheBand) {
     EXPECT_EQ(program.mdl.bytLig, 150);
 }
 
+TEST_F(SliderWindow, APressExactlyOnTheTrackEndsOrTheBandEdgesChangesNothingButTheHover) {
+    const std::pair<float, float> edges[] = {{2160, 1290}, {5625, 1290}, {3600, 1065}, {3600, 1500}};
+    for (const auto& [x, y] : edges) {
+        fake.MouseMove(Set(), 6600, 240);  // "×" turns yellow
+        fake.MouseMove(Set(), 5000, 3990);  // the link turns red
+        fake.MouseDown(Set(), x, y, kLeftButton);
+        EXPECT_EQ(program.mdl.bytLig, 150) << x << "," << y;
+        EXPECT_FLOAT_EQ(Set().Ly.X1(), 3586.7646f);
+        EXPECT_EQ(Set().Label2.BackColor(), 0xFFFFFFu);
+        EXPECT_EQ(Set().Label5.ForeColor(), 0xFFFFFFu);
+    }
+}
+
 TEST_F(SliderWindow, OtherButtonsLeaveTheSliderButStillResetTheHover) {
     fake.MouseMove(Set(), 6600, 240);  // "×" turns yellow
     fake.MouseMove(Set(), 3600, 1290, kLeftButton | kRightButton);
@@ -64,6 +77,35 @@ TEST_F(SliderWindow, TheNewAlphaIsSavedOnCloseAndPlacesTheKnobNextTime) {
     EXPECT_EQ(Stored("intLig"), "149");
     OpenWithF7();
     EXPECT_FLOAT_EQ(Set().Ly.X1(), KnobX(2160, 5625, 149));
+}
+
+// The knob's pen grows with the screen: 10 pixels at 96 dots per inch, 30 at
+// 288. A move must repaint all of where it stood, or it leaves a trail.
+TEST(Knob, AMoveRepaintsAllOfTheOldKnobAtEveryDensity) {
+    for (const int dpi : {96, 144, 192, 288}) {
+        FakePlatform f;
+        f.tpp = 1440.0f / static_cast<float>(dpi);
+        Program p{f};
+        f.Launch([&] { p.Start(); });
+        f.Advance(5000);
+        f.TrayNotify(p.frmNight, 0x201);
+        const float old = p.frmSet.Ly.X1();
+        f.WindowOf(p.frmSet)->damaged.clear();
+        f.MouseDown(p.frmSet, 4500, 1290, kLeftButton);
+        ASSERT_EQ(p.frmSet.Ly.X1(), 4500.0f) << dpi;
+        // What the pen painted, to the pixel, with a pixel for rounding.
+        const float halfPen = static_cast<float>((10 * dpi + 48) / 96) / 2.0f + 1.0f;
+        const TwipsRect painted{old - halfPen * f.tpp, 1110 - f.tpp, 2 * halfPen * f.tpp,
+                                405 + 2 * f.tpp};
+        bool covered = false;
+        for (const TwipsRect& r : f.WindowOf(p.frmSet)->damaged) {
+            covered |= r.left <= painted.left && r.top <= painted.top &&
+                       r.left + r.width >= painted.left + painted.width &&
+                       r.top + r.height >= painted.top + painted.height;
+        }
+        EXPECT_TRUE(covered) << dpi << " dpi";
+        f.Stop();
+    }
 }
 
 TEST(Knob, StandsAtTheTrackEndsForTheExtremeAlphas) {

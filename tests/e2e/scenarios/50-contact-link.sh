@@ -18,6 +18,13 @@ check "  ... on the project's page" grep -q 'iexplore.exe.*  https://duskveil.ex
 check "  ... and never a planted C:\Program.exe or Internet.exe" \
   bash -c "! grep -qiE 'Program\.exe|Internet\.exe\|' '$drive_c/started.log'"
 check "  ... while the countdown goes on" wait_overlay 9
+rm -f "$drive_c/started.log"
+xdotool key F7
+eventually 3 visible_client $SET >/dev/null
+click_twips $SET 4200 4080   # the settings window's link line
+check "the settings window's link starts the browser at the fixed path" eventually 5 browser_started
+check "  ... on the project's page, and nothing planted" \
+  bash -c "[ \$(wc -l < '$drive_c/started.log') = 1 ] && grep -q 'iexplore.exe.*  https://duskveil.example/' '$drive_c/started.log'"
 stop_all
 rm -f "$drive_c/Program.exe" "$drive_c/Program Files/Internet.exe" "$browser"
 fresh "no browser"

@@ -23,5 +23,31 @@ if probe screen | grep -q 'dpi 120'; then
 else
   echo "  (this Wine does not take a 120 dpi setting; skipped)"
 fi
+
+# At 192 dpi the knob's pen is 20 pixels wide: a drag must leave no trail of
+# it where it stood.
+knob_pixels() {  # origin-x origin-y from-twips to-twips: knob-coloured pixels below the track
+  local x0=$(($1 + $3 * 2 / 15)) w=$((($4 - $3) * 2 / 15)) y0=$(($2 + 1455 * 2 / 15))
+  import -window root -crop "${w}x6+${x0}+${y0}" -depth 8 txt:- 2>/dev/null | grep -c '(0,64,0)'
+}
+set_dpi 192
+if probe screen | grep -q 'dpi 192'; then
+  fresh "192 dpi"
+  start_duskveil
+  wait_overlay 12 >/dev/null
+  xdotool key F7
+  check "F7 opens the settings window at 192 dpi, 928 x 634" eventually 3 visible_client 928,634
+  o=$(origin_of 928,634); ox=${o%,*}; oy=${o#*,}
+  xdotool mousemove $((ox + 3000 * 2 / 15)) $((oy + 1290 * 2 / 15)) mousedown 1
+  xdotool mousemove $((ox + 3300 * 2 / 15)) $((oy + 1290 * 2 / 15))
+  xdotool mousemove $((ox + 3600 * 2 / 15)) $((oy + 1290 * 2 / 15)) mouseup 1
+  sleep 0.5
+  screenshot settings-192dpi
+  check "  ... the knob stands where the drag ended" test "$(knob_pixels "$ox" "$oy" 3540 3660)" -gt 0
+  check "  ... and left no trail where it stood" test "$(knob_pixels "$ox" "$oy" 2700 3400)" = 0
+  stop_all
+else
+  echo "  (this Wine does not take a 192 dpi setting; skipped)"
+fi
 set_dpi 96
 
