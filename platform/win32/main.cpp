@@ -22,6 +22,7 @@ void RestrictDllSearch() {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     RestrictDllSearch();
     dv::win32::Win32Platform platform(instance);
+    if (!platform.CanHostWindows()) return 1;  // no window could be shown: end cleanly
     dv::Program program(platform);
     program.Start();
     return platform.Run();

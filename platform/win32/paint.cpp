@@ -84,8 +84,8 @@ void Win32Peer::PaintLine(HDC dc, const Line& line) {
     GdiObject pen(ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT, static_cast<DWORD>(width),
                                &brush, 0, nullptr));
     Selection p(dc, pen.Get());
-    MoveToEx(dc, Px(d.x1), Px(d.y1), nullptr);
-    LineTo(dc, Px(d.x2), Px(d.y2));
+    MoveToEx(dc, Px(d.x1), PxY(d.y1), nullptr);
+    LineTo(dc, Px(d.x2), PxY(d.y2));
 }
 
 void Win32Peer::DrawButton(const DRAWITEMSTRUCT& item) {

@@ -33,7 +33,7 @@ std::size_t ProgramEnd(std::wstring_view cmd) {
 
 }  // namespace
 
-Win32Platform::Win32Platform(HINSTANCE instance) : instance_(instance) {
+Win32Platform::Win32Platform(HINSTANCE instance) : instance_(instance), windowClass_(instance) {
     // One copy per session: the name is taken atomically, so two copies
     // started in the same instant still leave one.
     instanceMutex_.Reset(CreateMutexW(nullptr, FALSE, L"Local\\Duskveil.Instance"));
@@ -49,11 +49,24 @@ Win32Platform::Win32Platform(HINSTANCE instance) : instance_(instance) {
 
 int Win32Platform::Run() {
     MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
     return 0;
+}
+
+void Win32Platform::Dispatch(const MSG& msg) {
+    // Enter presses the focused button of a form, as it would in a dialog
+    // (Space the button handles itself).
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN && msg.hwnd) {
+        const HWND form = GetParent(msg.hwnd);
+        wchar_t cls[16];
+        if (form && GetClassNameW(form, cls, 16) && lstrcmpW(cls, kFormClassName) == 0) {
+            SendMessageW(form, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(msg.hwnd), BN_CLICKED),
+                         reinterpret_cast<LPARAM>(msg.hwnd));
+            return;
+        }
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
 }
 
 void Win32Platform::RunModal(Form& form, Form* owner) {
@@ -62,12 +75,12 @@ void Win32Platform::RunModal(Form& form, Form* owner) {
     MSG msg;
     while (form.IsShown()) {
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-        if (got <= 0) {
+        if (got == 0) {
             PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the outer loop
             break;
         }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+        if (got == -1) break;  // nothing was fetched, and nothing will be
+        Dispatch(msg);
     }
     if (owner && owner->IsLoaded()) EnableWindow(H(owner->Peer()->Hwnd()), TRUE);
 }
@@ -79,8 +92,7 @@ void Win32Platform::DoEvents() {
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+        Dispatch(msg);
     }
 }
 
@@ -171,7 +183,7 @@ std::optional<Colour> Win32Platform::PickColour(Form& owner) {
     }();
     const BOOL ok = choose ? choose(&cc) : FALSE;
     if (cc.hwndOwner && owner.IsLoaded()) SetActiveWindow(cc.hwndOwner);
-    if (!ok) return std::nullopt;
+    if (!ok || !owner.IsLoaded()) return std::nullopt;  // cancelled, or its window went
     BenchMark("confirm");
     return static_cast<Colour>(cc.rgbResult & 0x00FFFFFF);
 }

@@ -5,12 +5,17 @@
 
 #include "platform/platform.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/window_class.h"
 
 namespace dv::win32 {
 
 class Win32Platform final : public Platform {
    public:
     explicit Win32Platform(HINSTANCE instance);
+
+    // False when the system refused the window class: nothing can be shown,
+    // and the program should not start.
+    bool CanHostWindows() const { return static_cast<bool>(windowClass_); }
 
     // The main message loop; returns the exit code.
     int Run();
@@ -42,7 +47,11 @@ class Win32Platform final : public Platform {
     int Dpi() const { return dpi_; }
 
    private:
+    // Dispatches one fetched message.
+    static void Dispatch(const MSG& msg);
+
     HINSTANCE instance_;
+    WindowClass windowClass_;
     KernelHandle instanceMutex_;
     bool prevInstance_ = false;
     int dpi_ = 96;

@@ -10,26 +10,12 @@
 namespace dv::win32 {
 namespace {
 
-constexpr wchar_t kClassName[] = L"DuskveilForm";
 constexpr UINT_PTR kTimerBase = 1;
 constexpr int kButtonIdBase = 100;
 
 UINT TaskbarCreated() {
     static const UINT msg = RegisterWindowMessageW(L"TaskbarCreated");
     return msg;
-}
-
-void RegisterClassOnce(HINSTANCE instance, WNDPROC proc) {
-    static bool done = false;
-    if (done) return;
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = proc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.lpszClassName = kClassName;
-    RegisterClassExW(&wc);
-    done = true;
 }
 
 struct CreateContext {
@@ -40,6 +26,10 @@ struct CreateContext {
 
 // Windows route every message through this one procedure; the peer is bound
 // on WM_NCCREATE, before any other message, and let go on WM_NCDESTROY.
+LRESULT CALLBACK FormWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    return Win32Peer::Proc(hwnd, msg, wp, lp);
+}
+
 LRESULT CALLBACK Win32Peer::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCCREATE) {
         auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
@@ -56,7 +46,6 @@ LRESULT CALLBACK Win32Peer::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 Win32Peer::Win32Peer(Win32Platform& platform, Form& form) : platform_(platform), form_(form) {
-    RegisterClassOnce(platform.Instance(), &Proc);
     const FormDesign& d = form.Design();
     DWORD style = WS_POPUP | WS_CLIPCHILDREN;
     DWORD ex = WS_EX_TOOLWINDOW;  // no taskbar button
@@ -67,13 +56,13 @@ Win32Peer::Win32Peer(Win32Platform& platform, Form& form) : platform_(platform),
         h = GetSystemMetrics(SM_CYSCREEN);
     } else {
         style |= WS_DLGFRAME;
-        RECT r{0, 0, Px(d.client.width), Px(d.client.height)};
+        RECT r{0, 0, Px(d.client.width), PxY(d.client.height)};
         AdjustWindowRectEx(&r, style, FALSE, ex);
         w = r.right - r.left;
         h = r.bottom - r.top;
     }
     CreateContext ctx{this};
-    CreateWindowExW(ex, kClassName, Wide(d.caption).c_str(), style, x, y, w, h, nullptr, nullptr,
+    CreateWindowExW(ex, kFormClassName, Wide(d.caption).c_str(), style, x, y, w, h, nullptr, nullptr,
                     platform.Instance(), &ctx);
     if (d.icon) {
         const int big = GetSystemMetrics(SM_CXICON), small = GetSystemMetrics(SM_CXSMICON);
@@ -98,8 +87,12 @@ int Win32Peer::Px(float twips) const {
     return static_cast<int>(std::lround(twips / platform_.TwipsPerPixelX()));
 }
 
+int Win32Peer::PxY(float twips) const {
+    return static_cast<int>(std::lround(twips / platform_.TwipsPerPixelY()));
+}
+
 RECT Win32Peer::PxRect(const TwipsRect& r) const {
-    return {Px(r.left), Px(r.top), Px(r.left + r.width), Px(r.top + r.height)};
+    return {Px(r.left), PxY(r.top), Px(r.left + r.width), PxY(r.top + r.height)};
 }
 
 void Win32Peer::CreateButtons() {
@@ -293,6 +286,14 @@ LRESULT Win32Peer::Handle_(UINT msg, WPARAM wp, LPARAM lp) {
             break;
         case WM_CLOSE:
             form_.RequestUnload();
+            return 0;
+        case WM_DESTROY:
+            // The program unbinds a window before it destroys it, so this one
+            // goes behind its back (with its owner, say): it is unloaded now,
+            // and nothing is left for the peer to destroy.
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            hwnd_ = nullptr;
+            form_.NativeWindowGone();
             return 0;
         case WM_QUERYENDSESSION:
             return TRUE;

@@ -10,6 +10,7 @@
 #include "platform/form.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_platform.h"
+#include "platform/win32/window_class.h"
 
 namespace dv::win32 {
 
@@ -41,10 +42,12 @@ class Win32Peer final : public WindowPeer {
     void DisarmTimer(int id) override;
     TwipsSize MeasureText(const Font& font, std::string_view text) override;
 
-   private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
+   private:
     LRESULT Handle_(UINT msg, WPARAM wp, LPARAM lp);
-    int Px(float twips) const;
+    int Px(float twips) const;   // horizontal twips to pixels
+    int PxY(float twips) const;  // vertical twips to pixels
     RECT PxRect(const TwipsRect& r) const;
     void CreateButtons();
     void Place(Form* owner);

@@ -37,6 +37,19 @@ eventually 3 visible_client $SET >/dev/null
 click_twips $SET 4147 2227   # 关闭夜间模式
 check "the turn-off button ends the program" eventually 5 stopped
 check "  ... with both values written" test "$(reg intLig)/$(reg lngColor)" = "sz 150/sz 16384"
-no_icon() { [ "$(tray_icons)" = 0 ] || ! probe tray | grep -q 'visible=1'; }
 check "  ... and no icon left behind" eventually 3 no_icon
 
+
+for key in Return space; do
+  fresh "turn off with $key"
+  start_duskveil
+  wait_overlay 12 >/dev/null
+  xdotool key F7
+  eventually 3 visible_client $SET >/dev/null
+  drag_to 3600
+  eventually 3 alpha_is 149
+  sleep 0.3
+  xdotool key "$key"
+  check "the turn-off button holds the focus: $key ends the program" eventually 5 stopped
+  check "  ... with both values written" test "$(reg intLig)/$(reg lngColor)" = "sz 149/sz 16384"
+done
