@@ -22,7 +22,17 @@ arch=win64
 [ -n "$DV_WINE32" ] && arch=win32
 loader=$(dv_loader_for "build/$arch/")
 probe() { "$DV_WINE64" build/win64/duskveil_probe.exe "$@" 2>/dev/null | tr -d '\r'; }
-stop() { pkill -f '^[^ ]*(Duskveil|DuskveilBench|reference)\.exe' || true; sleep 1; }
+# Stops what runs in this script's own prefix, and nothing of anyone else's.
+stop() { /usr/lib/wine/wineserver -k 2>/dev/null || true; sleep 1; }
+# The wine server of this prefix: its directory is named after the prefix's
+# device and inode.
+own_server() {
+  local dir s
+  dir=$(printf 'server-%x-%x' $(stat -c '%d %i' "$WINEPREFIX"))
+  for s in $(pgrep -x wineserver); do
+    case "$(readlink "/proc/$s/cwd")" in */"$dir") echo "$s"; return ;; esac
+  done
+}
 trap 'stop; dv_stop_display' EXIT
 out=$(mktemp -d)
 stop
@@ -43,10 +53,9 @@ done
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 idle_run() {  # name exe
   "$loader" "$2" >/dev/null 2>&1 &
+  local pid=$! server t0 s0
   sleep 8
-  local pid server t0 s0
-  pid=$(pgrep -f "^[^ ]*$(basename "$2" | sed 's/\./\\./')" | head -n 1)
-  server=$(pgrep -x wineserver | head -n 1 || pgrep -f wineserver | head -n 1)
+  server=$(own_server)
   t0=$(ticks "$pid"); s0=$(ticks "$server")
   echo "  $1: ${idle}s idle"
   sleep "$idle"

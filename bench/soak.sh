@@ -20,18 +20,19 @@ dv_virtual_display
 dv_wine_prefix
 exe=build/win64/Duskveil.exe
 probe() { "$DV_WINE64" build/win64/duskveil_probe.exe "$@" 2>/dev/null | tr -d '\r'; }
-cleanup() { pkill -f '^[^ ]*Duskveil\.exe' || true; dv_stop_display; }
+# Stops what runs in this script's own prefix, and nothing of anyone else's.
+cleanup() { /usr/lib/wine/wineserver -k 2>/dev/null || true; dv_stop_display; }
 trap cleanup EXIT
 
 # The Linux side of the Wine process: resident private memory and its peak.
 linux_mem() {
-  local pid; pid=$(pgrep -f '^[^ ]*Duskveil\.exe' | head -n 1)
-  awk '/^(RssAnon|VmHWM|VmRSS):/ {printf "%s=%skB ", $1, $2}' "/proc/$pid/status"
+  awk '/^(RssAnon|VmHWM|VmRSS):/ {printf "%s=%skB ", $1, $2}' "/proc/$dv_pid/status"
   echo
 }
 
 probe reg-clear
 "$DV_WINE64" "$exe" >/dev/null 2>&1 &
+dv_pid=$!
 sleep 8
 # A first round lets Wine and the program load and cache what they use once
 # (the dialog's code, fonts); what follows must then stay flat.
@@ -41,9 +42,12 @@ start=$SECONDS
 probe soak "$cycles" "$colours" "$moves"
 echo "after:  $(linux_mem)"
 echo "soak took $((SECONDS - start)) s"
-pkill -f '^[^ ]*Duskveil\.exe' || true
+kill "$dv_pid" 2>/dev/null || true
 sleep 1
 
-for _ in $(seq 10); do "$DV_WINE64" "$exe" >/dev/null 2>&1 & done
+pids=()
+for _ in $(seq 10); do "$DV_WINE64" "$exe" >/dev/null 2>&1 & pids+=($!); done
 sleep 9
-echo "ten copies started together: $(pgrep -fc '^[^ ]*Duskveil\.exe') running, $(probe windows | sed -n 's/^count //p') window(s), $(probe tray | sed -n 's/^tray .*icons=\([0-9]*\).*/\1/p') tray icon(s)"
+alive=0
+for p in "${pids[@]}"; do kill -0 "$p" 2>/dev/null && alive=$((alive + 1)); done
+echo "ten copies started together: $alive running, $(probe windows | sed -n 's/^count //p') window(s), $(probe tray | sed -n 's/^tray .*icons=\([0-9]*\).*/\1/p') tray icon(s)"

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Installs what building and testing Duskveil needs on a Debian machine, once.
 # Sourced by the run and test scripts; does nothing when all is there.
-set -euo pipefail
+# Sourced: it leaves the caller's shell options as they are.
 
 dv_need_packages() {
   local pkgs=(cmake ninja-build g++ libgtest-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64
               wine wine64 xvfb xcompmgr xdotool x11-utils imagemagick fonts-wqy-zenhei python3
-              clang libclang-rt-14-dev)
+              clang libclang-rt-dev)
   local missing=()
   for p in "${pkgs[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -14,7 +14,8 @@ unset DISPLAY
 dv_virtual_display
 dv_wine_prefix
 probe=build/win64/duskveil_probe.exe
-cleanup() { pkill -f '^[^ ]*Duskveil\.exe' || true; pkill -f '^[^ ]*duskveil_probe\.exe below' || true; dv_stop_display; }
+# Stops what runs in this script's own prefix, and nothing of anyone else's.
+cleanup() { /usr/lib/wine/wineserver -k 2>/dev/null || true; dv_stop_display; }
 trap cleanup EXIT
 "$DV_WINE64" "$probe" reg-clear
 "$DV_WINE64" "$probe" page >/dev/null 2>&1 &

@@ -31,9 +31,10 @@ trap dv_stop_display EXIT
 dv_wine_prefix
 mkdir -p out
 "$loader" "$exe" >/dev/null 2>&1 &
+pid=$!
 sleep "${DV_SPLASH_AT:-3}"
 import -window root out/splash.png
 sleep "${DV_NIGHT_AFTER:-5}"
 import -window root out/night.png
 echo "no display: ran $exe on a virtual one; screenshots in out/splash.png and out/night.png"
-pkill -f '^[^ ]*Duskveil\.exe' || true
+kill "$pid" 2>/dev/null || true  # only the copy started here
