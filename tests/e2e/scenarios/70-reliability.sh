@@ -31,9 +31,9 @@ first=$(probe zorder | head -n 1)
 check "  ... and still on top" grep -q 'DuskveilV1.0 topmost=1' <<<"$first"
 
 fresh "ten copies at once"
-for _ in $(seq 10); do "$DV_LOADER" "$DV_EXE" >/dev/null 2>&1 & done
+for _ in $(seq 10); do "$DV_LOADER" "$DV_EXE" >/dev/null 2>&1 & DV_PIDS+=($!); done
 wait_overlay 15 >/dev/null
-one_running() { [ "$(pgrep -fc '^[^ ]*Duskveil\.exe')" = 1 ]; }
+one_running() { [ "$(running_count)" = 1 ]; }
 check "ten copies started together leave one running" eventually 8 one_running
 check "  ... with one overlay" eventually 3 only_overlay
 check "  ... and one tray icon" tray_has 1
