@@ -1,6 +1,6 @@
 #include "overlay/frm_night.h"
 
-#include "resources/texts.h"
+#include "resources/names.h"
 #include "settings/convert.h"
 #include "settings/store.h"
 #include "startup/program.h"
@@ -19,13 +19,13 @@ void FrmNight::Form_Load() {
     Sys_Tray();
     // A stored text that does not convert, or a number the window would not
     // take as a colour, leaves the design colour.
-    if (const auto stored = ReadSetting(host, text::kKeyColour, kDefaultColour)) {
+    if (const auto stored = ReadSetting(host, names::kKeyColour, kDefaultColour)) {
         const auto colour = TextToLng(*stored);
         if (colour && IsWindowColour(static_cast<Colour>(*colour)))
             SetBackColor(static_cast<Colour>(*colour));
     }
     // ... and leaves bytLig as it was, which is 0 at the first load.
-    if (const auto stored = ReadSetting(host, text::kKeyAlpha, kDefaultAlpha)) {
+    if (const auto stored = ReadSetting(host, names::kKeyAlpha, kDefaultAlpha)) {
         if (const auto alpha = TextToByte(*stored)) mdl.bytLig = *alpha;
     }
     host.SetWindowPos(hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoMoveNoSize);
@@ -38,11 +38,11 @@ void FrmNight::Sys_Tray() {
     TrayRecord& nid = program_.mdl.nidTray;
     nid.hWnd = hWnd();
     nid.uID = static_cast<std::uint32_t>(Icon());
-    nid.uFlags = 7;
+    nid.uFlags = kNifMessageIconTip;
     nid.uCallbackMessage = kWmMouseMove;
     nid.hIcon = Icon();
-    nid.szTip = TrayTip(text::kAppName);
-    nid.cbSize = 88;
+    nid.szTip = TrayTip(names::kAppName);
+    nid.cbSize = kTrayRecordSize;
     program_.mdl.TrayAdd(Host());
 }
 

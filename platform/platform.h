@@ -26,8 +26,12 @@ constexpr std::uint32_t kLwaAlpha = 2;
 constexpr int kVkF7 = 0x76;
 constexpr std::uint32_t kNimAdd = 0;
 constexpr std::uint32_t kNimDelete = 2;
+constexpr std::uint32_t kNifMessageIconTip = 7;  // NIF_MESSAGE | NIF_ICON | NIF_TIP
+constexpr std::uint32_t kTrayRecordSize = 88;    // NOTIFYICONDATAA, first version
 constexpr unsigned kWmMouseMove = 0x200;
 constexpr unsigned kWmLButtonDown = 0x201;
+constexpr unsigned kWmRButtonUp = 0x205;
+constexpr unsigned kWmMButtonDblClk = 0x209;  // the last of the mouse messages
 
 // The tray record as the program fills it; the backend turns it into the
 // system's 88-byte NOTIFYICONDATAA.

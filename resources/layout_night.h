@@ -3,13 +3,12 @@
 
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "resources/names.h"
 
 namespace dv::layout {
 
-inline constexpr Colour kDefaultTint = 0x4000;
-
 inline const FormDesign kNight{
-    "DuskveilV1.0",     {0, 0}, kDefaultTint, Frame::None, WindowState::Maximized,
+    names::kOverlayCaption, {0, 0}, names::kDefaultTint, Frame::None, WindowState::Maximized,
     StartUp::Maximized, true};
 
 struct NightControls {

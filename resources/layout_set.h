@@ -4,6 +4,7 @@
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "resources/look.h"
+#include "resources/names.h"
 #include "resources/texts.h"
 
 namespace dv::layout {
@@ -11,7 +12,7 @@ namespace dv::layout {
 // The design tables read best one control to a line.
 // clang-format off
 
-inline const FormDesign kSet{"", {6960, 4755}, 0x404040, Frame::FixedDialog,
+inline const FormDesign kSet{"", {names::kSetClient.width, names::kSetClient.height}, 0x404040, Frame::FixedDialog,
                              WindowState::Normal, StartUp::CentreOwner, false};
 
 inline constexpr Colour kYellow = 0x00FFFF;
@@ -30,7 +31,7 @@ struct SetControls {
     Label Label6{{{2520, 3420, 3360, 240}, text::kContactFeedback, kWhite, 0, false, false, Align::Left, true, kSong12}};
     Line Ly{{2790, 1110, 2790, 1515, 0xC0C0C0, 10}};
     Line Lx{{2160, 1290, 5625, 1290, kWhite, 20}};
-    Label lbColor{{{2025, 345, 3750, 420}, "点击此处选择颜色", kWhite, 0x4000, true, true, Align::Centre, false, kSong15Bold}};
+    Label lbColor{{{2025, 345, 3750, 420}, "点击此处选择颜色", kWhite, names::kDefaultTint, true, true, Align::Centre, false, kSong15Bold}};
     Label lbLig{{{945, 1065, 900, 435}, "亮度", kWhite, 0, false, false, Align::Left, true, kSong21Bold}};
     Label Label1{{{945, 345, 900, 435}, "色调", kWhite, 0, false, false, Align::Left, true, kSong21Bold}};
     CommonDialog CommonDialog1;

@@ -4,6 +4,7 @@
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "resources/look.h"
+#include "resources/names.h"
 #include "resources/texts.h"
 
 namespace dv::layout {
@@ -11,7 +12,7 @@ namespace dv::layout {
 // The design tables read best one control to a line.
 // clang-format off
 
-inline const FormDesign kSplash{"", {6390, 4215}, 0x000000, Frame::FixedDialog,
+inline const FormDesign kSplash{"", {names::kSplashClient.width, names::kSplashClient.height}, 0x000000, Frame::FixedDialog,
                                 WindowState::Normal, StartUp::CentreScreen, false};
 
 inline constexpr Colour kGreen = 0x00FF00;

@@ -13,9 +13,4 @@ inline constexpr const char* kContactLink = "访问 Duskveil 主页";
 inline constexpr const char* kBrowser = "C:\\Program Files\\Internet Explorer\\iexplore.exe";
 inline constexpr const char* kHomePage = "https://duskveil.example/";
 
-inline constexpr const char* kAppName = "Duskveil";
-inline constexpr const char* kSection = "Settings";
-inline constexpr const char* kKeyColour = "lngColor";
-inline constexpr const char* kKeyAlpha = "intLig";
-
 }  // namespace dv::text

@@ -1,12 +1,12 @@
 #include "settings/store.h"
 
-#include "resources/texts.h"
+#include "resources/names.h"
 #include "settings/convert.h"
 
 namespace dv {
 
 std::optional<std::string> ReadSetting(Platform& host, const char* key, std::int32_t fallback) {
-    StoredText stored = host.GetSetting(text::kAppName, text::kSection, key);
+    StoredText stored = host.GetSetting(names::kAppName, names::kSection, key);
     switch (stored.kind) {
         case StoredText::Kind::Text:
             return std::move(stored.text);
@@ -21,8 +21,8 @@ std::optional<std::string> ReadSetting(Platform& host, const char* key, std::int
 void SaveSettings(Platform& host, std::uint8_t alpha, Colour colour) {
     // The results are deliberately not looked at: a write the store refuses
     // leaves the old text, and the other value is still written.
-    host.SaveSetting(text::kAppName, text::kSection, text::kKeyAlpha, LngToText(alpha));
-    host.SaveSetting(text::kAppName, text::kSection, text::kKeyColour,
+    host.SaveSetting(names::kAppName, names::kSection, names::kKeyAlpha, LngToText(alpha));
+    host.SaveSetting(names::kAppName, names::kSection, names::kKeyColour,
                      LngToText(static_cast<std::int32_t>(colour)));
 }
 

@@ -6,11 +6,12 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "resources/names.h"
 
 namespace dv {
 
-inline constexpr std::int32_t kDefaultColour = 16384;
-inline constexpr std::int32_t kDefaultAlpha = 150;
+inline constexpr std::int32_t kDefaultColour = names::kDefaultTint;
+inline constexpr std::int32_t kDefaultAlpha = names::kDefaultAlpha;
 
 // The stored text of a key, or the default's decimal text when nothing is
 // stored. Nothing when the store holds something that is not text.

@@ -26,7 +26,7 @@ class ProgramTest : public ::testing::Test {
         fake.Advance(100);
         fake.F7Up();
     }
-    void OpenFromTray() { fake.TrayNotify(program.frmNight, 0x201); }
+    void OpenFromTray() { fake.TrayNotify(program.frmNight, kWmLButtonDown); }
     void CloseWithX() { fake.ClickControl(program.frmSet, program.frmSet.Label2); }
     Handle OverlayHwnd() {
         return program.frmNight.IsLoaded() ? program.frmNight.Peer()->Hwnd() : 0;

@@ -76,15 +76,15 @@ TEST_F(Tray, LeftPressOpensTheWindowNormalFocusedAndRemovesTheIcon) {
 
 TEST_F(Tray, OnlyTheLeftPressActsAtEveryScreenDensity) {
     for (float tpp : {15.0f, 12.0f, 10.0f, 7.5f}) {
-        for (unsigned msg = 0x200; msg <= 0x209; ++msg) {
+        for (unsigned msg = kWmMouseMove; msg <= kWmMButtonDblClk; ++msg) {
             FakePlatform f;
             f.tpp = tpp;
             Program p{f};
             f.Launch([&] { p.Start(); });
             f.Advance(5000);
             f.TrayNotify(p.frmNight, msg);
-            EXPECT_EQ(p.frmSet.IsShown(), msg == 0x201) << "tpp " << tpp << " msg " << msg;
-            EXPECT_EQ(f.trayIcons.empty(), msg == 0x201);
+            EXPECT_EQ(p.frmSet.IsShown(), msg == kWmLButtonDown) << "tpp " << tpp << " msg " << msg;
+            EXPECT_EQ(f.trayIcons.empty(), msg == kWmLButtonDown);
             f.Stop();
         }
     }

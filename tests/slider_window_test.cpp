@@ -88,7 +88,7 @@ TEST(Knob, AMoveRepaintsAllOfTheOldKnobAtEveryDensity) {
         Program p{f};
         f.Launch([&] { p.Start(); });
         f.Advance(5000);
-        f.TrayNotify(p.frmNight, 0x201);
+        f.TrayNotify(p.frmNight, kWmLButtonDown);
         const float old = p.frmSet.Ly.X1();
         f.WindowOf(p.frmSet)->damaged.clear();
         f.MouseDown(p.frmSet, 4500, 1290, kLeftButton);
@@ -115,7 +115,7 @@ TEST(Knob, StandsAtTheTrackEndsForTheExtremeAlphas) {
         f.store["intLig"] = {StoredText::Kind::Text, stored};
         f.Launch([&] { p.Start(); });
         f.Advance(5000);
-        f.TrayNotify(p.frmNight, 0x201);
+        f.TrayNotify(p.frmNight, kWmLButtonDown);
         EXPECT_FLOAT_EQ(p.frmSet.Ly.X1(), x) << stored;
         f.Stop();
     }

@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "platform/win32/text.h"
+#include "resources/names.h"
 #include "platform/win32/win32_platform.h"
 
 namespace dv::win32 {
@@ -11,7 +12,7 @@ namespace {
 constexpr DWORD kMaxValueBytes = 4096;
 
 std::wstring KeyPath(std::string_view app, std::string_view section) {
-    return L"Software\\VB and VBA Program Settings\\" + Wide(app) + L"\\" + Wide(section);
+    return std::wstring(names::kStoreRoot) + L"\\" + Wide(app) + L"\\" + Wide(section);
 }
 
 }  // namespace

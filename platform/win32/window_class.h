@@ -4,9 +4,11 @@
 
 #include <windows.h>
 
+#include "resources/names.h"
+
 namespace dv::win32 {
 
-inline constexpr wchar_t kFormClassName[] = L"DuskveilForm";
+inline constexpr const wchar_t* kFormClassName = names::kFormClass;
 
 // The procedure every form's window runs (window.cpp).
 LRESULT CALLBACK FormWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

@@ -7,10 +7,13 @@
 
 #include <windows.h>
 
+#include "resources/names.h"
+
 namespace probe {
 
-constexpr wchar_t kKey[] = L"Software\\VB and VBA Program Settings\\Duskveil\\Settings";
-constexpr int kSetWidth = 464;  // the settings window's client width at 96 dpi
+constexpr const wchar_t* kKey = dv::names::kSettingsKey;
+constexpr int kSetWidth = dv::names::kSetClient.WidthPx();  // at 96 dpi
+constexpr int kSplashWidth = dv::names::kSplashClient.WidthPx();
 
 // Windows of the program.
 HWND Overlay();

@@ -64,7 +64,7 @@ void RegClear() {
                         nullptr);
         RegCloseKey(k);
     }
-    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Duskveil");
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"" DV_STORE_ROOT "\\" DV_APP_NAME);
 }
 
 // Denies writes to the settings key, reads stay allowed.

@@ -58,7 +58,7 @@ int Launch(const wchar_t* exe) {
     const bool duskveil = std::wcsstr(exe, L"Duskveil") != nullptr;
     while (NowMs() - t0 < 15000 && (duskveil ? overlay < 0 : first < 0)) {
         if (first < 0 && FirstVisibleOf(pi.dwProcessId)) first = NowMs() - t0;
-        if (splash < 0 && VisibleForm(426)) splash = NowMs() - t0;
+        if (splash < 0 && VisibleForm(kSplashWidth)) splash = NowMs() - t0;
         HWND o = Overlay();
         if (o && IsWindowVisible(o)) overlay = NowMs() - t0;
         Sleep(1);

@@ -18,7 +18,7 @@ BOOL CALLBACK Collect(HWND h, LPARAM lp) {
     auto* f = reinterpret_cast<Found*>(lp);
     wchar_t cls[64];
     GetClassNameW(h, cls, 64);
-    if (std::wcscmp(cls, L"DuskveilForm") == 0 && f->n < 64) f->list[f->n++] = h;
+    if (std::wcscmp(cls, dv::names::kFormClass) == 0 && f->n < 64) f->list[f->n++] = h;
     return TRUE;
 }
 
@@ -34,7 +34,7 @@ BOOL CALLBACK FindByWidth(HWND h, LPARAM lp) {
     GetClassNameW(h, cls, 64);
     RECT r;
     GetClientRect(h, &r);
-    if (!std::wcscmp(cls, L"DuskveilForm") && IsWindowVisible(h) && r.right == f->width) {
+    if (!std::wcscmp(cls, dv::names::kFormClass) && IsWindowVisible(h) && r.right == f->width) {
         f->found = h;
         return FALSE;
     }
@@ -63,7 +63,7 @@ BOOL CALLBACK PrintZ(HWND h, LPARAM) {
 
 }  // namespace
 
-HWND Overlay() { return FindWindowW(L"DuskveilForm", L"DuskveilV1.0"); }
+HWND Overlay() { return FindWindowW(dv::names::kFormClass, dv::names::kOverlayCaptionW); }
 
 HWND VisibleForm(int clientWidth) {
     ByWidth f{clientWidth, nullptr};

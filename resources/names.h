@@ -1,0 +1,45 @@
+// The names the program shares with the helper that drives it in the tests
+// (tools/probe) and with the scripts, which read the #define lines below
+// (tools/lib.sh, dv_name). Each is written here and nowhere else.
+#pragma once
+
+#define DV_APP_NAME "Duskveil"
+#define DV_SETTINGS_SECTION "Settings"
+#define DV_KEY_COLOUR "lngColor"
+#define DV_KEY_ALPHA "intLig"
+// Where the per-user settings live, under HKEY_CURRENT_USER.
+#define DV_STORE_ROOT "Software\\VB and VBA Program Settings"
+#define DV_FORM_CLASS "DuskveilForm"
+#define DV_OVERLAY_CAPTION "DuskveilV1.0"
+// Client areas in twips, 15 to the pixel at 96 dots per inch.
+#define DV_SPLASH_CLIENT_TWIPS 6390, 4215
+#define DV_SET_CLIENT_TWIPS 6960, 4755
+// The tint when nothing is stored: red 0, green 64, blue 0.
+#define DV_DEFAULT_TINT 16384
+#define DV_DEFAULT_ALPHA 150
+
+namespace dv::names {
+
+inline constexpr const char* kAppName = DV_APP_NAME;
+inline constexpr const char* kSection = DV_SETTINGS_SECTION;
+inline constexpr const char* kKeyColour = DV_KEY_COLOUR;
+inline constexpr const char* kKeyAlpha = DV_KEY_ALPHA;
+inline constexpr const char* kOverlayCaption = DV_OVERLAY_CAPTION;
+inline constexpr wchar_t kStoreRoot[] = L"" DV_STORE_ROOT;
+inline constexpr wchar_t kSettingsKey[] =
+    L"" DV_STORE_ROOT "\\" DV_APP_NAME "\\" DV_SETTINGS_SECTION;
+inline constexpr wchar_t kFormClass[] = L"" DV_FORM_CLASS;
+inline constexpr wchar_t kOverlayCaptionW[] = L"" DV_OVERLAY_CAPTION;
+
+struct ClientTwips {
+    float width, height;
+    // At 96 dots per inch.
+    constexpr int WidthPx() const { return static_cast<int>(width) / 15; }
+};
+inline constexpr ClientTwips kSplashClient{DV_SPLASH_CLIENT_TWIPS};
+inline constexpr ClientTwips kSetClient{DV_SET_CLIENT_TWIPS};
+
+inline constexpr unsigned kDefaultTint = DV_DEFAULT_TINT;
+inline constexpr int kDefaultAlpha = DV_DEFAULT_ALPHA;
+
+}  // namespace dv::names
