@@ -7,13 +7,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/deps.sh
-# A prefix of its own, so that the store it clears is never the user\'s.
-export WINEPREFIX="${DV_TEST_WINEPREFIX:-$HOME/.local/share/duskveil-wine-test}"
-source tools/wine-env.sh
+source tools/lib.sh
+dv_use_test_prefix
 idle=${1:-60}
-for preset in win32 win64; do
-  cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" >/dev/null
-done
+dv_build win32 win64
 unset DISPLAY
 export DV_DISPLAY_NUM=${DV_DISPLAY_NUM:-85}
 dv_virtual_display
@@ -21,9 +18,8 @@ dv_wine_prefix
 arch=win64
 [ -n "$DV_WINE32" ] && arch=win32
 loader=$(dv_loader_for "build/$arch/")
-probe() { "$DV_WINE64" build/win64/duskveil_probe.exe "$@" 2>/dev/null | tr -d '\r'; }
-# Stops what runs in this script's own prefix, and nothing of anyone else's.
-stop() { /usr/lib/wine/wineserver -k 2>/dev/null || true; sleep 1; }
+probe() { dv_probe "$@"; }
+stop() { dv_stop_prefix; sleep 1; }
 # The wine server of this prefix: its directory is named after the prefix's
 # device and inode.
 own_server() {
@@ -69,7 +65,7 @@ idle_run reference "build/$arch/reference.exe"
 echo "latencies (bench build)"
 rm -f "$out/marks.log"
 DUSKVEIL_BENCH_LOG=$(winepath_w "$out/marks.log") "$loader" "build/$arch/DuskveilBench.exe" >/dev/null 2>&1 &
-for _ in $(seq 100); do probe windows | grep -q 'title=DuskveilV1.0 visible=1' && break; sleep 0.2; done
+for _ in $(seq 100); do probe windows | grep -q "title=$(dv_name OVERLAY_CAPTION) visible=1" && break; sleep 0.2; done
 sleep 0.5
 probe slide 400 5 >/dev/null
 sleep 0.5

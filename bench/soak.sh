@@ -9,20 +9,17 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/deps.sh
-# A prefix of its own, so that the store it clears is never the user\'s.
-export WINEPREFIX="${DV_TEST_WINEPREFIX:-$HOME/.local/share/duskveil-wine-test}"
-source tools/wine-env.sh
+source tools/lib.sh
+dv_use_test_prefix
 cycles=${1:-1000} colours=${2:-1000} moves=${3:-10000}
-cmake --preset win64 >/dev/null && cmake --build --preset win64 >/dev/null
+dv_build win64
 unset DISPLAY
 export DV_DISPLAY_NUM=${DV_DISPLAY_NUM:-83}
 dv_virtual_display
 dv_wine_prefix
 exe=build/win64/Duskveil.exe
-probe() { "$DV_WINE64" build/win64/duskveil_probe.exe "$@" 2>/dev/null | tr -d '\r'; }
-# Stops what runs in this script's own prefix, and nothing of anyone else's.
-cleanup() { /usr/lib/wine/wineserver -k 2>/dev/null || true; dv_stop_display; }
-trap cleanup EXIT
+probe() { dv_probe "$@"; }
+trap 'dv_stop_prefix; dv_stop_display' EXIT
 
 # The Linux side of the Wine process: resident private memory and its peak.
 linux_mem() {

@@ -6,19 +6,15 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/deps.sh
-# A prefix of its own, so that the store it clears is never the user\'s.
-export WINEPREFIX="${DV_TEST_WINEPREFIX:-$HOME/.local/share/duskveil-wine-test}"
-source tools/wine-env.sh
-for preset in win64; do cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" >/dev/null; done
+source tools/lib.sh
+dv_use_test_prefix
+dv_build win64
 unset DISPLAY
 dv_virtual_display
 dv_wine_prefix
-probe=build/win64/duskveil_probe.exe
-# Stops what runs in this script's own prefix, and nothing of anyone else's.
-cleanup() { /usr/lib/wine/wineserver -k 2>/dev/null || true; dv_stop_display; }
-trap cleanup EXIT
-"$DV_WINE64" "$probe" reg-clear
-"$DV_WINE64" "$probe" page >/dev/null 2>&1 &
+trap 'dv_stop_prefix; dv_stop_display' EXIT
+dv_probe reg-clear
+dv_probe page >/dev/null &
 sleep 2
 "$DV_WINE64" build/win64/Duskveil.exe >/dev/null 2>&1 &
 sleep 3

@@ -6,12 +6,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/deps.sh
-source tools/wine-env.sh
+source tools/lib.sh
 
-for preset in win32 win64; do
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset"
-done
+dv_build win32 win64
 
 exe=build/win32/Duskveil.exe
 if [ -z "$DV_WINE32" ]; then

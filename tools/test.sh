@@ -7,6 +7,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 source tools/deps.sh || exit 1
+source tools/lib.sh
 
 passed=0
 failed=0
@@ -17,7 +18,7 @@ tally() {  # what passed failed
   summary+=("$1: $2 passed, $3 failed")
 }
 build() {  # preset: configures and builds, counting a failure as one failed test
-  if ! { cmake --preset "$1" >/dev/null && cmake --build --preset "$1"; }; then
+  if ! dv_build "$1"; then
     tally "build $1" 0 1
     return 1
   fi

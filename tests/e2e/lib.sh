@@ -6,7 +6,12 @@ DV_PASS=0
 DV_FAIL=0
 DV_FAILED=()
 
-probe() { "$DV_WINE64" "$DV_PROBE" "$@" 2>/dev/null | tr -d '\r'; }
+probe() { dv_probe "$@"; }
+# What the program is called and how large its windows are, from its names.
+CAPTION=$(dv_name OVERLAY_CAPTION)
+SPLASH=$(dv_client_px SPLASH)
+SET=$(dv_client_px SET)
+TINT=$(dv_name DEFAULT_TINT)
 
 check() {  # check "what" command...
   local what=$1; shift
@@ -42,7 +47,7 @@ stopped() { ! running; }
 
 # The program's windows as the probe lists them, one per line.
 windows() { probe windows; }
-overlay_line() { windows | grep 'title=DuskveilV1.0'; }
+overlay_line() { windows | grep "title=$CAPTION"; }
 # A visible window of the program with the given client size.
 visible_client() { windows | grep 'visible=1' | grep -q "client=$1"; }
 field() { sed -n "s/.*$1=\([^ ]*\).*/\1/p" | head -n 1; }
@@ -127,7 +132,6 @@ click_twips() {  # size xTw yTw
 only_overlay() { [ "$(windows | sed -n 's/^count //p')" = 1 ]; }
 reg_is_text() { reg "$1" | grep -q '^sz '; }
 
-SET=464,317  # the settings window's client size at 96 dpi
 set_gone() { ! visible_client $SET; }
 open_from_tray() {
   eventually 3 tray_has 1
@@ -142,7 +146,7 @@ drag_to() {  # drags the slider from its middle to x twips
   xdotool mousemove $((ox + $1 / 15)) $((oy + 1290 / 15)) mouseup 1
 }
 no_icon() { [ "$(tray_icons)" = 0 ] || ! probe tray | grep -q 'visible=1'; }
-splash_shows() { visible_client 426,281; }
+splash_shows() { visible_client $SPLASH; }
 alpha_is() { [ "$(overlay_line | field alpha)" = "$1" ]; }
 
 screenshot() { mkdir -p "$DV_ARTEFACTS"; import -window root "$DV_ARTEFACTS/$1.png" 2>/dev/null; }

@@ -3,13 +3,12 @@
 # display. Usage: run.sh EXE PROBE. Prints one line per check and a summary.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-# A prefix of its own, so that the store it clears is never the user's.
-export WINEPREFIX="${DV_TEST_WINEPREFIX:-$HOME/.local/share/duskveil-wine-test}"
-source "$here/../../tools/wine-env.sh"
-source "$here/lib.sh"
-
 DV_EXE=$(realpath "$1")
 DV_PROBE=$(realpath "$2")
+source "$here/../../tools/lib.sh"
+dv_use_test_prefix
+source "$here/lib.sh"
+
 DV_LOADER=$(dv_loader_for "$DV_EXE")
 DV_ARTEFACTS=${DV_ARTEFACTS:-$here/artefacts}
 BELOW="200 200 200"

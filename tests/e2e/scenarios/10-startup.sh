@@ -3,9 +3,9 @@
 
 fresh "start-up"
 start_duskveil
-check "the splash shows within 3 s, 426 x 281, centred and top-most" \
-  eventually 3 visible_client 426,281
-splash=$(windows | grep 'client=426,281')
+check "the splash shows within 3 s, $SPLASH, centred and top-most" \
+  eventually 3 visible_client $SPLASH
+splash=$(windows | grep "client=$SPLASH")
 splash_seen=$(date +%s.%N)
 rect=$(echo "$splash" | field rect)
 IFS=, read -r l t r b <<<"$rect"
@@ -26,7 +26,7 @@ check "overlay: alpha 150 with LWA_ALPHA" test "$(echo "$line" | field alpha)/$(
 check "overlay: maximized over the whole screen" test "$(echo "$line" | field zoomed)/$(echo "$line" | field rect)" = "1/0,0,1024,768"
 check "one tray icon" eventually 3 tray_has 1
 sleep 0.5
-check "the screen is tinted 0x4000 at alpha 150" blended $SPOT 16384 150 $BELOW
+check "the screen is tinted 0x4000 at alpha 150" blended $SPOT $TINT 150 $BELOW
 screenshot night
 before=$(clicks)
 xdotool mousemove $SPOT click 1

@@ -10,10 +10,10 @@ stored() {  # name, key=value pairs..., then expected colour and alpha
   check "alpha $alpha" test "$(overlay_line | field alpha)" = "$alpha"
   check "pixel: colour $colour at alpha $alpha" eventually 3 blended $SPOT "$colour" "$alpha" $BELOW
 }
-stored 'intLig "0"' 16384 0 intLig=0
-stored 'intLig "255"' 16384 255 intLig=255
+stored 'intLig "0"' $TINT 0 intLig=0
+stored 'intLig "255"' $TINT 255 intLig=255
 before=$(clicks); xdotool mousemove $SPOT click 1
 check "an opaque overlay still lets the click through" eventually 3 click_through
-stored 'intLig "abc"' 16384 0 intLig=abc
+stored 'intLig "abc"' $TINT 0 intLig=abc
 stored 'lngColor "255"' 255 150 lngColor=255
 

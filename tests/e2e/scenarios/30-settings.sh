@@ -14,7 +14,7 @@ screenshot settings
 click_twips $SET 6690 292   # the "×"
 check "the × closes it" eventually 3 set_gone
 check "  ... intLig is 150" test "$(reg intLig)" = "sz 150"
-check "  ... lngColor is 16384" test "$(reg lngColor)" = "sz 16384"
+check "  ... lngColor is $TINT" test "$(reg lngColor)" = "sz $TINT"
 check "  ... leaving exactly one icon" tray_has 1
 
 fresh "tray"
@@ -36,7 +36,7 @@ xdotool key F7
 eventually 3 visible_client $SET >/dev/null
 click_twips $SET 4147 2227   # 关闭夜间模式
 check "the turn-off button ends the program" eventually 5 stopped
-check "  ... with both values written" test "$(reg intLig)/$(reg lngColor)" = "sz 150/sz 16384"
+check "  ... with both values written" test "$(reg intLig)/$(reg lngColor)" = "sz 150/sz $TINT"
 check "  ... and no icon left behind" eventually 3 no_icon
 
 
@@ -51,5 +51,5 @@ for key in Return space; do
   sleep 0.3
   xdotool key "$key"
   check "the turn-off button holds the focus: $key ends the program" eventually 5 stopped
-  check "  ... with both values written" test "$(reg intLig)/$(reg lngColor)" = "sz 149/sz 16384"
+  check "  ... with both values written" test "$(reg intLig)/$(reg lngColor)" = "sz 149/sz $TINT"
 done

@@ -12,7 +12,7 @@ xdotool mousemove $((ox + 3300 / 15)) $((oy + 1290 / 15))
 xdotool mousemove $((ox + 3600 / 15)) $((oy + 1290 / 15)) mouseup 1
 check "dragging to x 3600 twips sets alpha 149" eventually 3 alpha_is 149
 sleep 0.3
-check "  ... and the screen shows it" blended $SPOT 16384 149 $BELOW
+check "  ... and the screen shows it" blended $SPOT $TINT 149 $BELOW
 screenshot slider
 click_twips $SET 6690 292
 eventually 3 set_gone

@@ -10,8 +10,8 @@ cp -f "$DV_PROBE" "$drive_c/Program.exe"
 cp -f "$DV_PROBE" "$drive_c/Program Files/Internet.exe"
 rm -f "$drive_c/started.log"
 start_duskveil
-eventually 3 visible_client 426,281 >/dev/null
-click_twips 426,281 4200 3120   # the link line
+eventually 3 visible_client $SPLASH >/dev/null
+click_twips $SPLASH 4200 3120   # the link line
 browser_started() { grep -q 'iexplore.exe' "$drive_c/started.log" 2>/dev/null; }
 check "the link starts the browser at the fixed path" eventually 5 browser_started
 check "  ... on the project's page" grep -q 'iexplore.exe.*  https://duskveil.example/' "$drive_c/started.log"
@@ -29,8 +29,8 @@ stop_all
 rm -f "$drive_c/Program.exe" "$drive_c/Program Files/Internet.exe" "$browser"
 fresh "no browser"
 start_duskveil
-eventually 3 visible_client 426,281 >/dev/null
-click_twips 426,281 4200 3120
+eventually 3 visible_client $SPLASH >/dev/null
+click_twips $SPLASH 4200 3120
 check "with no browser the link does nothing and the countdown goes on" wait_overlay 9
 stop_all
 [ -f "$browser.saved" ] && mv -f "$browser.saved" "$browser"

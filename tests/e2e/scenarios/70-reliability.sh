@@ -28,7 +28,7 @@ for f in exstyle alpha lwa zoomed; do
   check "  ... with the same $f" test "$(echo "$after" | field $f)" = "$(echo "$before" | field $f)"
 done
 first=$(probe zorder | head -n 1)
-check "  ... and still on top" grep -q 'DuskveilV1.0 topmost=1' <<<"$first"
+check "  ... and still on top" grep -q "$CAPTION topmost=1" <<<"$first"
 
 fresh "ten copies at once"
 for _ in $(seq 10); do "$DV_LOADER" "$DV_EXE" >/dev/null 2>&1 & DV_PIDS+=($!); done
@@ -56,8 +56,8 @@ hostile() {  # kind key expected-alpha expected-colour
   check "  ... $2 rewritten as text" reg_is_text "$2"
   check "  ... other values untouched" test "$(reg Other)" = "sz keep"
 }
-for kind in big nul dword binary multi; do hostile $kind intLig 0 16384; done
-for kind in big dword; do hostile $kind lngColor 150 16384; done
+for kind in big nul dword binary multi; do hostile $kind intLig 0 $TINT; done
+for kind in big dword; do hostile $kind lngColor 150 $TINT; done
 
 fresh "writes denied"
 probe reg-set intLig sz 77 >/dev/null
@@ -80,7 +80,7 @@ else
   echo "    (this Wine does not enforce the denial; the write went through)"
 fi
 probe raise | grep -q . || true
-ontop() { probe zorder | head -n 1 | grep -q 'DuskveilV1.0'; }
+ontop() { probe zorder | head -n 1 | grep -q "$CAPTION"; }
 check "  ... and keep-on-top runs again" eventually 2 ontop
 probe reg-clear >/dev/null
 

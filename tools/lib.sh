@@ -1,9 +1,35 @@
 #!/usr/bin/env bash
-# A Wine prefix for running Duskveil: 64-bit Wine, with the 32-bit loader when
+# What the scripts share: the names of resources/names.h, building presets,
+# the Wine prefixes, a virtual display, and the probe. Sourced; it leaves the
+# caller's shell options as they are.
+DV_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# A name of resources/names.h, as the program has it: dv_name OVERLAY_CAPTION.
+dv_name() { sed -n "s/^#define DV_$1 \"\{0,1\}\([^\"]*\)\"\{0,1\}$/\1/p" "$DV_ROOT/resources/names.h"; }
+# A client area at 96 dots per inch, as "width,height" in pixels.
+dv_client_px() {
+  local w h
+  IFS=', ' read -r w h <<<"$(dv_name "$1_CLIENT_TWIPS")"
+  echo "$((w / 15)),$((h / 15))"
+}
+
+# Configures and builds presets, quietly: dv_build win32 win64.
+dv_build() {
+  local preset
+  for preset in "$@"; do
+    cmake -S "$DV_ROOT" --preset "$preset" >/dev/null && cmake --build "$DV_ROOT/build/$preset" >/dev/null || return 1
+  done
+}
+
+# Tests, benchmarks and pictures use a prefix of their own, so that the store
+# they clear is never the user's, and what they stop is only their own.
+dv_use_test_prefix() { export WINEPREFIX="${DV_TEST_WINEPREFIX:-$HOME/.local/share/duskveil-wine-test}"; }
+dv_stop_prefix() { /usr/lib/wine/wineserver -k 2>/dev/null || true; }
+
+# The prefix for running Duskveil: 64-bit Wine, with the 32-bit loader when
 # this kernel can run 32-bit programs, and the two Chinese faces mapped to
 # WenQuanYi. Its windows are not handed to an X window manager: a virtual
-# display has none, and Wine would wait for one at every hide. Sourced; sets WINEPREFIX, DV_WINE64 and DV_WINE32 (empty when
-# the 32-bit exe cannot run here).
+# display has none, and Wine would wait for one at every hide.
 export WINEPREFIX="${WINEPREFIX:-$HOME/.local/share/duskveil-wine}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
@@ -40,6 +66,10 @@ dv_loader_for() {
     *) echo "$DV_WINE64" ;;
   esac
 }
+
+# The probe (tools/probe), built with the win64 preset: dv_probe windows.
+DV_PROBE=${DV_PROBE:-$DV_ROOT/build/win64/duskveil_probe.exe}
+dv_probe() { "$DV_WINE64" "$DV_PROBE" "$@" 2>/dev/null | tr -d '\r'; }
 
 # A virtual display with a compositor, when there is no display.
 dv_virtual_display() {
