@@ -31,7 +31,7 @@ void Form::Load() {
             label->Fit(peer_->MeasureText(label->Get().font, label->Caption()));
     }
     for (const Timer* t : timers_) TimerChanged(*t);
-    ++platform_.loadedForms;
+    platform_.FormLoaded();
     Form_Load();
 }
 
@@ -127,7 +127,7 @@ void Form::Unload() {
     std::unique_ptr<WindowPeer> gone = std::move(peer_);
     gone.reset();
     unloading_ = false;
-    if (--platform_.loadedForms == 0) platform_.Quit();
+    platform_.FormUnloaded();
 }
 
 std::pair<float, float> Form::ToTwips(PixelPoint p) const {

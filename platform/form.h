@@ -68,6 +68,8 @@ class Form {
     const std::vector<Control*>& ControlsTopFirst() const { return controls_; }
     Platform& Host() const { return platform_; }
     WindowPeer* Peer() const { return peer_.get(); }
+    // The native window's handle, 0 when not loaded; never loads the window.
+    Handle NativeHandle() const { return peer_ ? peer_->Hwnd() : 0; }
 
     // Entry points for the backend, in pixels of the client area.
     void DispatchMouseMove(int buttons, int shift, PixelPoint p);

@@ -124,7 +124,7 @@ TEST_F(Overlay, UnloadDeletesTheTrayIconAndEndsTheProgram) {
     fake.SystemClose(program.frmNight);
     EXPECT_TRUE(fake.trayIcons.empty());
     EXPECT_EQ(fake.Count("Shell_NotifyIconA", 2), 1);
-    EXPECT_TRUE(fake.Quit_());
+    EXPECT_TRUE(fake.QuitRequested());
 }
 
 }  // namespace

@@ -14,8 +14,8 @@ class SystemClose : public ProgramTest {
         EXPECT_FALSE(program.frmSet.IsLoaded());
         EXPECT_FALSE(program.frmSplash.IsLoaded()) << "no hidden countdown may bring it back";
         EXPECT_FALSE(program.frmNight.IsLoaded());
-        EXPECT_EQ(fake.loadedForms, 0);
-        EXPECT_TRUE(fake.Quit_());
+        EXPECT_EQ(fake.LoadedForms(), 0);
+        EXPECT_TRUE(fake.QuitRequested());
         EXPECT_TRUE(fake.trayIcons.empty());
     }
 };

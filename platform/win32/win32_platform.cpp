@@ -70,7 +70,7 @@ void Win32Platform::Dispatch(const MSG& msg) {
 }
 
 void Win32Platform::RunModal(Form& form, Form* owner) {
-    HWND ownerWnd = owner && owner->IsLoaded() ? H(owner->Peer()->Hwnd()) : nullptr;
+    HWND ownerWnd = owner ? H(owner->NativeHandle()) : nullptr;
     if (ownerWnd) EnableWindow(ownerWnd, FALSE);
     MSG msg;
     while (form.IsShown()) {
@@ -82,7 +82,7 @@ void Win32Platform::RunModal(Form& form, Form* owner) {
         if (got == -1) break;  // nothing was fetched, and nothing will be
         Dispatch(msg);
     }
-    if (owner && owner->IsLoaded()) EnableWindow(H(owner->Peer()->Hwnd()), TRUE);
+    if (owner && owner->IsLoaded()) EnableWindow(H(owner->NativeHandle()), TRUE);
 }
 
 void Win32Platform::DoEvents() {
@@ -167,7 +167,7 @@ std::optional<Colour> Win32Platform::PickColour(Form& owner) {
     CHOOSECOLORW cc;
     std::memset(&cc, 0, sizeof cc);
     cc.lStructSize = sizeof cc;
-    cc.hwndOwner = owner.IsLoaded() ? H(owner.Peer()->Hwnd()) : nullptr;
+    cc.hwndOwner = H(owner.NativeHandle());
     cc.lpCustColors = custom;
     cc.Flags = 0;  // the short form, nothing preselected
     // The dialog's library is loaded the first time it is needed, from the

@@ -41,12 +41,12 @@ class Win32Platform final : public Platform {
     float TwipsPerPixelX() const override { return tppX_; }
     float TwipsPerPixelY() const override { return tppY_; }
     void RunModal(Form& form, Form* owner) override;
-    void Quit() override { PostQuitMessage(0); }
 
     HINSTANCE Instance() const { return instance_; }
     int Dpi() const { return dpi_; }
 
    private:
+    void Quit() override { PostQuitMessage(0); }
     // Dispatches one fetched message.
     static void Dispatch(const MSG& msg);
 

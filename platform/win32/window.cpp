@@ -127,7 +127,7 @@ void Win32Peer::Place(Form* owner) {
     }
     RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     if (d.startUp == StartUp::CentreOwner && owner && owner->IsLoaded())
-        GetWindowRect(reinterpret_cast<HWND>(owner->Peer()->Hwnd()), &area);
+        GetWindowRect(reinterpret_cast<HWND>(owner->NativeHandle()), &area);
     RECT me;
     GetWindowRect(hwnd_, &me);
     const int w = me.right - me.left, h = me.bottom - me.top;
@@ -139,7 +139,7 @@ void Win32Peer::Place(Form* owner) {
 void Win32Peer::Show(Form* owner) {
     SetWindowLongPtrW(
         hwnd_, GWLP_HWNDPARENT,
-        owner && owner->IsLoaded() ? static_cast<LONG_PTR>(owner->Peer()->Hwnd()) : 0);
+        owner ? static_cast<LONG_PTR>(owner->NativeHandle()) : 0);
     Place(owner);
     if (form_.Design().startUp == StartUp::Maximized) {
         // Shown where it is without taking the focus from the user's program.

@@ -32,7 +32,7 @@ class FakePeer final : public WindowPeer {
         w.visible = true;
         w.everShown = true;
         w.owner = owner;
-        p_.calls.push_back({"Show", {h_, owner ? owner->hWnd() : 0}, {}});
+        p_.calls.push_back({"Show", {h_, owner ? owner->NativeHandle() : 0}, {}});
     }
     void Hide() override {
         p_.windows[h_].visible = false;
@@ -250,7 +250,7 @@ const FakeWindow* FakePlatform::Window(Handle h) const {
 
 FakeWindow* FakePlatform::WindowOf(Form& f) {
     if (!f.IsLoaded()) return nullptr;
-    auto it = windows.find(f.Peer()->Hwnd());
+    auto it = windows.find(f.NativeHandle());
     return it == windows.end() ? nullptr : &it->second;
 }
 
@@ -330,14 +330,14 @@ bool FakePlatform::Shell(std::string_view commandLine, int windowStyle) {
 }
 
 std::optional<Colour> FakePlatform::PickColour(Form& owner) {
-    Record("PickColour", {owner.hWnd()});
+    Record("PickColour", {owner.NativeHandle()});
     dialogOpen = true;
     dialogOwner = &owner;
     dialogAnswer_.reset();
     Pump([this] { return !dialogAnswer_.has_value(); });
     dialogOpen = false;
     dialogOwner = nullptr;
-    if (owner.IsLoaded()) focused = owner.hWnd();
+    if (owner.IsLoaded()) focused = owner.NativeHandle();
     const std::optional<Colour> answer = dialogAnswer_.value_or(std::nullopt);
     dialogAnswer_.reset();
     return answer;
@@ -348,7 +348,7 @@ std::unique_ptr<WindowPeer> FakePlatform::CreatePeer(Form& form) {
 }
 
 void FakePlatform::RunModal(Form& form, Form* owner) {
-    Record("RunModal", {form.hWnd(), owner ? owner->hWnd() : 0});
+    Record("RunModal", {form.NativeHandle(), owner ? owner->NativeHandle() : 0});
     FakeWindow* ow = owner ? WindowOf(*owner) : nullptr;
     if (ow) ow->enabled = false;
     Pump([&form] { return form.IsShown(); });

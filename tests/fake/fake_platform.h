@@ -69,7 +69,7 @@ class FakePlatform final : public Platform {
     // The shell restarts: its notification area comes back empty.
     void ShellRestart(Form& f);
     bool Ended() const { return ended_; }
-    bool Quit_() const { return quit_; }
+    bool QuitRequested() const { return quit_; }
 
     // --- what the program did ---
     std::vector<Call> calls;
@@ -108,7 +108,6 @@ class FakePlatform final : public Platform {
     float TwipsPerPixelX() const override { return tpp; }
     float TwipsPerPixelY() const override { return tpp; }
     void RunModal(Form& form, Form* owner) override;
-    void Quit() override { quit_ = true; }
 
     // For the peers.
     struct TimerSlot {
@@ -124,6 +123,7 @@ class FakePlatform final : public Platform {
     Handle nextHandle = 0x1000;
 
    private:
+    void Quit() override { quit_ = true; }
     void Record(std::string name, std::vector<std::int64_t> args, std::string text = {});
     // The program thread's loop: runs until `keepGoing` turns false.
     void Pump(const std::function<bool()>& keepGoing);

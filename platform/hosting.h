@@ -1,0 +1,60 @@
+// The hosting of the program's windows: a native peer for each loaded form,
+// modal loops, the screen's twips, and the end of the program when the last
+// window has gone.
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+#include "platform/controls.h"
+#include "platform/types.h"
+
+namespace dv {
+
+class Form;
+
+// The native side of one loaded window.
+class WindowPeer {
+   public:
+    virtual ~WindowPeer() = default;
+    virtual Handle Hwnd() const = 0;
+    virtual Handle IconHandle() const = 0;
+    // Makes the window visible; the first time at its start-up position.
+    virtual void Show(Form* owner) = 0;
+    virtual void Hide() = 0;
+    virtual void SetState(WindowState state) = 0;
+    virtual void Focus() = 0;
+    virtual void Invalidate(const TwipsRect* area) = 0;  // nullptr: all of it
+    virtual void ArmTimer(int id, unsigned intervalMs) = 0;
+    virtual void DisarmTimer(int id) = 0;
+    // Extent of `text` in `font`, in twips.
+    virtual TwipsSize MeasureText(const Font& font, std::string_view text) = 0;
+};
+
+class Hosting {
+   public:
+    virtual ~Hosting() = default;
+    virtual std::unique_ptr<WindowPeer> CreatePeer(Form& form) = 0;
+    virtual float TwipsPerPixelX() const = 0;
+    virtual float TwipsPerPixelY() const = 0;
+    // Runs a nested message loop while `form` stays shown, with `owner`
+    // disabled; timers and other windows' events go on inside it.
+    virtual void RunModal(Form& form, Form* owner) = 0;
+
+    // The forms report their loads and unloads here; when the last one has
+    // gone, the program is over.
+    void FormLoaded() { ++loadedForms_; }
+    void FormUnloaded() {
+        if (--loadedForms_ == 0) Quit();
+    }
+    int LoadedForms() const { return loadedForms_; }
+
+   protected:
+    // No window is loaded any more: ends the message loop.
+    virtual void Quit() = 0;
+
+   private:
+    int loadedForms_ = 0;
+};
+
+}  // namespace dv

@@ -1,0 +1,43 @@
+// The services of the runtime other than windows: the per-user store, the
+// single-copy test, ending, pending events, starting a program, the colour
+// dialog.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/types.h"
+
+namespace dv {
+
+class Form;
+
+// What a settings read found.
+struct StoredText {
+    enum class Kind { Absent, Text, Unreadable };
+    Kind kind = Kind::Absent;
+    std::string text;
+};
+
+class RuntimeServices {
+   public:
+    virtual ~RuntimeServices() = default;
+    virtual StoredText GetSetting(std::string_view app, std::string_view section,
+                                  std::string_view key) = 0;
+    // False when the store refused the write.
+    virtual bool SaveSetting(std::string_view app, std::string_view section, std::string_view key,
+                             std::string_view text) = 0;
+    // True when another copy was running when this one started.
+    virtual bool PrevInstance() = 0;
+    // Ends the process at once; no unload procedure runs.
+    [[noreturn]] virtual void End() = 0;
+    // Dispatches every queued message and due timer tick, then returns.
+    virtual void DoEvents() = 0;
+    // Starts the program named at the start of `commandLine`; false on failure.
+    virtual bool Shell(std::string_view commandLine, int windowStyle) = 0;
+    // The modal Color dialog; a confirmed colour, or nothing on cancel.
+    virtual std::optional<Colour> PickColour(Form& owner) = 0;
+};
+
+}  // namespace dv

@@ -1,0 +1,54 @@
+// The window and shell calls the program makes, named as the system names
+// them. Their results are not examined by the program.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/types.h"
+
+namespace dv {
+
+// Constants of the calls below, with the values the system gives them.
+constexpr Handle kHwndTopmost = -1;
+constexpr std::uint32_t kSwpNoMoveNoSize = 3;
+constexpr int kGwlExStyle = -20;
+constexpr std::int32_t kWsExLayered = 0x80000;
+constexpr std::int32_t kWsExTransparent = 0x20;
+constexpr std::uint32_t kLwaAlpha = 2;
+constexpr int kVkF7 = 0x76;
+constexpr std::uint32_t kNimAdd = 0;
+constexpr std::uint32_t kNimDelete = 2;
+constexpr std::uint32_t kNifMessageIconTip = 7;  // NIF_MESSAGE | NIF_ICON | NIF_TIP
+constexpr std::uint32_t kTrayRecordSize = 88;    // NOTIFYICONDATAA, first version
+constexpr unsigned kWmMouseMove = 0x200;
+constexpr unsigned kWmLButtonDown = 0x201;
+constexpr unsigned kWmRButtonUp = 0x205;
+constexpr unsigned kWmMButtonDblClk = 0x209;  // the last of the mouse messages
+
+// The tray record as the program fills it; the backend turns it into the
+// system's 88-byte NOTIFYICONDATAA.
+struct TrayRecord {
+    std::uint32_t cbSize = 0;
+    Handle hWnd = 0;
+    std::uint32_t uID = 0;
+    std::uint32_t uFlags = 0;
+    std::uint32_t uCallbackMessage = 0;
+    Handle hIcon = 0;
+    std::string szTip;  // 64 characters: the tip, a NUL, then blanks
+};
+
+class SystemCalls {
+   public:
+    virtual ~SystemCalls() = default;
+    virtual void SetWindowPos(Handle hWnd, Handle insertAfter, int x, int y, int cx, int cy,
+                              std::uint32_t flags) = 0;
+    virtual std::int32_t GetWindowLongA(Handle hWnd, int index) = 0;
+    virtual void SetWindowLongA(Handle hWnd, int index, std::int32_t value) = 0;
+    virtual void SetLayeredWindowAttributes(Handle hWnd, Colour key, std::uint8_t alpha,
+                                            std::uint32_t flags) = 0;
+    virtual std::int16_t GetAsyncKeyState(int vk) = 0;
+    virtual void Shell_NotifyIconA(std::uint32_t message, const TrayRecord& record) = 0;
+};
+
+}  // namespace dv
