@@ -39,7 +39,7 @@ void FrmNight::Sys_Tray() {
     nid.hWnd = hWnd();
     nid.uID = static_cast<std::uint32_t>(Icon());
     nid.uFlags = kNifMessageIconTip;
-    nid.uCallbackMessage = kWmMouseMove;
+    nid.uCallbackMessage = kWmMouseMove;  // the notifications come as moves
     nid.hIcon = Icon();
     nid.szTip = TrayTip(names::kAppName);
     nid.cbSize = kTrayRecordSize;
@@ -66,10 +66,11 @@ void FrmNight::Timer2_Timer() {
 
 // The tray icon's callback. The overlay takes no mouse input of its own, so
 // every call here is a notification, whose own mouse message stands where a
-// move's x would. It is read as the pixel value itself, which keeps the
+// move's x would. It is read from the pixel value itself, which keeps the
 // decision the same at every screen density.
-void FrmNight::Form_MouseMove(int, int, float, float) {
-    if (static_cast<unsigned>(EventPixel().x) != kWmLButtonDown) return;
+void FrmNight::Form_MouseMove(const MouseArgs& e) {
+    const auto notification = static_cast<unsigned>(e.pixel.x);
+    if (notification != kWmLButtonDown) return;
     FrmSet& frmSet = program_.frmSet;
     if (frmSet.Visible()) return;
     frmSet.SetWindowState(WindowState::Normal);

@@ -17,7 +17,7 @@ class FrmNight : public Form, public layout::NightControls {
    protected:
     void Form_Load() override;
     void Form_QueryUnload() override;
-    void Form_MouseMove(int button, int shift, float x, float y) override;
+    void Form_MouseMove(const MouseArgs& e) override;
     void Form_ShellRestarted() override;
     void Timer_Tick(Timer& t) override;
     void ResetDesign() override;

@@ -130,9 +130,9 @@ void Form::Unload() {
     platform_.FormUnloaded();
 }
 
-std::pair<float, float> Form::ToTwips(PixelPoint p) const {
-    return {static_cast<float>(p.x) * platform_.TwipsPerPixelX(),
-            static_cast<float>(p.y) * platform_.TwipsPerPixelY()};
+MouseArgs Form::Args(int button, int shift, PixelPoint p) const {
+    return {button, shift, static_cast<float>(p.x) * platform_.TwipsPerPixelX(),
+            static_cast<float>(p.y) * platform_.TwipsPerPixelY(), p};
 }
 
 Label* Form::LabelAt(float x, float y) const {
@@ -146,29 +146,26 @@ Label* Form::LabelAt(float x, float y) const {
 
 void Form::DispatchMouseMove(int buttons, int shift, PixelPoint p) {
     if (!peer_) return;
-    eventPixel_ = p;
-    const auto [x, y] = ToTwips(p);
-    if (Label* label = LabelAt(x, y))
+    const MouseArgs e = Args(buttons, shift, p);
+    if (Label* label = LabelAt(e.x, e.y))
         Control_MouseMove(*label);
     else
-        Form_MouseMove(buttons, shift, x, y);
+        Form_MouseMove(e);
 }
 
 void Form::DispatchMouseDown(int button, int shift, PixelPoint p) {
     if (!peer_) return;
-    eventPixel_ = p;
-    const auto [x, y] = ToTwips(p);
-    pressed_ = LabelAt(x, y);
-    if (!pressed_) Form_MouseDown(button, shift, x, y);
+    const MouseArgs e = Args(button, shift, p);
+    pressed_ = LabelAt(e.x, e.y);
+    if (!pressed_) Form_MouseDown(e);
 }
 
 void Form::DispatchMouseUp(int /*button*/, int /*shift*/, PixelPoint p) {
     if (!peer_) return;
-    eventPixel_ = p;
     Label* pressed = pressed_;
     pressed_ = nullptr;
-    const auto [x, y] = ToTwips(p);
-    if (pressed && LabelAt(x, y) == pressed) Control_Click(*pressed);
+    const MouseArgs e = Args(0, 0, p);
+    if (pressed && LabelAt(e.x, e.y) == pressed) Control_Click(*pressed);
 }
 
 void Form::DispatchTimer(int id) {

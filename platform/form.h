@@ -31,6 +31,14 @@ struct PixelPoint {
     int x = 0, y = 0;
 };
 
+// One mouse event as a window's procedures receive it.
+struct MouseArgs {
+    int button = 0;      // the buttons as bits: 1 left, 2 right, 4 middle
+    int shift = 0;       // 1 Shift, 2 Ctrl, 4 Alt
+    float x = 0, y = 0;  // in twips, from the client area's top-left corner
+    PixelPoint pixel;    // the event's own position, as the system gave it
+};
+
 class Form {
    public:
     Form(Platform& platform, const FormDesign& design);
@@ -95,8 +103,8 @@ class Form {
    protected:
     virtual void Form_Load() {}
     virtual void Form_QueryUnload() {}
-    virtual void Form_MouseMove(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
-    virtual void Form_MouseDown(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
+    virtual void Form_MouseMove(const MouseArgs& /*e*/) {}
+    virtual void Form_MouseDown(const MouseArgs& /*e*/) {}
     virtual void Control_MouseMove(Control& /*c*/) {}
     virtual void Control_Click(Control& /*c*/) {}
     virtual void Timer_Tick(Timer& /*t*/) {}
@@ -106,12 +114,10 @@ class Form {
 
     // Names the window's controls, top of the z-order first.
     void Bind(std::initializer_list<Control*> topFirst);
-    // The pixel position of the mouse event being dispatched.
-    PixelPoint EventPixel() const { return eventPixel_; }
 
    private:
     Label* LabelAt(float x, float y) const;
-    std::pair<float, float> ToTwips(PixelPoint p) const;
+    MouseArgs Args(int button, int shift, PixelPoint p) const;
     int TimerId(const Timer& t) const;
     void LeaveOwner();
 
@@ -124,7 +130,6 @@ class Form {
     WindowState state_ = WindowState::Normal;
     Colour backColor_ = 0;
     Label* pressed_ = nullptr;
-    PixelPoint eventPixel_;
     bool unloading_ = false;
     Form* owner_ = nullptr;      // the form this one is shown modally over
     std::vector<Form*> owned_;  // forms shown modally over this one

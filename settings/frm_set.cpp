@@ -77,19 +77,24 @@ void FrmSet::Label5_MouseMove() { Label5.SetForeColor(layout::kRed); }
 
 void FrmSet::Label5_Click() { OpenHomePage(Host()); }
 
-void FrmSet::Form_MouseMove(int button, int, float x, float y) {
-    if (InSliderBand({button, x, y}, Lx.X1(), Lx.X2(), lbLig.Top(), lbLig.Height())) {
-        Ly.SetX1(x);
-        Ly.SetX2(x);
+void FrmSet::Form_MouseMove(const MouseArgs& e) {
+    if (InSliderBand({e.button, e.x, e.y}, Lx.X1(), Lx.X2(), lbLig.Top(), lbLig.Height())) {
+        Ly.SetX1(e.x);
+        Ly.SetX2(e.x);
         Mdluser& mdl = program_.mdl;
-        mdl.bytLig = AlphaAt(x, Lx.X1(), Lx.X2());
+        mdl.bytLig = AlphaAt(e.x, Lx.X1(), Lx.X2());
         SetLayeredAlpha(Host(), program_.frmNight.hWnd(), 0, mdl.bytLig, kLwaAlpha);
     }
     Label5.SetForeColor(layout::kWhite);
     Label2.SetBackColor(layout::kWhite);
 }
 
-void FrmSet::Form_MouseDown(int button, int, float x, float y) { Form_MouseMove(button, 0, x, y); }
+// A press acts as a move of the button just pressed, with no Shift.
+void FrmSet::Form_MouseDown(const MouseArgs& e) {
+    MouseArgs move = e;
+    move.shift = 0;
+    Form_MouseMove(move);
+}
 
 // A cancelled dialog changes nothing: the swatch, the overlay and the knob
 // keep the current colour, and so does what the window saves.

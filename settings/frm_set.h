@@ -16,8 +16,8 @@ class FrmSet : public Form, public layout::SetControls {
    protected:
     void Form_Load() override;
     void Form_QueryUnload() override;
-    void Form_MouseMove(int button, int shift, float x, float y) override;
-    void Form_MouseDown(int button, int shift, float x, float y) override;
+    void Form_MouseMove(const MouseArgs& e) override;
+    void Form_MouseDown(const MouseArgs& e) override;
     void Control_MouseMove(Control& c) override;
     void Control_Click(Control& c) override;
     void ResetDesign() override;

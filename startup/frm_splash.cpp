@@ -42,7 +42,7 @@ void FrmSplash::Control_Click(Control& c) {
 
 void FrmSplash::Label5_MouseMove() { Label5.SetForeColor(layout::kRed); }
 
-void FrmSplash::Form_MouseMove(int, int, float, float) { Label5.SetForeColor(layout::kWhite); }
+void FrmSplash::Form_MouseMove(const MouseArgs&) { Label5.SetForeColor(layout::kWhite); }
 
 void FrmSplash::Label5_Click() { OpenHomePage(Host()); }
 

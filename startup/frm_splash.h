@@ -15,7 +15,7 @@ class FrmSplash : public Form, public layout::SplashControls {
 
    protected:
     void Form_Load() override;
-    void Form_MouseMove(int button, int shift, float x, float y) override;
+    void Form_MouseMove(const MouseArgs& e) override;
     void Control_MouseMove(Control& c) override;
     void Control_Click(Control& c) override;
     void Timer_Tick(Timer& t) override;
