@@ -8,7 +8,7 @@
 namespace dv {
 
 FrmNight::FrmNight(Program& program) : Form(program.host, layout::kNight), program_(program) {
-    Bind({&Timer1, &Timer2});
+    Bind(controls);
 }
 
 void FrmNight::ResetDesign() { static_cast<layout::NightControls&>(*this) = {}; }

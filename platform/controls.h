@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/types.h"
 
@@ -19,10 +20,26 @@ struct Font {
 
 enum class ControlKind { Label, Line, Button, Timer };
 
+struct Control;
+
+// A window's controls in the order they are declared, which is their
+// z-order, top first: each control declared with the list joins it, so a
+// control cannot be declared and then left out. Copying a window's controls
+// (back to their design values) leaves each list with its own members.
+struct ControlList {
+    ControlList() = default;
+    ControlList(const ControlList&) {}
+    ControlList& operator=(const ControlList&) { return *this; }
+    std::vector<Control*> topFirst;
+};
+
 // Every control knows the form it sits on, so that a property change can
-// repaint just the control. The form sets `owner` when it binds its controls.
+// repaint just the control. The form sets `owner` when it loads.
 struct Control {
     explicit Control(ControlKind k) : kind(k) {}
+    Control(ControlKind k, ControlList& list) : kind(k) { list.topFirst.push_back(this); }
+    Control(const Control&) = default;
+    Control& operator=(const Control&) = default;
     ControlKind kind;
     Form* owner = nullptr;
 
@@ -48,6 +65,7 @@ class Label : public Control {
    public:
     Label() : Control(ControlKind::Label) {}
     explicit Label(LabelDesign d) : Control(ControlKind::Label), d_(std::move(d)) {}
+    Label(ControlList& list, LabelDesign d) : Control(ControlKind::Label, list), d_(std::move(d)) {}
 
     const LabelDesign& Get() const { return d_; }
     const TwipsRect& Rect() const { return d_.rect; }
@@ -78,6 +96,7 @@ class Line : public Control {
    public:
     Line() : Control(ControlKind::Line) {}
     explicit Line(LineDesign d) : Control(ControlKind::Line), d_(d) {}
+    Line(ControlList& list, LineDesign d) : Control(ControlKind::Line, list), d_(d) {}
 
     const LineDesign& Get() const { return d_; }
     float X1() const { return d_.x1; }
@@ -107,6 +126,8 @@ class CommandButton : public Control {
    public:
     CommandButton() : Control(ControlKind::Button) {}
     explicit CommandButton(ButtonDesign d) : Control(ControlKind::Button), d_(std::move(d)) {}
+    CommandButton(ControlList& list, ButtonDesign d)
+        : Control(ControlKind::Button, list), d_(std::move(d)) {}
     const ButtonDesign& Get() const { return d_; }
 
    private:
@@ -116,8 +137,8 @@ class CommandButton : public Control {
 class Timer : public Control {
    public:
     Timer() : Control(ControlKind::Timer) {}
-    Timer(unsigned intervalMs, bool enabled)
-        : Control(ControlKind::Timer), interval_(intervalMs), enabled_(enabled) {}
+    Timer(ControlList& list, unsigned intervalMs, bool enabled)
+        : Control(ControlKind::Timer, list), interval_(intervalMs), enabled_(enabled) {}
 
     unsigned Interval() const { return interval_; }
     bool Enabled() const { return enabled_; }

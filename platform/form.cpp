@@ -7,8 +7,8 @@ Form::Form(Platform& platform, const FormDesign& design)
 
 Form::~Form() = default;
 
-void Form::Bind(std::initializer_list<Control*> topFirst) {
-    controls_.assign(topFirst.begin(), topFirst.end());
+void Form::Bind(const ControlList& list) {
+    controls_ = list.topFirst;
     timers_.clear();
     for (Control* c : controls_) {
         if (c->kind == ControlKind::Timer) timers_.push_back(static_cast<Timer*>(c));

@@ -3,7 +3,6 @@
 // its event procedures. Each window of the program is one Form, built once.
 #pragma once
 
-#include <initializer_list>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -112,8 +111,8 @@ class Form {
     // Puts every control back to its design values.
     virtual void ResetDesign() = 0;
 
-    // Names the window's controls, top of the z-order first.
-    void Bind(std::initializer_list<Control*> topFirst);
+    // Takes the window's controls, top of the z-order first.
+    void Bind(const ControlList& list);
 
    private:
     Label* LabelAt(float x, float y) const;

@@ -12,8 +12,9 @@ inline const FormDesign kNight{
     StartUp::Maximized, true};
 
 struct NightControls {
-    Timer Timer1{100, true};  // the F7 poll
-    Timer Timer2{20, true};   // keep-on-top
+    ControlList controls;
+    Timer Timer1{controls, 100, true};  // the F7 poll
+    Timer Timer2{controls, 20, true};   // keep-on-top
 };
 
 }  // namespace dv::layout

@@ -7,7 +7,7 @@
 namespace dv {
 
 FrmSet::FrmSet(Program& program) : Form(program.host, layout::kSet), program_(program) {
-    Bind({&cmdExit, &Label2, &Label4, &Label5, &Label6, &Ly, &Lx, &lbColor, &lbLig, &Label1});
+    Bind(controls);
 }
 
 void FrmSet::ResetDesign() { static_cast<layout::SetControls&>(*this) = {}; }

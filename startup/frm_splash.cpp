@@ -8,7 +8,7 @@
 namespace dv {
 
 FrmSplash::FrmSplash(Program& program) : Form(program.host, layout::kSplash), program_(program) {
-    Bind({&Label1, &Label2, &lbTime, &Label4, &Label6, &Label5, &Label3, &Timer1});
+    Bind(controls);
 }
 
 void FrmSplash::ResetDesign() { static_cast<layout::SplashControls&>(*this) = {}; }
