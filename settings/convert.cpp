@@ -1,5 +1,7 @@
 #include "settings/convert.h"
 
+#include <cmath>
+
 namespace dv {
 namespace {
 
@@ -54,6 +56,21 @@ std::string LngToText(std::int32_t value) {
     } while (m != 0);
     if (value < 0) *--p = '-';
     return std::string(p, static_cast<std::size_t>(digits + sizeof digits - p));
+}
+
+std::optional<std::int16_t> LeadingInt16(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+    double value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > 1e6) return std::nullopt;
+    }
+    const double r = std::nearbyint(negative ? -value : value);
+    if (r < -32768 || r > 32767) return std::nullopt;
+    return static_cast<std::int16_t>(r);
 }
 
 }  // namespace dv

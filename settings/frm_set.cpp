@@ -2,6 +2,7 @@
 
 #include "settings/slider.h"
 #include "settings/store.h"
+#include "startup/contact_link.h"
 #include "startup/program.h"
 
 namespace dv {

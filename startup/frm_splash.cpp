@@ -1,8 +1,7 @@
 #include "startup/frm_splash.h"
 
-#include <cmath>
-
 #include "settings/convert.h"
+#include "startup/contact_link.h"
 #include "startup/program.h"
 
 namespace dv {
@@ -45,20 +44,5 @@ void FrmSplash::Label5_MouseMove() { Label5.SetForeColor(layout::kRed); }
 void FrmSplash::Form_MouseMove(const MouseArgs&) { Label5.SetForeColor(layout::kWhite); }
 
 void FrmSplash::Label5_Click() { OpenHomePage(Host()); }
-
-std::optional<std::int16_t> LeadingInt16(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-    double value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value > 1e6) return std::nullopt;
-    }
-    const double r = std::nearbyint(negative ? -value : value);
-    if (r < -32768 || r > 32767) return std::nullopt;
-    return static_cast<std::int16_t>(r);
-}
 
 }  // namespace dv

@@ -29,8 +29,4 @@ class FrmSplash : public Form, public layout::SplashControls {
     Program& program_;
 };
 
-// The leading decimal number of a text, as the nearest 16-bit integer; 0 for
-// a text that does not begin with a number, nothing when it is out of range.
-std::optional<std::int16_t> LeadingInt16(std::string_view text);
-
 }  // namespace dv

@@ -1,9 +1,5 @@
 #include "startup/program.h"
 
-#include <string>
-
-#include "resources/texts.h"
-
 namespace dv {
 
 Program::Program(Platform& platform)
@@ -12,14 +8,6 @@ Program::Program(Platform& platform)
 void Program::Start() {
     frmSplash.Load();
     frmSplash.Show();
-}
-
-void OpenHomePage(Platform& host) {
-    host.DoEvents();
-    std::string commandLine = text::kBrowser;
-    commandLine += "  ";
-    commandLine += text::kHomePage;
-    host.Shell(commandLine, 1);  // a browser that does not start is not reported
 }
 
 }  // namespace dv

@@ -23,8 +23,4 @@ class Program {
     FrmSet frmSet;
 };
 
-// The contact link: let pending events run, then start the browser on the
-// project's page. A browser that cannot be started is passed over.
-void OpenHomePage(Platform& host);
-
 }  // namespace dv

@@ -44,5 +44,13 @@ TEST(StoredText, WhatIsNotANumberInRangeFails) {
     EXPECT_FALSE(TextToByte(std::string(1'000'000, '7')).has_value());
 }
 
+TEST(CountdownText, ReadsTheLeadingNumberAsA16BitInteger) {
+    EXPECT_EQ(LeadingInt16("  12abc"), 12);
+    EXPECT_EQ(LeadingInt16("x"), 0);
+    EXPECT_EQ(LeadingInt16("-3"), -3);
+    EXPECT_EQ(LeadingInt16("32767"), 32767);
+    EXPECT_EQ(LeadingInt16("70000"), std::nullopt);
+}
+
 }  // namespace
 }  // namespace dv

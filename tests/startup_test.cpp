@@ -56,8 +56,6 @@ TEST_F(Startup, ACountdownTextOfOneOrLessOrNoNumberShowsTheOverlayAtTheNextTick)
         EXPECT_FALSE(p.frmSplash.IsLoaded()) << text;
         f.Stop();
     }
-    EXPECT_EQ(LeadingInt16("  12abc"), 12);
-    EXPECT_EQ(LeadingInt16("70000"), std::nullopt);
 }
 
 TEST_F(Startup, LinkTurnsRedUnderThePointerAndWhiteOnlyOverTheBareSurface) {
