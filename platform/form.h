@@ -130,7 +130,7 @@ class Form {
     Colour backColor_ = 0;
     Label* pressed_ = nullptr;
     bool unloading_ = false;
-    Form* owner_ = nullptr;      // the form this one is shown modally over
+    Form* owner_ = nullptr;     // the form this one is shown modally over
     std::vector<Form*> owned_;  // forms shown modally over this one
 };
 

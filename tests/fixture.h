@@ -28,9 +28,7 @@ class ProgramTest : public ::testing::Test {
     }
     void OpenFromTray() { fake.TrayNotify(program.frmNight, kWmLButtonDown); }
     void CloseWithX() { fake.ClickControl(program.frmSet, program.frmSet.Label2); }
-    Handle OverlayHwnd() {
-        return program.frmNight.NativeHandle();
-    }
+    Handle OverlayHwnd() { return program.frmNight.NativeHandle(); }
     std::string Stored(const std::string& key) {
         auto it = fake.store.find(key);
         return it == fake.store.end() ? "<none>" : it->second.text;

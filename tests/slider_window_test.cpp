@@ -44,9 +44,10 @@ TEST_F(SliderWindow, DraggingFollowsThePointerAndFreezesOutsideTheBand) {
 }
 
 TEST_F(SliderWindow, APressExactlyOnTheTrackEndsOrTheBandEdgesChangesNothingButTheHover) {
-    const std::pair<float, float> edges[] = {{2160, 1290}, {5625, 1290}, {3600, 1065}, {3600, 1500}};
+    const std::pair<float, float> edges[] = {
+        {2160, 1290}, {5625, 1290}, {3600, 1065}, {3600, 1500}};
     for (const auto& [x, y] : edges) {
-        fake.MouseMove(Set(), 6600, 240);  // "×" turns yellow
+        fake.MouseMove(Set(), 6600, 240);   // "×" turns yellow
         fake.MouseMove(Set(), 5000, 3990);  // the link turns red
         fake.MouseDown(Set(), x, y, kLeftButton);
         EXPECT_EQ(program.mdl.bytLig, 150) << x << "," << y;

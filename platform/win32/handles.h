@@ -39,9 +39,14 @@ struct KernelTraits {
     static HANDLE Invalid() { return nullptr; }
     static void Close(HANDLE h) { CloseHandle(h); }
 };
+template <typename T>
 struct GdiTraits {
-    static HGDIOBJ Invalid() { return nullptr; }
-    static void Close(HGDIOBJ h) { DeleteObject(h); }
+    static T Invalid() { return nullptr; }
+    static void Close(T h) { DeleteObject(h); }
+};
+struct IconTraits {
+    static HICON Invalid() { return nullptr; }
+    static void Close(HICON h) { DestroyIcon(h); }
 };
 struct KeyTraits {
     static HKEY Invalid() { return nullptr; }
@@ -53,7 +58,10 @@ struct MemDcTraits {
 };
 
 using KernelHandle = Owned<HANDLE, KernelTraits>;
-using GdiObject = Owned<HGDIOBJ, GdiTraits>;
+using FontHandle = Owned<HFONT, GdiTraits<HFONT>>;
+using PenHandle = Owned<HPEN, GdiTraits<HPEN>>;
+using BitmapHandle = Owned<HBITMAP, GdiTraits<HBITMAP>>;
+using IconHandle = Owned<HICON, IconTraits>;
 using RegKey = Owned<HKEY, KeyTraits>;
 using MemoryDc = Owned<HDC, MemDcTraits>;
 

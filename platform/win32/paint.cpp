@@ -26,13 +26,13 @@ void Fill(HDC dc, const RECT& r, Colour c) {
 
 HFONT FontCache::Get(const Font& font, int dpi) {
     for (const Entry& e : fonts_)
-        if (SameFont(e.font, font)) return static_cast<HFONT>(e.handle.Get());
+        if (SameFont(e.font, font)) return e.handle.Get();
     const int height =
         -static_cast<int>(std::lround(font.points * static_cast<float>(dpi) / 72.0f));
     HFONT f = CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                           static_cast<BYTE>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Wide(font.face).c_str());
-    fonts_.push_back({font, GdiObject(f)});
+    fonts_.push_back({font, FontHandle(f)});
     return f;
 }
 
@@ -40,7 +40,7 @@ void Win32Peer::Paint(HDC dc, const RECT& area) {
     const int w = area.right - area.left, h = area.bottom - area.top;
     if (w <= 0 || h <= 0) return;
     MemoryDc mem(CreateCompatibleDC(dc));
-    GdiObject bitmap(CreateCompatibleBitmap(dc, w, h));
+    BitmapHandle bitmap(CreateCompatibleBitmap(dc, w, h));
     {
         Selection bmp(mem.Get(), bitmap.Get());
         SetViewportOrgEx(mem.Get(), -area.left, -area.top, nullptr);
@@ -62,7 +62,7 @@ void Win32Peer::PaintLabel(HDC dc, const Label& label) {
     RECT r = PxRect(d.rect);
     if (d.opaque) Fill(dc, r, d.backColor);
     if (d.border) {
-        GdiObject pen(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
+        PenHandle pen(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
         Selection p(dc, pen.Get());
         Selection b(dc, GetStockObject(NULL_BRUSH));
         Rectangle(dc, r.left, r.top, r.right, r.bottom);
@@ -81,7 +81,7 @@ void Win32Peer::PaintLine(HDC dc, const Line& line) {
     // The width is given at 96 dots per inch and grows with the screen.
     const int width = std::max(1, MulDiv(d.widthPx, platform_.Dpi(), 96));
     LOGBRUSH brush{BS_SOLID, Resolve(d.color), 0};
-    GdiObject pen(ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT, static_cast<DWORD>(width),
+    PenHandle pen(ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT, static_cast<DWORD>(width),
                                &brush, 0, nullptr));
     Selection p(dc, pen.Get());
     MoveToEx(dc, Px(d.x1), PxY(d.y1), nullptr);

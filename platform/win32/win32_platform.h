@@ -43,6 +43,7 @@ class Win32Platform final : public Platform {
     void RunModal(Form& form, Form* owner) override;
 
     HINSTANCE Instance() const { return instance_; }
+    const WindowClass& Class() const { return windowClass_; }
     int Dpi() const { return dpi_; }
 
    private:

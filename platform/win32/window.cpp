@@ -42,7 +42,7 @@ LRESULT CALLBACK Win32Peer::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
     // The peer may be destroyed inside the call (the form unloads itself):
     // nothing of it is touched after.
-    return self->Handle_(msg, wp, lp);
+    return self->OnMessage(msg, wp, lp);
 }
 
 Win32Peer::Win32Peer(Win32Platform& platform, Form& form) : platform_(platform), form_(form) {
@@ -62,15 +62,12 @@ Win32Peer::Win32Peer(Win32Platform& platform, Form& form) : platform_(platform),
         h = r.bottom - r.top;
     }
     CreateContext ctx{this};
-    CreateWindowExW(ex, kFormClassName, Wide(d.caption).c_str(), style, x, y, w, h, nullptr, nullptr,
-                    platform.Instance(), &ctx);
+    CreateWindowExW(ex, kFormClassName, Wide(d.caption).c_str(), style, x, y, w, h, nullptr,
+                    nullptr, platform.Instance(), &ctx);
     if (d.icon) {
-        const int big = GetSystemMetrics(SM_CXICON), small = GetSystemMetrics(SM_CXSMICON);
-        bigIcon_ = static_cast<HICON>(
-            LoadImageW(platform.Instance(), MAKEINTRESOURCEW(1), IMAGE_ICON, big, big, LR_SHARED));
-        smallIcon_ = static_cast<HICON>(LoadImageW(platform.Instance(), MAKEINTRESOURCEW(1),
-                                                   IMAGE_ICON, small, small, LR_SHARED));
-        SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
+        smallIcon_ = platform.Class().SmallIcon();
+        SendMessageW(hwnd_, WM_SETICON, ICON_BIG,
+                     reinterpret_cast<LPARAM>(platform.Class().BigIcon()));
         SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
     }
     CreateButtons();
@@ -137,9 +134,8 @@ void Win32Peer::Place(Form* owner) {
 }
 
 void Win32Peer::Show(Form* owner) {
-    SetWindowLongPtrW(
-        hwnd_, GWLP_HWNDPARENT,
-        owner ? static_cast<LONG_PTR>(owner->NativeHandle()) : 0);
+    SetWindowLongPtrW(hwnd_, GWLP_HWNDPARENT,
+                      owner ? static_cast<LONG_PTR>(owner->NativeHandle()) : 0);
     Place(owner);
     if (form_.Design().startUp == StartUp::Maximized) {
         // Shown where it is without taking the focus from the user's program.
@@ -208,27 +204,33 @@ void Win32Peer::MouseEvent(UINT msg, WPARAM wp, LPARAM lp) {
             form_.DispatchMouseMove(buttons, shift, p);
             return;
         case WM_LBUTTONDOWN:
+            return Press(kLeftButton, shift, p);
         case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN: {
-            const int b = msg == WM_LBUTTONDOWN   ? kLeftButton
-                          : msg == WM_RBUTTONDOWN ? kRightButton
-                                                  : kMiddleButton;
-            SetCapture(hwnd_);
-            form_.DispatchMouseDown(b, shift, p);
+            return Press(kRightButton, shift, p);
+        case WM_MBUTTONDOWN:
+            return Press(kMiddleButton, shift, p);
+        case WM_LBUTTONUP:
+            return Release(kLeftButton, shift, p, wp);
+        case WM_RBUTTONUP:
+            return Release(kRightButton, shift, p, wp);
+        case WM_MBUTTONUP:
+            return Release(kMiddleButton, shift, p, wp);
+        default:
             return;
-        }
-        default: {
-            const int b = msg == WM_LBUTTONUP   ? kLeftButton
-                          : msg == WM_RBUTTONUP ? kRightButton
-                                                : kMiddleButton;
-            if ((wp & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0) ReleaseCapture();
-            form_.DispatchMouseUp(b, shift, p);
-            return;
-        }
     }
 }
 
-LRESULT Win32Peer::Handle_(UINT msg, WPARAM wp, LPARAM lp) {
+void Win32Peer::Press(int button, int shift, PixelPoint p) {
+    SetCapture(hwnd_);
+    form_.DispatchMouseDown(button, shift, p);
+}
+
+void Win32Peer::Release(int button, int shift, PixelPoint p, WPARAM wp) {
+    if ((wp & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0) ReleaseCapture();
+    form_.DispatchMouseUp(button, shift, p);
+}
+
+LRESULT Win32Peer::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     HWND hwnd = hwnd_;
     switch (msg) {
         case WM_ERASEBKGND:

@@ -21,7 +21,7 @@ class FontCache {
    private:
     struct Entry {
         Font font;
-        GdiObject handle;
+        FontHandle handle;
     };
     std::vector<Entry> fonts_;
 };
@@ -45,7 +45,7 @@ class Win32Peer final : public WindowPeer {
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
    private:
-    LRESULT Handle_(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
     int Px(float twips) const;   // horizontal twips to pixels
     int PxY(float twips) const;  // vertical twips to pixels
     RECT PxRect(const TwipsRect& r) const;
@@ -57,12 +57,13 @@ class Win32Peer final : public WindowPeer {
     void PaintLine(HDC dc, const Line& line);
     void DrawButton(const DRAWITEMSTRUCT& item);
     void MouseEvent(UINT msg, WPARAM wp, LPARAM lp);
+    void Press(int button, int shift, PixelPoint p);
+    void Release(int button, int shift, PixelPoint p, WPARAM wp);
 
     Win32Platform& platform_;
     Form& form_;
     HWND hwnd_ = nullptr;
-    HICON bigIcon_ = nullptr;
-    HICON smallIcon_ = nullptr;
+    HICON smallIcon_ = nullptr;  // the window class owns its icons
     bool placed_ = false;
     FontCache fonts_;
     std::vector<std::pair<HWND, const CommandButton*>> buttons_;
