@@ -13,6 +13,11 @@ dv_client_px() {
   echo "$((w / 15)),$((h / 15))"
 }
 
+# The release, from its one statement in CMakeLists.txt.
+dv_version() { sed -n 's/^project(Duskveil VERSION \([0-9.]*\).*/\1/p' "$DV_ROOT/CMakeLists.txt"; }
+# Debian's own Python, which has the PE reader the exe checks use.
+DV_PYTHON=/usr/bin/python3
+
 # Configures and builds presets, quietly: dv_build win32 win64.
 dv_build() {
   local preset

@@ -17,6 +17,16 @@ tally() {  # what passed failed
   failed=$((failed + $3))
   summary+=("$1: $2 passed, $3 failed")
 }
+tally_log() {  # what log: counts the log's last "word: N passed, N failed" line
+  local line
+  line=$(grep -E '^[a-z0-9]+: [0-9]+ passed, [0-9]+ failed' "$2" | tail -n 1)
+  if [ -n "$line" ]; then
+    tally "$1" "$(sed 's/^[a-z0-9]*: \([0-9]*\) passed.*/\1/' <<<"$line")" \
+      "$(sed 's/.* \([0-9]*\) failed.*/\1/' <<<"$line")"
+  elif ! grep -q '^skip:' "$2"; then
+    tally "$1" 0 1
+  fi
+}
 build() {  # preset: configures and builds, counting a failure as one failed test
   if ! dv_build "$1"; then
     tally "build $1" 0 1
@@ -49,13 +59,19 @@ if build fuzz; then
   fi
 fi
 
-echo "== Windows builds"
+echo "== Windows builds and packages"
 built=1
-for preset in win32 win64; do build "$preset" || built=0; done
+for preset in win32 win64; do
+  if ! build "$preset" || ! cmake --build --preset "$preset" --target package >/dev/null; then
+    built=0
+    tally "package $preset" 0 1
+  fi
+done
 
 if [ "$built" = 1 ]; then
   echo "== executable checks"
-  python3 tests/e2e/check_exe.py build/win32/Duskveil.exe build/win64/Duskveil.exe >build/exe-check.log 2>&1
+  "$DV_PYTHON" tests/e2e/check_exe.py "$(dv_version)" build/win32/Duskveil.exe \
+    build/win64/Duskveil.exe >build/exe-check.log 2>&1
   cat build/exe-check.log
   tally exe "$(grep -c '^  ok' build/exe-check.log)" "$(grep -c '^  FAIL' build/exe-check.log)"
   if ! grep -q '^  ok' build/exe-check.log; then tally "exe check run" 0 1; fi
@@ -68,15 +84,20 @@ if [ "$built" = 1 ]; then
     echo "-- $arch"
     log=build/e2e-$arch.log
     bash tests/e2e/run.sh "build/$arch/Duskveil.exe" "build/win64/duskveil_probe.exe" 2>&1 | tee "$log"
-    line=$(grep -E '^e2e: [0-9]+ passed, [0-9]+ failed' "$log" | tail -n 1)
-    if [ -n "$line" ]; then
-      tally "e2e $arch" "$(sed 's/e2e: \([0-9]*\) passed.*/\1/' <<<"$line")" \
-        "$(sed 's/.* \([0-9]*\) failed/\1/' <<<"$line")"
-    elif ! grep -q '^skip:' "$log"; then
-      tally "e2e $arch" 0 1
-    fi
+    tally_log "e2e $arch" "$log"
+  done
+
+  echo "== the packages, as a Windows user unpacks them"
+  for arch in win32 win64; do
+    log=build/package-$arch.log
+    bash tests/e2e/check_package.sh build/$arch/Duskveil-*-$arch.zip build/win64/duskveil_probe.exe 2>&1 | tee "$log"
+    tally_log "package $arch" "$log"
   done
 fi
+
+echo "== reproducible build: two clean builds in two directories"
+bash tools/repro.sh 2>&1 | tee build/repro.log
+tally_log repro build/repro.log
 
 echo
 printf '%s\n' "${summary[@]}"
