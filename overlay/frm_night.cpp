@@ -1,5 +1,6 @@
 #include "overlay/frm_night.h"
 
+#include "overlay/layer.h"
 #include "resources/names.h"
 #include "settings/convert.h"
 #include "settings/store.h"
@@ -28,11 +29,21 @@ void FrmNight::Form_Load() {
     if (const auto stored = ReadSetting(host, names::kKeyAlpha, kDefaultAlpha)) {
         if (const auto alpha = TextToByte(*stored)) mdl.bytLig = *alpha;
     }
-    host.SetWindowPos(hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoMoveNoSize);
-    SetLayeredAlpha(host, hWnd(), 0, mdl.bytLig, kLwaAlpha);
-    const std::int32_t style = host.GetWindowLongA(hWnd(), kGwlExStyle);
-    host.SetWindowLongA(hWnd(), kGwlExStyle, style | kWsExLayered | kWsExTransparent);
+    MakeNightLayer(host, *this, mdl.bytLig);
+    // Beyond the one screen: the other monitors, and captures.
+    program_.options = ReadOptions(host);
+    program_.os = host.WindowsVersion();
+    if (program_.options.hideInCaptures) SetCaptureExclusion(host, hWnd(), program_.os, true);
+    LayOutScreens();
 }
+
+LayerLook FrmNight::Look() {
+    return {BackColor(), program_.mdl.bytLig, program_.options.hideInCaptures, program_.os};
+}
+
+void FrmNight::LayOutScreens() { program_.screens.Layout(program_.options.allScreens, Look()); }
+
+void FrmNight::Form_DisplayChanged() { LayOutScreens(); }
 
 void FrmNight::Sys_Tray() {
     TrayRecord& nid = program_.mdl.nidTray;
@@ -62,6 +73,7 @@ void FrmNight::Timer1_Timer() {
 
 void FrmNight::Timer2_Timer() {
     Host().SetWindowPos(hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoMoveNoSize);
+    program_.screens.Raise();
 }
 
 // The tray icon's callback. The overlay takes no mouse input of its own, so
@@ -70,7 +82,11 @@ void FrmNight::Timer2_Timer() {
 // decision the same at every screen density.
 void FrmNight::Form_MouseMove(const MouseArgs& e) {
     const auto notification = static_cast<unsigned>(e.pixel.x);
-    if (notification != kWmLButtonDown) return;
+    if (notification == kWmLButtonDown) OpenSettingsFromTray();
+    if (notification == kWmRButtonUp) TrayMenu();
+}
+
+void FrmNight::OpenSettingsFromTray() {
     FrmSet& frmSet = program_.frmSet;
     if (frmSet.Visible()) return;
     frmSet.SetWindowState(WindowState::Normal);
@@ -85,6 +101,7 @@ void FrmNight::Form_MouseMove(const MouseArgs& e) {
 // screen, and no hidden countdown brings the overlay back.
 void FrmNight::Form_QueryUnload() {
     program_.mdl.TrayDelete(Host());
+    program_.screens.UnloadAll();
     program_.frmSet.Unload();
     program_.frmSplash.Unload();
 }

@@ -3,6 +3,7 @@
 // F7 to open the settings window.
 #pragma once
 
+#include "overlay/screens.h"
 #include "platform/form.h"
 #include "resources/layout_night.h"
 
@@ -19,6 +20,7 @@ class FrmNight : public Form, public layout::NightControls {
     void Form_QueryUnload() override;
     void Form_MouseMove(const MouseArgs& e) override;
     void Form_ShellRestarted() override;
+    void Form_DisplayChanged() override;
     void Timer_Tick(Timer& t) override;
     void ResetDesign() override;
 
@@ -26,6 +28,12 @@ class FrmNight : public Form, public layout::NightControls {
     void Sys_Tray();
     void Timer1_Timer();
     void Timer2_Timer();
+    void OpenSettingsFromTray();
+    // The icon's menu on a right click (tray_menu.cpp).
+    void TrayMenu();
+    // What the layers look like now, and laying the companions out with it.
+    LayerLook Look();
+    void LayOutScreens();
 
     Program& program_;
 };

@@ -105,6 +105,11 @@ void Form::SetWindowState(WindowState s) {
     if (peer_) peer_->SetState(s);
 }
 
+void Form::SetBounds(const PixelRect& screen) {
+    Load();
+    if (peer_) peer_->SetBounds(screen);
+}
+
 void Form::SetFocus() {
     Load();
     if (peer_) peer_->Focus();

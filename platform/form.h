@@ -14,7 +14,9 @@
 namespace dv {
 
 enum class Frame { None, FixedDialog };
-enum class StartUp { CentreScreen, CentreOwner, Maximized };
+// Where a window first shows. A placed window covers the rectangle the
+// program gives it and is never activated.
+enum class StartUp { CentreScreen, CentreOwner, Maximized, Placed };
 
 struct FormDesign {
     const char* caption = "";
@@ -59,6 +61,8 @@ class Form {
     void SetBackColor(Colour c);
     void SetWindowState(WindowState s);
     void SetFocus();
+    // Covers `screen` (a window placed by the program).
+    void SetBounds(const PixelRect& screen);
 
     // Unloads the windows this one owns first (their Form_QueryUnload runs),
     // then runs its own Form_QueryUnload, and the window and its controls go.
@@ -93,6 +97,10 @@ class Form {
     void DispatchShellRestarted() {
         if (peer_) Form_ShellRestarted();
     }
+    // Monitors came, went, moved or changed their size or scale.
+    void DispatchDisplayChanged() {
+        if (peer_) Form_DisplayChanged();
+    }
 
     // For controls: repaint a part of the window.
     void InvalidateTwips(const TwipsRect& area);
@@ -108,6 +116,7 @@ class Form {
     virtual void Control_Click(Control& /*c*/) {}
     virtual void Timer_Tick(Timer& /*t*/) {}
     virtual void Form_ShellRestarted() {}
+    virtual void Form_DisplayChanged() {}
     // Puts every control back to its design values.
     virtual void ResetDesign() = 0;
 

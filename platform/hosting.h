@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string_view>
+#include <vector>
 
 #include "platform/controls.h"
 #include "platform/types.h"
@@ -25,6 +26,8 @@ class WindowPeer {
     virtual void SetState(WindowState state) = 0;
     virtual void Focus() = 0;
     virtual void Invalidate(const TwipsRect* area) = 0;  // nullptr: all of it
+    // Moves and sizes the window to cover `screen`, without activating it.
+    virtual void SetBounds(const PixelRect& screen) = 0;
     virtual void ArmTimer(int id, unsigned intervalMs) = 0;
     virtual void DisarmTimer(int id) = 0;
     // Extent of `text` in `font`, in twips.
@@ -40,6 +43,8 @@ class Hosting {
     // Runs a nested message loop while `form` stays shown, with `owner`
     // disabled; timers and other windows' events go on inside it.
     virtual void RunModal(Form& form, Form* owner) = 0;
+    // Every monitor's rectangle, the primary one first.
+    virtual std::vector<PixelRect> Monitors() = 0;
 
     // The forms report their loads and unloads here; when the last one has
     // gone, the program is over.

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/types.h"
 
@@ -18,6 +19,18 @@ struct StoredText {
     enum class Kind { Absent, Text, Unreadable };
     Kind kind = Kind::Absent;
     std::string text;
+};
+
+// The system's own version, as RtlGetVersion reports it.
+struct OsVersion {
+    unsigned major = 0, minor = 0, build = 0;
+};
+
+// One line of a popup menu: a command (id above 0) or a separator (id 0).
+struct MenuItem {
+    int id = 0;
+    std::string text;
+    bool checked = false;
 };
 
 class RuntimeServices {
@@ -38,6 +51,17 @@ class RuntimeServices {
     virtual bool Shell(std::string_view commandLine, int windowStyle) = 0;
     // The modal Color dialog; a confirmed colour, or nothing on cancel.
     virtual std::optional<Colour> PickColour(Form& owner) = 0;
+    // A popup menu at the pointer, for `owner`'s notification icon; the id of
+    // the command chosen, or 0 when the menu was dismissed.
+    virtual int PopupMenu(Form& owner, const std::vector<MenuItem>& items) = 0;
+    virtual OsVersion WindowsVersion() = 0;
+    // The full path of the running exe.
+    virtual std::string ExePath() = 0;
+    // The program's entry among what starts at log-on for this user: its
+    // text, nothing when there is none. The writes are false when refused.
+    virtual std::optional<std::string> GetRunEntry() = 0;
+    virtual bool SetRunEntry(std::string_view commandLine) = 0;
+    virtual bool DeleteRunEntry() = 0;
 };
 
 }  // namespace dv

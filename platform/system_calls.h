@@ -25,6 +25,8 @@ constexpr unsigned kWmMouseMove = 0x200;
 constexpr unsigned kWmLButtonDown = 0x201;
 constexpr unsigned kWmRButtonUp = 0x205;
 constexpr unsigned kWmMButtonDblClk = 0x209;  // the last of the mouse messages
+constexpr std::uint32_t kWdaNone = 0;
+constexpr std::uint32_t kWdaExcludeFromCapture = 0x11;
 
 // The tray record as the program fills it; the backend turns it into the
 // system's 88-byte NOTIFYICONDATAA.
@@ -49,6 +51,9 @@ class SystemCalls {
                                             std::uint32_t flags) = 0;
     virtual std::int16_t GetAsyncKeyState(int vk) = 0;
     virtual void Shell_NotifyIconA(std::uint32_t message, const TrayRecord& record) = 0;
+    // Windows 7 and later; false where the system has no such call or
+    // refuses it.
+    virtual bool SetWindowDisplayAffinity(Handle hWnd, std::uint32_t affinity) = 0;
 };
 
 }  // namespace dv

@@ -41,6 +41,12 @@ struct TwipsRect {
     }
 };
 
+// A rectangle of the screen in pixels, right and bottom exclusive.
+struct PixelRect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    bool operator==(const PixelRect&) const = default;
+};
+
 struct TwipsSize {
     float width = 0, height = 0;
 };

@@ -11,6 +11,11 @@ inline const FormDesign kNight{
     names::kOverlayCaption, {0, 0}, names::kDefaultTint, Frame::None, WindowState::Maximized,
     StartUp::Maximized,     true};
 
+// The overlay's companion on a further monitor: placed on it by the program.
+inline const FormDesign kScreen{
+    names::kScreenCaption, {0, 0}, names::kDefaultTint, Frame::None, WindowState::Normal,
+    StartUp::Placed,       false};
+
 struct NightControls {
     ControlList controls;
     Timer Timer1{controls, 100, true};  // the F7 poll

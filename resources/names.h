@@ -7,10 +7,17 @@
 #define DV_SETTINGS_SECTION "Settings"
 #define DV_KEY_COLOUR "lngColor"
 #define DV_KEY_ALPHA "intLig"
+#define DV_KEY_ALL_SCREENS "AllScreens"
+#define DV_KEY_HIDE_IN_CAPTURES "HideInCaptures"
 // Where the per-user settings live, under HKEY_CURRENT_USER.
 #define DV_STORE_ROOT "Software\\VB and VBA Program Settings"
 #define DV_FORM_CLASS "DuskveilForm"
 #define DV_OVERLAY_CAPTION "DuskveilV1.0"
+// The overlay's companion on each further monitor.
+#define DV_SCREEN_CAPTION "DuskveilScreen"
+// What starts at log-on for the user: this value under this key of HKCU.
+#define DV_RUN_KEY "Software\\Microsoft\\Windows\\CurrentVersion\\Run"
+#define DV_RUN_VALUE "Duskveil"
 // Client areas in twips, 15 to the pixel at 96 dots per inch.
 #define DV_SPLASH_CLIENT_TWIPS 6390, 4215
 #define DV_SET_CLIENT_TWIPS 6960, 4755
@@ -24,7 +31,12 @@ inline constexpr const char* kAppName = DV_APP_NAME;
 inline constexpr const char* kSection = DV_SETTINGS_SECTION;
 inline constexpr const char* kKeyColour = DV_KEY_COLOUR;
 inline constexpr const char* kKeyAlpha = DV_KEY_ALPHA;
+inline constexpr const char* kKeyAllScreens = DV_KEY_ALL_SCREENS;
+inline constexpr const char* kKeyHideInCaptures = DV_KEY_HIDE_IN_CAPTURES;
 inline constexpr const char* kOverlayCaption = DV_OVERLAY_CAPTION;
+inline constexpr const char* kScreenCaption = DV_SCREEN_CAPTION;
+inline constexpr wchar_t kRunKey[] = L"" DV_RUN_KEY;
+inline constexpr wchar_t kRunValue[] = L"" DV_RUN_VALUE;
 inline constexpr wchar_t kStoreRoot[] = L"" DV_STORE_ROOT;
 inline constexpr wchar_t kSettingsKey[] =
     L"" DV_STORE_ROOT "\\" DV_APP_NAME "\\" DV_SETTINGS_SECTION;

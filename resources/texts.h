@@ -9,6 +9,13 @@ inline constexpr const char* kContactAuthor = "作者：Duskveil 开源项目贡
 inline constexpr const char* kContactFeedback = "反馈：请在项目主页上提交问题";
 inline constexpr const char* kContactLink = "访问 Duskveil 主页";
 
+// The tray icon's menu.
+inline constexpr const char* kMenuSettings = "设置";
+inline constexpr const char* kMenuAllScreens = "覆盖所有显示器";
+inline constexpr const char* kMenuHideInCaptures = "截图时隐藏色调";
+inline constexpr const char* kMenuStartAtLogOn = "开机时启动";
+inline constexpr const char* kMenuTurnOff = "关闭夜间模式";
+
 // The contact link starts this browser, two blanks, then the address.
 inline constexpr const char* kBrowser = "C:\\Program Files\\Internet Explorer\\iexplore.exe";
 inline constexpr const char* kHomePage = "https://duskveil.example/";

@@ -58,13 +58,7 @@ void FrmSet::Control_MouseMove(Control& c) {
         Label5_MouseMove();
 }
 
-void FrmSet::cmdExit_Click() {
-    SaveSettings(Host(), program_.mdl.bytLig, lbColor.BackColor());
-    // No unload runs after this, so the icon goes here rather than stay
-    // behind in the notification area.
-    program_.mdl.TrayDelete(Host());
-    Host().End();
-}
+void FrmSet::cmdExit_Click() { program_.TurnOff(lbColor.BackColor()); }
 
 void FrmSet::Label2_Click() {
     // Never an icon for a window that is gone: it would outlive the program.
@@ -85,6 +79,7 @@ void FrmSet::Form_MouseMove(const MouseArgs& e) {
         Mdluser& mdl = program_.mdl;
         mdl.bytLig = AlphaAt(e.x, Lx.X1(), Lx.X2());
         SetLayeredAlpha(Host(), program_.frmNight.hWnd(), 0, mdl.bytLig, kLwaAlpha);
+        program_.screens.SetAlpha(mdl.bytLig);
     }
     Label5.SetForeColor(layout::kWhite);
     Label2.SetBackColor(layout::kWhite);
@@ -103,6 +98,7 @@ void FrmSet::lbColor_Click() {
     if (!CommonDialog1.ShowColor(*this)) return;
     lbColor.SetBackColor(CommonDialog1.Color);
     program_.frmNight.SetBackColor(CommonDialog1.Color);
+    program_.screens.SetColour(CommonDialog1.Color);
     Ly.SetBorderColor(program_.frmNight.BackColor());
 }
 

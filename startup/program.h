@@ -4,6 +4,8 @@
 
 #include "overlay/frm_night.h"
 #include "overlay/mdluser.h"
+#include "overlay/screens.h"
+#include "settings/options.h"
 #include "settings/frm_set.h"
 #include "startup/frm_splash.h"
 
@@ -16,11 +18,19 @@ class Program {
     // Loads the start-up window and shows it; the message loop does the rest.
     void Start();
 
+    // Turns night mode off: writes "intLig", then "lngColor" as `colour`,
+    // takes the icon away and ends the program at once, no unload running.
+    void TurnOff(Colour colour);
+
     Platform& host;
     Mdluser mdl;
     FrmSplash frmSplash;
     FrmNight frmNight;
     FrmSet frmSet;
+    // What the overlay read at its load beyond colour and alpha.
+    Options options;
+    OsVersion os;
+    Screens screens;
 };
 
 }  // namespace dv

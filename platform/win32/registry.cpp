@@ -1,9 +1,10 @@
-// The settings store: one registry key per user, texts as REG_SZ values.
+// The settings store, one registry key per user with texts as REG_SZ values,
+// and the entry that starts the program at log-on.
 #include <vector>
 
 #include "platform/win32/text.h"
-#include "resources/names.h"
 #include "platform/win32/win32_platform.h"
+#include "resources/names.h"
 
 namespace dv::win32 {
 namespace {
@@ -15,16 +16,11 @@ std::wstring KeyPath(std::string_view app, std::string_view section) {
     return std::wstring(names::kStoreRoot) + L"\\" + Wide(app) + L"\\" + Wide(section);
 }
 
-}  // namespace
-
-StoredText Win32Platform::GetSetting(std::string_view app, std::string_view section,
-                                     std::string_view key) {
+StoredText ReadText(const std::wstring& path, const std::wstring& name) {
     HKEY raw = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, KeyPath(app, section).c_str(), 0, KEY_QUERY_VALUE, &raw) !=
-        ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, &raw) != ERROR_SUCCESS)
         return {};
     RegKey k(raw);
-    const std::wstring name = Wide(key);
     DWORD type = 0, size = 0;
     const LONG probe = RegQueryValueExW(k.Get(), name.c_str(), nullptr, &type, nullptr, &size);
     if (probe == ERROR_FILE_NOT_FOUND) return {};
@@ -44,17 +40,47 @@ StoredText Win32Platform::GetSetting(std::string_view app, std::string_view sect
     return {StoredText::Kind::Text, Utf8(text)};
 }
 
-bool Win32Platform::SaveSetting(std::string_view app, std::string_view section,
-                                std::string_view key, std::string_view text) {
+bool WriteText(const std::wstring& path, const std::wstring& name, std::string_view text) {
     HKEY raw = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, KeyPath(app, section).c_str(), 0, nullptr, 0,
-                        KEY_SET_VALUE, nullptr, &raw, nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                        &raw, nullptr) != ERROR_SUCCESS)
         return false;
     RegKey k(raw);
     const std::wstring value = Wide(text);
     const DWORD bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
-    return RegSetValueExW(k.Get(), Wide(key).c_str(), 0, REG_SZ,
+    return RegSetValueExW(k.Get(), name.c_str(), 0, REG_SZ,
                           reinterpret_cast<const BYTE*>(value.c_str()), bytes) == ERROR_SUCCESS;
+}
+
+}  // namespace
+
+StoredText Win32Platform::GetSetting(std::string_view app, std::string_view section,
+                                     std::string_view key) {
+    return ReadText(KeyPath(app, section), Wide(key));
+}
+
+bool Win32Platform::SaveSetting(std::string_view app, std::string_view section,
+                                std::string_view key, std::string_view text) {
+    return WriteText(KeyPath(app, section), Wide(key), text);
+}
+
+std::optional<std::string> Win32Platform::GetRunEntry() {
+    StoredText entry = ReadText(names::kRunKey, names::kRunValue);
+    if (entry.kind != StoredText::Kind::Text) return std::nullopt;
+    return std::move(entry.text);
+}
+
+bool Win32Platform::SetRunEntry(std::string_view commandLine) {
+    return WriteText(names::kRunKey, names::kRunValue, commandLine);
+}
+
+bool Win32Platform::DeleteRunEntry() {
+    HKEY raw = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, names::kRunKey, 0, KEY_SET_VALUE, &raw) != ERROR_SUCCESS)
+        return false;
+    RegKey k(raw);
+    const LONG r = RegDeleteValueW(k.Get(), names::kRunValue);
+    return r == ERROR_SUCCESS || r == ERROR_FILE_NOT_FOUND;
 }
 
 }  // namespace dv::win32

@@ -37,6 +37,14 @@ class Win32Platform final : public Platform {
     void DoEvents() override;
     bool Shell(std::string_view commandLine, int windowStyle) override;
     std::optional<Colour> PickColour(Form& owner) override;
+    int PopupMenu(Form& owner, const std::vector<MenuItem>& items) override;
+    OsVersion WindowsVersion() override;
+    std::string ExePath() override;
+    std::optional<std::string> GetRunEntry() override;
+    bool SetRunEntry(std::string_view commandLine) override;
+    bool DeleteRunEntry() override;
+    bool SetWindowDisplayAffinity(Handle hWnd, std::uint32_t affinity) override;
+    std::vector<PixelRect> Monitors() override;
     std::unique_ptr<WindowPeer> CreatePeer(Form& form) override;
     float TwipsPerPixelX() const override { return tppX_; }
     float TwipsPerPixelY() const override { return tppY_; }

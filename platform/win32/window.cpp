@@ -48,9 +48,11 @@ LRESULT CALLBACK Win32Peer::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 Win32Peer::Win32Peer(Win32Platform& platform, Form& form) : platform_(platform), form_(form) {
     const FormDesign& d = form.Design();
     DWORD style = WS_POPUP | WS_CLIPCHILDREN;
-    DWORD ex = WS_EX_TOOLWINDOW;  // no taskbar button
+    DWORD ex = WS_EX_TOOLWINDOW;  // no taskbar button, nor a place in Alt+Tab
     int x = 0, y = 0, w = 0, h = 0;
-    if (d.frame == Frame::None) {
+    if (d.startUp == StartUp::Placed) {
+        ex |= WS_EX_NOACTIVATE;  // its rectangle comes from the program
+    } else if (d.frame == Frame::None) {
         style |= WS_MAXIMIZE;
         w = GetSystemMetrics(SM_CXSCREEN);
         h = GetSystemMetrics(SM_CYSCREEN);
@@ -118,6 +120,7 @@ void Win32Peer::Place(Form* owner) {
     if (placed_) return;
     placed_ = true;
     const FormDesign& d = form_.Design();
+    if (d.startUp == StartUp::Placed) return;
     if (d.startUp == StartUp::Maximized) {
         CoverScreen();
         return;
@@ -137,7 +140,8 @@ void Win32Peer::Show(Form* owner) {
     SetWindowLongPtrW(hwnd_, GWLP_HWNDPARENT,
                       owner ? static_cast<LONG_PTR>(owner->NativeHandle()) : 0);
     Place(owner);
-    if (form_.Design().startUp == StartUp::Maximized) {
+    const StartUp startUp = form_.Design().startUp;
+    if (startUp == StartUp::Maximized || startUp == StartUp::Placed) {
         // Shown where it is without taking the focus from the user's program.
         ShowWindow(hwnd_, SW_SHOWNA);
         return;
@@ -147,6 +151,11 @@ void Win32Peer::Show(Form* owner) {
 }
 
 void Win32Peer::Hide() { ShowWindow(hwnd_, SW_HIDE); }
+
+void Win32Peer::SetBounds(const PixelRect& r) {
+    ::SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 void Win32Peer::SetState(WindowState state) {
     if (state == WindowState::Normal && (IsIconic(hwnd_) || IsZoomed(hwnd_)) &&
@@ -275,7 +284,7 @@ LRESULT Win32Peer::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             }
             break;
         case WM_GETMINMAXINFO:
-            if (form_.Design().frame == Frame::None) {
+            if (form_.Design().startUp == StartUp::Maximized) {
                 auto* mm = reinterpret_cast<MINMAXINFO*>(lp);
                 mm->ptMaxPosition = {0, 0};
                 mm->ptMaxSize = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
@@ -284,7 +293,10 @@ LRESULT Win32Peer::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             }
             break;
         case WM_DISPLAYCHANGE:
+        case WM_DPICHANGED:
+            // Monitors came, went, moved or were rescaled.
             if (form_.Design().startUp == StartUp::Maximized) CoverScreen();
+            form_.DispatchDisplayChanged();
             break;
         case WM_CLOSE:
             form_.RequestUnload();

@@ -38,6 +38,7 @@ class Win32Peer final : public WindowPeer {
     void SetState(WindowState state) override;
     void Focus() override;
     void Invalidate(const TwipsRect* area) override;
+    void SetBounds(const PixelRect& screen) override;
     void ArmTimer(int id, unsigned intervalMs) override;
     void DisarmTimer(int id) override;
     TwipsSize MeasureText(const Font& font, std::string_view text) override;

@@ -42,6 +42,7 @@ class FakePeer final : public WindowPeer {
         p_.calls.push_back({"SetState", {h_, static_cast<int>(s)}, {}});
     }
     void Focus() override { p_.focused = h_; }
+    void SetBounds(const PixelRect& r) override { p_.windows[h_].bounds = r; }
     void Invalidate(const TwipsRect* area) override {
         FakeWindow& w = p_.windows[h_];
         ++w.invalidations;
@@ -218,6 +219,13 @@ void FakePlatform::NativeDestroy(Form& f) {
     Run([&f] { f.NativeWindowGone(); });
 }
 
+void FakePlatform::ChangeMonitors(Form& overlay, std::vector<PixelRect> screens) {
+    Run([this, &overlay, screens = std::move(screens)] {
+        monitors = screens;
+        overlay.DispatchDisplayChanged();
+    });
+}
+
 void FakePlatform::ShellRestart(Form& f) {
     Run([this, &f] {
         trayIcons.clear();
@@ -341,6 +349,34 @@ std::optional<Colour> FakePlatform::PickColour(Form& owner) {
     const std::optional<Colour> answer = dialogAnswer_.value_or(std::nullopt);
     dialogAnswer_.reset();
     return answer;
+}
+
+int FakePlatform::PopupMenu(Form& owner, const std::vector<MenuItem>& items) {
+    Record("PopupMenu", {owner.NativeHandle()});
+    menus.push_back(items);
+    return std::exchange(menuAnswer, 0);
+}
+
+bool FakePlatform::SetRunEntry(std::string_view commandLine) {
+    Record("SetRunEntry", {}, std::string(commandLine));
+    if (runWritesRefused) return false;
+    runEntry = std::string(commandLine);
+    return true;
+}
+
+bool FakePlatform::DeleteRunEntry() {
+    Record("DeleteRunEntry", {});
+    if (runWritesRefused) return false;
+    runEntry.reset();
+    return true;
+}
+
+bool FakePlatform::SetWindowDisplayAffinity(Handle h, std::uint32_t affinity) {
+    Record("SetWindowDisplayAffinity", {h, affinity});
+    if (!affinityWorks) return false;
+    auto it = windows.find(h);
+    if (it != windows.end()) it->second.affinity = affinity;
+    return true;
 }
 
 std::unique_ptr<WindowPeer> FakePlatform::CreatePeer(Form& form) {

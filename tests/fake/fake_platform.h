@@ -37,7 +37,9 @@ struct FakeWindow {
     bool enabled = true;
     std::optional<std::uint8_t> alpha;
     int invalidations = 0;
-    std::vector<TwipsRect> damaged;  // every part invalidated, in twips
+    std::optional<PixelRect> bounds;        // where the program placed it
+    std::optional<std::uint32_t> affinity;  // the display affinity it asked for
+    std::vector<TwipsRect> damaged;         // every part invalidated, in twips
 };
 
 class FakePlatform final : public Platform {
@@ -66,6 +68,8 @@ class FakePlatform final : public Platform {
     void SystemClose(Form& f);
     // The native window is destroyed behind the program's back.
     void NativeDestroy(Form& f);
+    // Monitors change to `now`; the overlay is told, as the system tells it.
+    void ChangeMonitors(Form& overlay, std::vector<PixelRect> screens);
     // The shell restarts: its notification area comes back empty.
     void ShellRestart(Form& f);
     bool Ended() const { return ended_; }
@@ -88,6 +92,15 @@ class FakePlatform final : public Platform {
     bool prevInstance = false;
     bool shellWorks = true;
     float tpp = 15;
+    std::vector<PixelRect> monitors{{0, 0, 1024, 768}};
+    OsVersion os{10, 0, 19045};
+    bool affinityWorks = true;
+    // The menus shown, and the command the next one answers with (0: dismissed).
+    std::vector<std::vector<MenuItem>> menus;
+    int menuAnswer = 0;
+    std::string exePath = "C:\\Program Files\\Duskveil\\Duskveil.exe";
+    std::optional<std::string> runEntry;
+    bool runWritesRefused = false;
 
     // --- Platform ---
     void SetWindowPos(Handle, Handle, int, int, int, int, std::uint32_t) override;
@@ -104,6 +117,14 @@ class FakePlatform final : public Platform {
     void DoEvents() override;
     bool Shell(std::string_view commandLine, int windowStyle) override;
     std::optional<Colour> PickColour(Form& owner) override;
+    int PopupMenu(Form& owner, const std::vector<MenuItem>& items) override;
+    OsVersion WindowsVersion() override { return os; }
+    std::string ExePath() override { return exePath; }
+    std::optional<std::string> GetRunEntry() override { return runEntry; }
+    bool SetRunEntry(std::string_view commandLine) override;
+    bool DeleteRunEntry() override;
+    bool SetWindowDisplayAffinity(Handle hWnd, std::uint32_t affinity) override;
+    std::vector<PixelRect> Monitors() override { return monitors; }
     std::unique_ptr<WindowPeer> CreatePeer(Form& form) override;
     float TwipsPerPixelX() const override { return tpp; }
     float TwipsPerPixelY() const override { return tpp; }

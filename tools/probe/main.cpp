@@ -36,6 +36,8 @@ int main() {
         Windows();
     else if (cmd == L"zorder")
         ZOrder();
+    else if (cmd == L"monitors")
+        Monitors();
     else if (cmd == L"reg-get" && argc > 2)
         RegGet(argv[2]);
     else if (cmd == L"reg-set" && argc > 4)

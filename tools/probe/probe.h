@@ -26,6 +26,7 @@ double NowMs();
 // Commands.
 void Windows();
 void ZOrder();
+void Monitors();
 void Tray();
 void TrayDrop();
 void TaskbarCreated();

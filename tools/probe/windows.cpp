@@ -125,6 +125,20 @@ void Windows() {
 
 void ZOrder() { EnumWindows(PrintZ, 0); }
 
+namespace {
+BOOL CALLBACK PrintMonitor(HMONITOR m, HDC, LPRECT, LPARAM) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(m, &info);
+    const RECT& r = info.rcMonitor;
+    std::printf("monitor rect=%ld,%ld,%ld,%ld primary=%d\n", r.left, r.top, r.right, r.bottom,
+                (info.dwFlags & MONITORINFOF_PRIMARY) ? 1 : 0);
+    return TRUE;
+}
+}  // namespace
+
+void Monitors() { EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, 0); }
+
 void Tray() {
     // Wine shows the icons in a tray window of its own when the desktop has none.
     HWND tray = FindWindowW(L"__winex11_standalone_tray", nullptr);

@@ -1,0 +1,24 @@
+#include "overlay/layer.h"
+
+#include "overlay/mdluser.h"
+#include "platform/form.h"
+
+namespace dv {
+
+void MakeNightLayer(Platform& host, Form& window, std::uint8_t alpha) {
+    host.SetWindowPos(window.hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoMoveNoSize);
+    SetLayeredAlpha(host, window.hWnd(), 0, alpha, kLwaAlpha);
+    const std::int32_t style = host.GetWindowLongA(window.hWnd(), kGwlExStyle);
+    host.SetWindowLongA(window.hWnd(), kGwlExStyle, style | kWsExLayered | kWsExTransparent);
+}
+
+bool MayExcludeFromCapture(const OsVersion& os) {
+    return os.major > 10 || (os.major == 10 && os.build >= 19041);
+}
+
+void SetCaptureExclusion(Platform& host, Handle hWnd, const OsVersion& os, bool hide) {
+    if (!MayExcludeFromCapture(os)) return;
+    host.SetWindowDisplayAffinity(hWnd, hide ? kWdaExcludeFromCapture : kWdaNone);
+}
+
+}  // namespace dv

@@ -1,0 +1,51 @@
+// The overlay's companions: one layer on every monitor but the primary (which
+// the overlay covers), in the overlay's colour and alpha, kept on top with it.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "platform/form.h"
+
+namespace dv {
+
+// A layer over one further monitor: a window of the program like the others,
+// with no controls of its own.
+class FrmScreen : public Form {
+   public:
+    explicit FrmScreen(Platform& platform);
+
+   protected:
+    void ResetDesign() override {}
+};
+
+// How the layers look: what the overlay has now.
+struct LayerLook {
+    Colour colour = 0;
+    std::uint8_t alpha = 0;
+    bool hideInCaptures = false;
+    OsVersion os;
+};
+
+class Screens {
+   public:
+    explicit Screens(Platform& host) : host_(host) {}
+
+    // Lays the companions out again on the monitors there are now: one on
+    // every monitor but the first (the primary), or none when `on` is false.
+    void Layout(bool on, const LayerLook& look);
+    void SetAlpha(std::uint8_t alpha);
+    void SetColour(Colour colour);
+    void SetCaptureExclusion(const OsVersion& os, bool hide);
+    // Top-most again, as the overlay's keep-on-top does for itself.
+    void Raise();
+    void UnloadAll();
+    const std::vector<std::unique_ptr<FrmScreen>>& All() const { return screens_; }
+
+   private:
+    Platform& host_;
+    std::vector<std::unique_ptr<FrmScreen>> screens_;
+};
+
+}  // namespace dv

@@ -1,0 +1,33 @@
+// The notification icon's popup menu.
+#include "platform/form.h"
+#include "platform/win32/text.h"
+#include "platform/win32/win32_platform.h"
+
+namespace dv::win32 {
+
+int Win32Platform::PopupMenu(Form& owner, const std::vector<MenuItem>& items) {
+    const HWND window = reinterpret_cast<HWND>(owner.NativeHandle());
+    HMENU menu = CreatePopupMenu();
+    if (!window || !menu) return 0;
+    for (const MenuItem& item : items) {
+        if (item.id == 0) {
+            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        AppendMenuW(menu, MF_STRING | (item.checked ? MF_CHECKED : MF_UNCHECKED),
+                    static_cast<UINT_PTR>(item.id), Wide(item.text).c_str());
+    }
+    POINT at;
+    GetCursorPos(&at);
+    // The owner must be in front for the menu to close when the user clicks
+    // elsewhere, and must get a message after it, as the shell expects.
+    SetForegroundWindow(window);
+    const int chosen = static_cast<int>(
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON | TPM_BOTTOMALIGN, at.x,
+                       at.y, 0, window, nullptr));
+    PostMessageW(window, WM_NULL, 0, 0);
+    DestroyMenu(menu);
+    return chosen;
+}
+
+}  // namespace dv::win32

@@ -1,0 +1,71 @@
+// The monitors, the system's version, capture exclusion, and the exe's path.
+#include <vector>
+
+#include "platform/win32/text.h"
+#include "platform/win32/win32_platform.h"
+
+namespace dv::win32 {
+namespace {
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM lp) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(monitor, &info)) return TRUE;
+    auto& all = *reinterpret_cast<std::vector<PixelRect>*>(lp);
+    const RECT& r = info.rcMonitor;
+    const PixelRect rect{r.left, r.top, r.right, r.bottom};
+    if (info.dwFlags & MONITORINFOF_PRIMARY)
+        all.insert(all.begin(), rect);
+    else
+        all.push_back(rect);
+    return TRUE;
+}
+
+template <typename Fn>
+Fn Find(const wchar_t* dll, const char* name) {
+    HMODULE module = GetModuleHandleW(dll);
+    return module ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)))
+                  : nullptr;
+}
+
+}  // namespace
+
+std::vector<PixelRect> Win32Platform::Monitors() {
+    std::vector<PixelRect> all;
+    EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&all));
+    if (all.empty())
+        all.push_back({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+    return all;
+}
+
+// Asked of ntdll, which tells the truth whatever the exe's manifest says.
+OsVersion Win32Platform::WindowsVersion() {
+    using GetVersionFn = LONG(WINAPI*)(OSVERSIONINFOW*);
+    static const auto get = Find<GetVersionFn>(L"ntdll.dll", "RtlGetVersion");
+    OSVERSIONINFOW v{};
+    v.dwOSVersionInfoSize = sizeof v;
+    if (!get || get(&v) != 0) return {};
+    return {v.dwMajorVersion, v.dwMinorVersion, v.dwBuildNumber};
+}
+
+// Windows 7 and later have the call; Vista does not, so it is looked up.
+bool Win32Platform::SetWindowDisplayAffinity(Handle hWnd, std::uint32_t affinity) {
+    using SetAffinityFn = BOOL(WINAPI*)(HWND, DWORD);
+    static const auto set = Find<SetAffinityFn>(L"user32.dll", "SetWindowDisplayAffinity");
+    return set && set(reinterpret_cast<HWND>(hWnd), affinity);
+}
+
+std::string Win32Platform::ExePath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n == 0) return {};
+        if (n < path.size()) {
+            path.resize(n);
+            return Utf8(path);
+        }
+        path.resize(path.size() * 2);  // a long path: try again with room for it
+    }
+}
+
+}  // namespace dv::win32

@@ -1,0 +1,54 @@
+#include "settings/options.h"
+
+#include "resources/names.h"
+
+namespace dv {
+namespace {
+
+bool ReadOption(RuntimeServices& host, const char* key) {
+    const StoredText stored = host.GetSetting(names::kAppName, names::kSection, key);
+    if (stored.kind != StoredText::Kind::Text) return true;
+    std::string_view text = stored.text;
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return text != "0";
+}
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Windows paths compare without regard to the case of their letters.
+bool SamePath(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (Lower(a[i]) != Lower(b[i])) return false;
+    return true;
+}
+
+}  // namespace
+
+Options ReadOptions(RuntimeServices& host) {
+    return {ReadOption(host, names::kKeyAllScreens), ReadOption(host, names::kKeyHideInCaptures)};
+}
+
+bool SaveOption(RuntimeServices& host, const char* key, bool on) {
+    return host.SaveSetting(names::kAppName, names::kSection, key, on ? "1" : "0");
+}
+
+std::string RunCommandFor(std::string_view exePath) { return "\"" + std::string(exePath) + "\""; }
+
+bool RunEntryNames(const std::optional<std::string>& entry, std::string_view exePath) {
+    if (!entry) return false;
+    std::string_view text = *entry;
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    if (!text.empty() && text.front() == '"') {
+        text.remove_prefix(1);
+        const std::size_t close = text.find('"');
+        if (close == std::string_view::npos) return false;
+        text = text.substr(0, close);
+    } else {
+        while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    }
+    return !exePath.empty() && SamePath(text, exePath);
+}
+
+}  // namespace dv

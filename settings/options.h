@@ -1,0 +1,28 @@
+// The settings beyond colour and alpha: each kept as "1" or "0" beside them,
+// on unless "0" is stored; and starting at log-on, kept where Windows looks.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/platform.h"
+
+namespace dv {
+
+struct Options {
+    bool allScreens = true;      // a companion layer on every further monitor
+    bool hideInCaptures = true;  // the layers kept out of screenshots and shares
+};
+
+Options ReadOptions(RuntimeServices& host);
+// Writes one option at once; false when the store refused it.
+bool SaveOption(RuntimeServices& host, const char* key, bool on);
+
+// The Run entry for the exe at `exePath`: the path quoted, so that a path
+// with blanks is never split.
+std::string RunCommandFor(std::string_view exePath);
+// True when the Run entry's text names the exe at `exePath`.
+bool RunEntryNames(const std::optional<std::string>& entry, std::string_view exePath);
+
+}  // namespace dv

@@ -1,0 +1,150 @@
+// Beyond one screen: a layer on every monitor, kept out of captures.
+#include "fixture.h"
+
+namespace dv::fake {
+namespace {
+
+constexpr PixelRect kPrimary{0, 0, 1024, 768};
+constexpr PixelRect kRight{1024, 0, 1824, 600};
+constexpr PixelRect kAbove{0, -1080, 1920, 0};
+
+class Screens_ : public ProgramTest {
+   protected:
+    std::vector<const FakeWindow*> Companions() {
+        std::vector<const FakeWindow*> out;
+        for (const auto& s : program.screens.All()) out.push_back(fake.WindowOf(*s));
+        return out;
+    }
+    void MenuToggles(int item) {
+        fake.menuAnswer = item;
+        fake.TrayNotify(program.frmNight, kWmRButtonUp);
+    }
+};
+
+TEST_F(Screens_, EveryFurtherMonitorGetsALayerLikeTheOverlay) {
+    fake.monitors = {kPrimary, kRight, kAbove};
+    Put("lngColor", "255");
+    Put("intLig", "99");
+    LaunchToNight();
+    const FakeWindow* overlay = fake.WindowOf(program.frmNight);
+    const auto companions = Companions();
+    ASSERT_EQ(companions.size(), 2u);
+    EXPECT_EQ(companions[0]->bounds, kRight);
+    EXPECT_EQ(companions[1]->bounds, kAbove);
+    for (const FakeWindow* c : companions) {
+        EXPECT_TRUE(c->visible);
+        EXPECT_EQ(c->exStyle, overlay->exStyle) << "layered, click-through, no taskbar button";
+        EXPECT_EQ(c->alpha, 99);
+        EXPECT_EQ(c->form->BackColor(), 255u);
+        EXPECT_EQ(fake.Count("SetWindowPos", c->hwnd), 1) << "top-most from the start";
+        EXPECT_NE(fake.focused, c->hwnd);
+    }
+    EXPECT_FALSE(overlay->bounds.has_value()) << "the overlay stays maximized on the primary";
+}
+
+TEST_F(Screens_, SliderColourAndKeepOnTopReachEveryLayerAtOnce) {
+    fake.monitors = {kPrimary, kRight};
+    LaunchToNight();
+    const Handle companion = Companions()[0]->hwnd;
+    const int raised = fake.Count("SetWindowPos", companion);
+    fake.Advance(100);
+    EXPECT_EQ(fake.Count("SetWindowPos", companion) - raised, 5) << "every 20 ms with the overlay";
+    OpenFromTray();
+    fake.MouseDown(program.frmSet, 3600, 1290, kLeftButton);
+    EXPECT_EQ(fake.Window(companion)->alpha, 149);
+    fake.ClickControl(program.frmSet, program.frmSet.lbColor);
+    fake.AnswerColour(0x0000FF);
+    EXPECT_EQ(program.screens.All()[0]->BackColor(), 0x0000FFu);
+    const int paused = fake.Count("SetWindowPos", companion);
+    fake.Advance(100);
+    EXPECT_EQ(fake.Count("SetWindowPos", companion), paused) << "paused with the overlay";
+}
+
+TEST_F(Screens_, MonitorsComingAndGoingAreFollowedWithoutLeaking) {
+    fake.monitors = {kPrimary, kRight};
+    LaunchToNight();
+    const std::vector<std::vector<PixelRect>> sets{
+        {kPrimary}, {kPrimary, kRight, kAbove}, {kPrimary, kAbove}, {{0, 0, 1280, 1024}, kRight}};
+    for (int i = 0; i < 1000; ++i) {
+        const auto& set = sets[static_cast<std::size_t>(i) % sets.size()];
+        fake.ChangeMonitors(program.frmNight, set);
+        ASSERT_EQ(program.screens.All().size(), set.size() - 1);
+        for (std::size_t m = 1; m < set.size(); ++m) ASSERT_EQ(Companions()[m - 1]->bounds, set[m]);
+    }
+    EXPECT_EQ(fake.windows.size(), 2u) << "the overlay and one companion, nothing left behind";
+    EXPECT_EQ(fake.LoadedForms(), 2);
+}
+
+TEST_F(Screens_, AllScreensOffLeavesThePrimaryAloneAndTheMenuTurnsItBackOn) {
+    fake.monitors = {kPrimary, kRight};
+    Put("AllScreens", "0");
+    LaunchToNight();
+    EXPECT_TRUE(program.screens.All().empty());
+    MenuToggles(2);
+    EXPECT_EQ(Stored("AllScreens"), "1");
+    EXPECT_EQ(program.screens.All().size(), 1u);
+    MenuToggles(2);
+    EXPECT_EQ(Stored("AllScreens"), "0");
+    EXPECT_TRUE(program.screens.All().empty());
+}
+
+TEST_F(Screens_, ClosingTheOverlayTakesTheCompanionsWithIt) {
+    fake.monitors = {kPrimary, kRight};
+    LaunchToNight();
+    fake.SystemClose(program.frmNight);
+    EXPECT_TRUE(fake.windows.empty());
+    EXPECT_TRUE(fake.QuitRequested());
+}
+
+// Before Windows 10 build 19041 the exclusion would show the layers black in
+// captures: it is never asked for there.
+TEST(Capture, ExclusionIsAskedForOnlyWhereTheSystemHonoursIt) {
+    struct Case {
+        OsVersion os;
+        const char* stored;  // nullptr: nothing stored
+        bool excluded;
+    };
+    const Case cases[] = {
+        {{10, 0, 19041}, nullptr, true}, {{10, 0, 22631}, "1", true},
+        {{11, 0, 0}, nullptr, true},     {{10, 0, 19040}, nullptr, false},
+        {{10, 0, 18363}, "1", false},    {{6, 1, 7601}, nullptr, false},
+        {{10, 0, 19045}, "0", false},    {{0, 0, 0}, nullptr, false},
+    };
+    for (const Case& c : cases) {
+        FakePlatform f;
+        f.os = c.os;
+        f.monitors = {kPrimary, kRight};
+        if (c.stored) f.store["HideInCaptures"] = {StoredText::Kind::Text, c.stored};
+        Program p{f};
+        f.Launch([&] { p.Start(); });
+        f.Advance(5000);
+        f.ChangeMonitors(p.frmNight, {kPrimary, kRight, kAbove});  // a companion made later
+        const std::uint32_t want = c.excluded ? kWdaExcludeFromCapture : 0;
+        const auto* overlay = f.WindowOf(p.frmNight);
+        SCOPED_TRACE(std::to_string(c.os.major) + "." + std::to_string(c.os.build));
+        EXPECT_EQ(overlay->affinity.value_or(0), want);
+        for (const auto& s : p.screens.All()) {
+            EXPECT_EQ(f.WindowOf(*s)->affinity.value_or(0), want);
+        }
+        if (!c.excluded) {
+            EXPECT_TRUE(f.CallsNamed("SetWindowDisplayAffinity").empty());
+        }
+        f.Stop();
+    }
+}
+
+TEST(Capture, ARefusedExclusionChangesNothingElse) {
+    FakePlatform f;
+    f.affinityWorks = false;
+    f.monitors = {kPrimary, kRight};
+    Program p{f};
+    f.Launch([&] { p.Start(); });
+    f.Advance(5000);
+    EXPECT_TRUE(p.frmNight.IsShown());
+    EXPECT_EQ(f.WindowOf(p.frmNight)->alpha, 150);
+    EXPECT_EQ(p.screens.All().size(), 1u);
+    f.Stop();
+}
+
+}  // namespace
+}  // namespace dv::fake
