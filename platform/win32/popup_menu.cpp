@@ -6,9 +6,18 @@
 namespace dv::win32 {
 
 int Win32Platform::PopupMenu(Form& owner, const std::vector<MenuItem>& items) {
-    const HWND window = reinterpret_cast<HWND>(owner.NativeHandle());
+    if (!owner.IsLoaded()) return 0;
+    // The overlay lets all input through, so it cannot hold the menu's focus:
+    // a small hidden window of its own does, owned by it.
+    const HWND window =
+        CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0,
+                        reinterpret_cast<HWND>(owner.NativeHandle()), nullptr, instance_, nullptr);
     HMENU menu = CreatePopupMenu();
-    if (!window || !menu) return 0;
+    if (!window || !menu) {
+        if (window) DestroyWindow(window);
+        if (menu) DestroyMenu(menu);
+        return 0;
+    }
     for (const MenuItem& item : items) {
         if (item.id == 0) {
             AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
@@ -27,6 +36,7 @@ int Win32Platform::PopupMenu(Form& owner, const std::vector<MenuItem>& items) {
                        at.y, 0, window, nullptr));
     PostMessageW(window, WM_NULL, 0, 0);
     DestroyMenu(menu);
+    DestroyWindow(window);
     return chosen;
 }
 

@@ -42,6 +42,10 @@ running_count() {
   for p in "${DV_PIDS[@]}"; do alive "$p" && n=$((n + 1)); done
   echo "$n"
 }
+# Polls until what the command prints is the text given: becomes 3 "2" layers.
+output_is() { local want=$1; shift; [ "$("$@")" = "$want" ]; }
+becomes() { local limit=$1; shift; eventually "$limit" output_is "$@"; }
+
 running() { [ "$(running_count)" -gt 0 ]; }
 stopped() { ! running; }
 
@@ -99,17 +103,19 @@ pixel() {
     awk '{printf "%d %d %d\n", $1+0.5, $2+0.5, $3+0.5}'
 }
 
-# True when the pixel at x y is tint*alpha + below*(1-alpha) within 4 levels.
+# True when the pixel at x y is tint*alpha + below*(1-alpha) within 4 levels
+# (DV_LAYERS=2: where two layers lie one over the other, blended twice).
 blended() {  # x y tintColour(0xBBGGRR decimal) alpha belowR belowG belowB
   local got
   got=$(pixel "$1" "$2")
   python3 - "$got" "$3" "$4" "$5" "$6" "$7" <<'PY'
-import sys
+import os, sys
 got = [int(v) for v in sys.argv[1].split()]
 tint, alpha = int(sys.argv[2]), int(sys.argv[3])
-below = [int(v) for v in sys.argv[4:7]]
+want = [int(v) for v in sys.argv[4:7]]
 t = [tint & 255, (tint >> 8) & 255, (tint >> 16) & 255]
-want = [round(t[i] * alpha / 255 + below[i] * (255 - alpha) / 255) for i in range(3)]
+for _ in range(int(os.environ.get('DV_LAYERS', '1'))):
+    want = [round(t[i] * alpha / 255 + want[i] * (255 - alpha) / 255) for i in range(3)]
 ok = all(abs(g - w) <= 4 for g, w in zip(got, want))
 if not ok:
     print(f"    pixel {got}, expected {want}", file=sys.stderr)

@@ -40,6 +40,8 @@ int main() {
         Monitors();
     else if (cmd == L"reg-get" && argc > 2)
         RegGet(argv[2]);
+    else if (cmd == L"run-get")  // what starts at log-on under the program's name
+        RegGet(dv::names::kRunValue, dv::names::kRunKey);
     else if (cmd == L"reg-set" && argc > 4)
         RegSet(argv[2], argv[3], argv[4]);
     else if (cmd == L"reg-clear")
@@ -56,6 +58,10 @@ int main() {
         return Raise();
     else if (cmd == L"page")
         return Below(L"NUL", 250, 250, 246, true);
+    else if (cmd == L"tray-notify" && argc > 2)
+        TrayNotify(static_cast<unsigned>(_wtoi(argv[2])));
+    else if (cmd == L"menu-pick" && argc > 2)
+        return MenuPick(_wtoi(argv[2]));
     else if (cmd == L"tray-drop")
         TrayDrop();
     else if (cmd == L"taskbar-created")

@@ -29,10 +29,13 @@ void ZOrder();
 void Monitors();
 void Tray();
 void TrayDrop();
+void TrayNotify(unsigned message);
+int MenuPick(int n);  // 0: dismisses the menu
 void TaskbarCreated();
 void DisplayChange();
 int Raise();
-void RegGet(const wchar_t* name);
+// A value of the settings key (or of `key`): "sz TEXT", "type N" or "absent".
+void RegGet(const wchar_t* name, const wchar_t* key = kKey);
 void RegSet(const wchar_t* name, const wchar_t* kind, const wchar_t* text);
 void RegClear();
 void RegDeny();

@@ -10,9 +10,9 @@
 
 namespace probe {
 
-void RegGet(const wchar_t* name) {
+void RegGet(const wchar_t* name, const wchar_t* key) {
     HKEY k;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, kKey, 0, KEY_QUERY_VALUE, &k) != ERROR_SUCCESS) {
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, key, 0, KEY_QUERY_VALUE, &k) != ERROR_SUCCESS) {
         std::printf("absent\n");
         return;
     }

@@ -200,3 +200,23 @@ int Raise() {
 }
 
 }  // namespace probe
+
+namespace probe {
+// Sends the overlay a notification of its icon, as the shell does.
+void TrayNotify(unsigned message) { PostMessageW(Overlay(), WM_MOUSEMOVE, 0, message); }
+}  // namespace probe
+
+namespace probe {
+// Picks the n-th command of the open popup menu, as the keyboard would.
+int MenuPick(int n) {
+    HWND menu = nullptr;
+    for (int i = 0; i < 300 && !menu; ++i) {
+        menu = FindWindowW(L"#32768", nullptr);
+        if (!menu || !IsWindowVisible(menu)) menu = nullptr, Sleep(10);
+    }
+    if (!menu) return 1;
+    for (int i = 0; i < n; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(menu, WM_KEYDOWN, n > 0 ? VK_RETURN : VK_ESCAPE, 0);
+    return 0;
+}
+}  // namespace probe

@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# Scenarios: two monitors, and the tray icon's menu. Sourced by run.sh.
+# Wine reports the two heads of a Xinerama display as two monitors when its
+# X11 driver does not use XRandR; Xvfb puts both at 0,0.
+
+two_monitors() {  # on | off
+  stop_all
+  /usr/lib/wine/wineserver -k 2>/dev/null
+  if [ "$1" = on ]; then
+    "$DV_WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /t REG_SZ /d N /f >/dev/null 2>&1
+    DV_MAIN_DISPLAY=$DISPLAY
+    export DISPLAY=:$((${DV_DISPLAY_NUM:-77} + 1))
+    Xvfb "$DISPLAY" +xinerama -screen 0 1024x768x24 -screen 1 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+    DV_XVFB2_PID=$!
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    xcompmgr >/dev/null 2>&1 &
+    DV_XCOMPMGR2_PID=$!
+  else
+    "$DV_WINE64" reg delete 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /f >/dev/null 2>&1
+    kill "$DV_XCOMPMGR2_PID" "$DV_XVFB2_PID" 2>/dev/null
+    export DISPLAY=$DV_MAIN_DISPLAY
+  fi
+  /usr/lib/wine/wineserver -w 2>/dev/null
+}
+screen_line() { windows | grep "title=$(dv_name SCREEN_CAPTION)"; }
+layers() { windows | sed -n 's/^count //p'; }
+layers_and_rect() { echo "$(layers)/$(screen_line | field rect)"; }
+hide_and_running() { echo "$(reg HideInCaptures)/$(running_count)"; }
+shown_icons() { visible_client $SET && tray_icons; }
+menu_open() { probe zorder | grep -q '^z #32768|'; }
+# Opens the icon's menu with a right click and picks its n-th command.
+pick() {
+  eventually 3 tray_has 1 || return 1
+  local icon; icon=$(probe tray | sed -n 's/^icon //p' | head -n 1)
+  xdotool mousemove ${icon% *} ${icon#* } click 3
+  eventually 3 menu_open || return 1
+  probe menu-pick "$1"
+}
+
+two_monitors on
+if probe monitors | grep -q 'rect=0,0,800,600'; then
+  fresh "two monitors"
+  start_duskveil
+  wait_overlay 12 >/dev/null
+  check "a second layer covers the second monitor" becomes 3 2 layers
+  line=$(screen_line)
+  check "  ... exactly its rectangle" test "$(echo "$line" | field rect)" = "0,0,800,600"
+  check "  ... layered, click-through, top-most, no taskbar button, never activated" \
+    test $(($(echo "$line" | field exstyle) & 0x080800a8)) -eq $((0x080800a8))
+  check "  ... at the overlay's alpha" test "$(echo "$line" | field alpha)/$(echo "$line" | field lwa)" = 150/2
+  check "  ... shown" test "$(echo "$line" | field visible)" = 1
+  sleep 0.5
+  check "  ... and its tint lies over the overlay's" eventually 3 env DV_LAYERS=2 bash -c "$(declare -f blended pixel); blended 400 300 $TINT 150 $BELOW"
+  xdotool key F7
+  eventually 3 visible_client $SET >/dev/null
+  drag_to 3600
+  screen_alpha() { [ "$(screen_line | field alpha)" = 149 ]; }
+  check "a slider move reaches both layers" eventually 3 screen_alpha
+  click_twips $SET 3900 555
+  probe choose 255 0 0 >/dev/null
+  red_twice() { DV_LAYERS=2 blended 100 500 255 149 $BELOW 2>/dev/null; }
+  check "a colour reaches both" eventually 3 red_twice
+  click_twips $SET 6690 292
+  eventually 3 set_gone
+  probe display-change
+  check "after a display change both layers stand where they were" \
+    becomes 3 "2/0,0,800,600" layers_and_rect
+  check "pick 覆盖所有显示器 in the tray menu" pick 2
+  check "  ... the second layer goes" becomes 3 1 layers
+  check "  ... and AllScreens is written \"0\"" test "$(reg AllScreens)" = "sz 0"
+  pick 2
+  check "  ... picked again, it comes back" becomes 3 2 layers
+  sleep 0.3
+  pick_shot() {
+    local icon; icon=$(probe tray | sed -n 's/^icon //p' | head -n 1)
+    xdotool mousemove ${icon% *} ${icon#* } click 3
+    eventually 3 menu_open && sleep 0.3 && screenshot tray-menu && probe menu-pick 0
+  }
+  check "a right click opens the menu over the tint" pick_shot
+  check "pick 开机时启动: the exe starts at log-on" pick 4
+  check "  ... named whole, in quotes" becomes 3 "sz \"$(winepath_w "$DV_EXE")\"" probe run-get
+  pick 4
+  check "  ... picked again, it no longer does" becomes 3 absent probe run-get
+  check "pick 截图时隐藏色调 (Wine refuses the exclusion)" pick 3
+  check "  ... HideInCaptures is written \"0\" and the program runs on" \
+    becomes 3 "sz 0/1" hide_and_running
+  check "pick 设置: the settings window opens" pick 1
+  check "  ... as a left press opens it, the icon gone" becomes 3 0 shown_icons
+  click_twips $SET 6690 292
+  eventually 3 set_gone
+  check "pick 关闭夜间模式: night mode ends" pick 5
+  check "  ... the program ends" eventually 5 stopped
+  check "  ... with both values written" test "$(reg intLig)/$(reg lngColor)" = "sz 149/sz 255"
+
+  fresh "AllScreens \"0\""
+  probe reg-set AllScreens sz 0 >/dev/null
+  start_duskveil
+  wait_overlay 12 >/dev/null
+  sleep 0.5
+  check "with AllScreens \"0\" only the primary is tinted" test "$(layers)" = 1
+else
+  echo "  (this Wine shows one monitor on a Xinerama display; skipped)"
+fi
+two_monitors off
