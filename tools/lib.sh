@@ -33,7 +33,7 @@ dv_stop_prefix() { /usr/lib/wine/wineserver -k 2>/dev/null || true; }
 
 # The prefix for running Duskveil: 64-bit Wine, with the 32-bit loader when
 # this kernel can run 32-bit programs, and the two Chinese faces mapped to
-# WenQuanYi (and the menus' face, for their Chinese). Its windows are not handed to an X window manager: a virtual
+# WenQuanYi. Its windows are not handed to an X window manager: a virtual
 # display has none, and Wine would wait for one at every hide.
 export WINEPREFIX="${WINEPREFIX:-$HOME/.local/share/duskveil-wine}"
 export WINEDEBUG="${WINEDEBUG:--all}"
@@ -43,7 +43,7 @@ DV_WINE32=""
 if /usr/lib/wine/wine --version >/dev/null 2>&1; then DV_WINE32=/usr/lib/wine/wine; fi
 
 dv_wine_prefix() {
-  if [ ! -f "$WINEPREFIX/.duskveil-ready-3" ]; then
+  if [ ! -f "$WINEPREFIX/.duskveil-ready-2" ]; then
     mkdir -p "$WINEPREFIX"
     "$DV_WINE64" wineboot -i >/dev/null 2>&1 || true
     local reg
@@ -51,15 +51,14 @@ dv_wine_prefix() {
     printf '%s\r\n' 'REGEDIT4' '' \
       '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
       '"宋体"="WenQuanYi Zen Hei"' '"黑体"="WenQuanYi Zen Hei"' \
-      '"SimSun"="WenQuanYi Zen Hei"' '"SimHei"="WenQuanYi Zen Hei"' \
-      '"Tahoma"="WenQuanYi Zen Hei"' '"MS Shell Dlg"="WenQuanYi Zen Hei"' '' \
+      '"SimSun"="WenQuanYi Zen Hei"' '"SimHei"="WenQuanYi Zen Hei"' '' \
       '[HKEY_CURRENT_USER\Software\Wine\WineDbg]' '"ShowCrashDialog"=dword:00000000' '' \
       '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Managed"="N"' '' \
       | iconv -f utf-8 -t utf-16 > "$reg.16"
     "$DV_WINE64" regedit /S "$(winepath_w "$reg.16")" >/dev/null 2>&1 || true
     rm -f "$reg" "$reg.16"
     /usr/lib/wine/wineserver -w 2>/dev/null || true
-    touch "$WINEPREFIX/.duskveil-ready-3"
+    touch "$WINEPREFIX/.duskveil-ready-2"
   fi
 }
 

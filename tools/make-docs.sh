@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Makes the README's pictures from the real program on a virtual display:
 # docs/splash.png, docs/night.png (a bright page under the tint, cut to
-# its upper half) and
-# docs/settings.png (the settings window over the tint).
+# its upper half), docs/settings.png (the settings window over the tint) and
+# docs/menu.png (the tray icon's menu).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/deps.sh
@@ -24,4 +24,11 @@ import -window root -crop 1024x420+0+0 -resize 50% docs/night.png
 xdotool key F7
 sleep 1.5
 import -window root -crop 500x350+262+209 docs/settings.png
-echo "wrote docs/splash.png docs/night.png docs/settings.png"
+dv_probe close-settings
+sleep 1
+icon=$(dv_probe tray | sed -n 's/^icon //p' | head -n 1)
+xdotool mousemove ${icon% *} ${icon#* } click 3
+sleep 1.5
+import -window root -crop 260x160+0+0 docs/menu.png
+dv_probe menu-pick 0
+echo "wrote docs/splash.png docs/night.png docs/settings.png docs/menu.png"
