@@ -33,7 +33,7 @@ def main(raw_path, marks_path, json_path):
     r['reference_start_to_window_ms_median'] = statistics.median([v for v in ref if v >= 0]) if ref else None
     r['splash_to_overlay_ms_median'] = (statistics.median([o - s for s, o in zip(splash, overlay)])
                                         if splash and overlay else None)
-    for name in ('duskveil', 'reference'):
+    for name in ('duskveil', 'reference', 'duskveil_2mon', 'reference_2mon'):
         line = next((l for l in raw if l.startswith(f'idle_{name} ')), None)
         if not line:
             continue
@@ -48,6 +48,12 @@ def main(raw_path, marks_path, json_path):
         ref = r['reference_cpu_percent'] + r['reference_server_cpu_percent']
         r['idle_cpu_ratio'] = round(own / ref, 2) if ref else None
         r['private_memory_ratio'] = round(r['duskveil_private_rss_kb'] / r['reference_private_rss_kb'], 2)
+    if 'reference_2mon_cpu_percent' in r:
+        own = r['duskveil_2mon_cpu_percent'] + r['duskveil_2mon_server_cpu_percent']
+        ref = r['reference_2mon_cpu_percent'] + r['reference_2mon_server_cpu_percent']
+        r['idle_cpu_ratio_2mon'] = round(own / ref, 2) if ref else None
+        r['private_memory_ratio_2mon'] = round(
+            r['duskveil_2mon_private_rss_kb'] / r['reference_2mon_private_rss_kb'], 2)
 
     marks = [l.split() for l in open(marks_path).read().splitlines() if l.strip()]
     slide_end = next((i for i, m in enumerate(marks) if m[0] == 'slide-done'), len(marks))
@@ -99,6 +105,10 @@ def main(raw_path, marks_path, json_path):
         ('peak working set, Duskveil / reference', f"{r.get('duskveil_peak_rss_kb')} / {r.get('reference_peak_rss_kb')}", 'KB', ''),
         ('private memory, Duskveil / reference', f"{r.get('duskveil_private_rss_kb')} / {r.get('reference_private_rss_kb')}", 'KB', ''),
         ('private memory ratio', r.get('private_memory_ratio'), 'x', '<= 1.2'),
+        ('two monitors, two layers: idle CPU ratio', r.get('idle_cpu_ratio_2mon'), 'x', '<= 1.3'),
+        ('two monitors: private memory, Duskveil / reference',
+         f"{r.get('duskveil_2mon_private_rss_kb')} / {r.get('reference_2mon_private_rss_kb')}", 'KB', ''),
+        ('two monitors: private memory ratio', r.get('private_memory_ratio_2mon'), 'x', '<= 1.3'),
         (f"slider move to alpha applied (median, {r['slider_moves']} moves)", r['slider_to_alpha_ms_median'], 'ms', '< 1'),
         ('slider move to alpha applied (p95)', r['slider_to_alpha_ms_p95'], 'ms', ''),
         ('overlay repaints during slider moves', r['overlay_repaints_during_slider'], '', '0'),

@@ -74,5 +74,11 @@ probe soak 0 40 0 >/dev/null
 probe ontop 200 >> "$out/raw"
 stop
 
+echo "idle on two monitors"
+dv_two_monitors on
+idle_run duskveil_2mon "build/$arch/Duskveil.exe"
+idle_run reference_2mon "build/$arch/reference.exe"
+dv_two_monitors off
+
 mkdir -p bench/results
 python3 bench/analyse.py "$out/raw" "$out/marks.log" bench/results/latest.json

@@ -89,6 +89,29 @@ dv_virtual_display() {
   fi
 }
 
+# Two monitors: Wine reports the two heads of a Xinerama display as two
+# monitors when its X11 driver does not use XRandR (Xvfb puts both at 0,0).
+# "on" stops what runs in the prefix and moves to such a display; "off"
+# stops it again and goes back.
+dv_two_monitors() {
+  /usr/lib/wine/wineserver -k 2>/dev/null
+  if [ "$1" = on ]; then
+    "$DV_WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /t REG_SZ /d N /f >/dev/null 2>&1
+    DV_ONE_MONITOR_DISPLAY=$DISPLAY
+    export DISPLAY=:$((${DV_DISPLAY_NUM:-77} + 1))
+    Xvfb "$DISPLAY" +xinerama -screen 0 1024x768x24 -screen 1 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+    DV_XVFB2_PID=$!
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    xcompmgr >/dev/null 2>&1 &
+    DV_XCOMPMGR2_PID=$!
+  else
+    "$DV_WINE64" reg delete 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /f >/dev/null 2>&1
+    kill "${DV_XCOMPMGR2_PID:-}" "${DV_XVFB2_PID:-}" 2>/dev/null
+    export DISPLAY=$DV_ONE_MONITOR_DISPLAY
+  fi
+  /usr/lib/wine/wineserver -w 2>/dev/null
+}
+
 dv_stop_display() {
   if [ "${DV_OWN_DISPLAY:-0}" = 1 ]; then
     kill "${DV_XCOMPMGR_PID:-}" "${DV_XVFB_PID:-}" 2>/dev/null || true

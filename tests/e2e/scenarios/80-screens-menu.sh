@@ -1,26 +1,9 @@
 #!/usr/bin/env bash
 # Scenarios: two monitors, and the tray icon's menu. Sourced by run.sh.
-# Wine reports the two heads of a Xinerama display as two monitors when its
-# X11 driver does not use XRandR; Xvfb puts both at 0,0.
 
 two_monitors() {  # on | off
   stop_all
-  /usr/lib/wine/wineserver -k 2>/dev/null
-  if [ "$1" = on ]; then
-    "$DV_WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /t REG_SZ /d N /f >/dev/null 2>&1
-    DV_MAIN_DISPLAY=$DISPLAY
-    export DISPLAY=:$((${DV_DISPLAY_NUM:-77} + 1))
-    Xvfb "$DISPLAY" +xinerama -screen 0 1024x768x24 -screen 1 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-    DV_XVFB2_PID=$!
-    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-    xcompmgr >/dev/null 2>&1 &
-    DV_XCOMPMGR2_PID=$!
-  else
-    "$DV_WINE64" reg delete 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /f >/dev/null 2>&1
-    kill "$DV_XCOMPMGR2_PID" "$DV_XVFB2_PID" 2>/dev/null
-    export DISPLAY=$DV_MAIN_DISPLAY
-  fi
-  /usr/lib/wine/wineserver -w 2>/dev/null
+  dv_two_monitors "$1"
 }
 screen_line() { windows | grep "title=$(dv_name SCREEN_CAPTION)"; }
 layers() { windows | sed -n 's/^count //p'; }
