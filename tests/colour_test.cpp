@@ -70,14 +70,5 @@ TEST_F(Colour_, TheDialogColourDoesNotOutliveTheWindow) {
     Holders(0x123456);
 }
 
-TEST_F(Colour_, WhiteLeavesTheCaptionWhite) {
-    LaunchToNight();
-    OpenWithF7();
-    OpenDialog();
-    fake.AnswerColour(0xFFFFFF);
-    Holders(0xFFFFFF);
-    EXPECT_EQ(program.frmSet.lbColor.ForeColor(), 0xFFFFFFu);
-}
-
 }  // namespace
 }  // namespace dv::fake

@@ -5,6 +5,7 @@ namespace {
 
 using HotKey = ProgramTest;
 using Tray = ProgramTest;
+using ShellRestart = ProgramTest;
 
 TEST_F(HotKey, NoKeyNoWindow) {
     LaunchToNight();
@@ -97,13 +98,6 @@ TEST_F(Tray, LeftPressWhileTheWindowIsOpenWithF7DoesNothing) {
     EXPECT_EQ(fake.trayIcons.size(), 1u);
 }
 
-}  // namespace
-}  // namespace dv::fake
-
-namespace dv::fake {
-namespace {
-
-using ShellRestart = ProgramTest;
 
 TEST_F(ShellRestart, TheIconComesBackWhenItStood) {
     LaunchToNight();

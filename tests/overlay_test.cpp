@@ -52,11 +52,13 @@ struct StoreCase {
 };
 
 TEST_F(Overlay, StoredSettingsAreReadWithTheirDefaultsAndFailures) {
+    // Which texts convert is the conversions' own test; here, what the load
+    // does with each outcome.
     const StoreCase cases[] = {
-        {nullptr, nullptr, 0x4000, 150},  {"255", "0", 255, 0},     {"-1", "255", 0x4000, 255},
-        {"abc", "200", 0x4000, 200},      {"1234", "abc", 1234, 0}, {nullptr, "256", 0x4000, 0},
-        {nullptr, "-1", 0x4000, 0},       {nullptr, "", 0x4000, 0}, {" 77 ", " 9 ", 77, 9},
-        {"2147483648", "300", 0x4000, 0},
+        {nullptr, nullptr, 0x4000, 150},
+        {"255", "0", 255, 0},
+        {"abc", "200", 0x4000, 200},
+        {"1234", "abc", 1234, 0},
     };
     for (const StoreCase& c : cases) {
         FakePlatform f;
