@@ -25,6 +25,7 @@ version=${name#Duskveil-}
 version=${version%-win*}
 check "  ... and whose README names its version, $version" \
   test "$(head -n 1 "$out/$name/README.txt" | tr -d '\r')" = "Duskveil $version"
+check "  ... and whose download table names this very zip" grep -q "\`$name.zip\`" "$out/$name/README.txt"
 DV_SCENARIOS=10-startup bash "$here/run.sh" "$out/$name/Duskveil.exe" "$probe" | tee "$out/e2e.log"
 line=$(grep -E '^e2e: [0-9]+ passed, [0-9]+ failed' "$out/e2e.log")
 if [ -n "$line" ]; then
