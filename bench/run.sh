@@ -25,7 +25,7 @@ stop() { dv_stop_prefix; sleep 1; }
 own_server() {
   local dir s
   dir=$(printf 'server-%x-%x' $(stat -c '%d %i' "$WINEPREFIX"))
-  for s in $(pgrep -x wineserver); do
+  for s in $(pgrep -x 'wineserver(64)?'); do
     case "$(readlink "/proc/$s/cwd")" in */"$dir") echo "$s"; return ;; esac
   done
 }
