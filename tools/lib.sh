@@ -94,9 +94,9 @@ dv_virtual_display() {
 # "on" stops what runs in the prefix and moves to such a display; "off"
 # stops it again and goes back.
 dv_two_monitors() {
-  /usr/lib/wine/wineserver -k 2>/dev/null
+  /usr/lib/wine/wineserver -k 2>/dev/null || true
   if [ "$1" = on ]; then
-    "$DV_WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /t REG_SZ /d N /f >/dev/null 2>&1
+    "$DV_WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /t REG_SZ /d N /f >/dev/null 2>&1 || true
     DV_ONE_MONITOR_DISPLAY=$DISPLAY
     export DISPLAY=:$((${DV_DISPLAY_NUM:-77} + 1))
     Xvfb "$DISPLAY" +xinerama -screen 0 1024x768x24 -screen 1 800x600x24 -nolisten tcp >/dev/null 2>&1 &
@@ -105,11 +105,11 @@ dv_two_monitors() {
     xcompmgr >/dev/null 2>&1 &
     DV_XCOMPMGR2_PID=$!
   else
-    "$DV_WINE64" reg delete 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /f >/dev/null 2>&1
-    kill "${DV_XCOMPMGR2_PID:-}" "${DV_XVFB2_PID:-}" 2>/dev/null
+    "$DV_WINE64" reg delete 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /f >/dev/null 2>&1 || true
+    kill "${DV_XCOMPMGR2_PID:-}" "${DV_XVFB2_PID:-}" 2>/dev/null || true
     export DISPLAY=$DV_ONE_MONITOR_DISPLAY
   fi
-  /usr/lib/wine/wineserver -w 2>/dev/null
+  /usr/lib/wine/wineserver -w 2>/dev/null || true
 }
 
 dv_stop_display() {
