@@ -6,7 +6,7 @@
 dv_need_packages() {
   local pkgs=(cmake ninja-build g++ libgtest-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64
               wine wine64 xvfb xcompmgr xdotool x11-utils imagemagick fonts-wqy-zenhei python3
-              python3-pefile strip-nondeterminism zip unzip
+              python3-pefile strip-nondeterminism unzip
               clang libclang-rt-dev)
   local missing=()
   for p in "${pkgs[@]}"; do
