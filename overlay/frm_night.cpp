@@ -73,7 +73,7 @@ void FrmNight::Timer1_Timer() {
 
 void FrmNight::Timer2_Timer() {
     Host().SetWindowPos(hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoMoveNoSize);
-    program_.screens.Raise();
+    program_.screens.Raise(hWnd());
 }
 
 // The tray icon's callback. The overlay takes no mouse input of its own, so

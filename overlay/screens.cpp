@@ -42,9 +42,12 @@ void Screens::SetCaptureExclusion(const OsVersion& os, bool hide) {
     for (auto& s : screens_) dv::SetCaptureExclusion(host_, s->hWnd(), os, hide);
 }
 
-void Screens::Raise() {
-    for (auto& s : screens_)
-        host_.SetWindowPos(s->hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoMoveNoSize);
+void Screens::Raise(Handle overlay) {
+    Handle above = overlay;
+    for (auto& s : screens_) {
+        host_.SetWindowPos(s->hWnd(), above, 0, 0, 0, 0, kSwpNoMoveNoSize | kSwpNoActivate);
+        above = s->hWnd();
+    }
 }
 
 void Screens::UnloadAll() {

@@ -38,8 +38,10 @@ class Screens {
     void SetAlpha(std::uint8_t alpha);
     void SetColour(Colour colour);
     void SetCaptureExclusion(const OsVersion& os, bool hide);
-    // Top-most again, as the overlay's keep-on-top does for itself.
-    void Raise();
+    // Each companion right below the window before it, starting under
+    // `overlay`: top-most again with the overlay, and when nothing came
+    // between them, without a change of the z-order at all.
+    void Raise(Handle overlay);
     void UnloadAll();
     const std::vector<std::unique_ptr<FrmScreen>>& All() const { return screens_; }
 

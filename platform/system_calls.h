@@ -12,6 +12,7 @@ namespace dv {
 // Constants of the calls below, with the values the system gives them.
 constexpr Handle kHwndTopmost = -1;
 constexpr std::uint32_t kSwpNoMoveNoSize = 3;
+constexpr std::uint32_t kSwpNoActivate = 0x10;
 constexpr int kGwlExStyle = -20;
 constexpr std::int32_t kWsExLayered = 0x80000;
 constexpr std::int32_t kWsExTransparent = 0x20;

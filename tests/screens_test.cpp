@@ -49,6 +49,9 @@ TEST_F(Screens_, SliderColourAndKeepOnTopReachEveryLayerAtOnce) {
     const int raised = fake.Count("SetWindowPos", companion);
     fake.Advance(100);
     EXPECT_EQ(fake.Count("SetWindowPos", companion) - raised, 5) << "every 20 ms with the overlay";
+    EXPECT_EQ(fake.CallsNamed("SetWindowPos").back().args,
+              (std::vector<std::int64_t>{companion, OverlayHwnd(), 0, 0, 0, 0, 0x13}))
+        << "right below the overlay, which is top-most: no z-order to change when in place";
     OpenFromTray();
     fake.MouseDown(program.frmSet, 3600, 1290, kLeftButton);
     EXPECT_EQ(fake.Window(companion)->alpha, 149);
