@@ -1,5 +1,6 @@
 // Painting the windowless controls and the owner-drawn button. Each paint
 // draws the damaged area into a memory bitmap first, so nothing flickers.
+#include <algorithm>
 #include <cmath>
 
 #include "platform/win32/text.h"
@@ -39,13 +40,21 @@ HFONT FontCache::Get(const Font& font, int dpi) {
 void Win32Peer::Paint(HDC dc, const RECT& area) {
     const int w = area.right - area.left, h = area.bottom - area.top;
     if (w <= 0 || h <= 0) return;
+    const auto& controls = form_.ControlsTopFirst();
+    const bool drawn = std::any_of(controls.begin(), controls.end(), [](const Control* c) {
+        return c->kind == ControlKind::Label || c->kind == ControlKind::Line;
+    });
+    if (!drawn) {
+        // A layer: one colour, nothing to flicker, so no screen-sized buffer.
+        Fill(dc, area, form_.CurrentBackColor());
+        return;
+    }
     MemoryDc mem(CreateCompatibleDC(dc));
     BitmapHandle bitmap(CreateCompatibleBitmap(dc, w, h));
     {
         Selection bmp(mem.Get(), bitmap.Get());
         SetViewportOrgEx(mem.Get(), -area.left, -area.top, nullptr);
         Fill(mem.Get(), area, form_.CurrentBackColor());
-        const auto& controls = form_.ControlsTopFirst();
         for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
             if ((*it)->kind == ControlKind::Label)
                 PaintLabel(mem.Get(), *static_cast<const Label*>(*it));
