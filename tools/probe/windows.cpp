@@ -199,14 +199,9 @@ int Raise() {
     return 0;
 }
 
-}  // namespace probe
-
-namespace probe {
 // Sends the overlay a notification of its icon, as the shell does.
 void TrayNotify(unsigned message) { PostMessageW(Overlay(), WM_MOUSEMOVE, 0, message); }
-}  // namespace probe
 
-namespace probe {
 // Picks the n-th command of the open popup menu, as the keyboard would.
 int MenuPick(int n) {
     HWND menu = nullptr;
