@@ -68,7 +68,7 @@ start_below() {  # a window of our own under the overlay, counting clicks
 }
 
 start_duskveil() {
-  "$DV_LOADER" "$DV_EXE" >/dev/null 2>&1 &
+  "$DV_LOADER" "$DV_EXE" >/dev/null 2>${DV_TRACE:-/dev/null} &
   DV_PID=$!
   DV_PIDS+=("$DV_PID")
   DV_START=$(date +%s.%N)
@@ -123,7 +123,12 @@ sys.exit(0 if ok else 1)
 PY
 }
 
-clicks() { [ -f "$DV_CLICKS" ] && wc -l < "$DV_CLICKS" || echo 0; }
+# What the window below noted: its clicks, the keys typed into it (in order)
+# and the closes asked of it.
+noted() { local n=0; [ -f "$DV_CLICKS" ] && n=$(grep -c "$1" "$DV_CLICKS"); echo "${n:-0}"; }
+clicks() { noted '^click'; }
+closes() { noted '^close'; }
+typed() { [ -f "$DV_CLICKS" ] && sed -n 's/^key //p' "$DV_CLICKS" | tr -d '\n'; }
 
 # Client origin of the visible window with the given client size.
 origin_of() { windows | grep 'visible=1' | grep "client=$1" | field origin; }

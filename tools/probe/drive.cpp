@@ -63,14 +63,25 @@ void DrawPage(HDC dc, const RECT& r) {
     (void)r;
 }
 
+void Log(const char* format, int a, int b = 0) {
+    if (!g_log) return;
+    FILE* f = _wfopen(g_log, L"a");
+    if (!f) return;
+    std::fprintf(f, format, a, b);
+    std::fclose(f);
+}
+
 LRESULT CALLBACK BelowProc(HWND h, UINT m, WPARAM w, LPARAM l) {
-    if (m == WM_LBUTTONDOWN && g_log) {
-        FILE* f = _wfopen(g_log, L"a");
-        if (f) {
-            std::fprintf(f, "click %d %d\n", static_cast<short>(LOWORD(l)),
-                         static_cast<short>(HIWORD(l)));
-            std::fclose(f);
-        }
+    if (m == WM_LBUTTONDOWN) {
+        Log("click %d %d\n", static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l)));
+        return 0;
+    }
+    if (m == WM_CHAR) {
+        Log("key %c\n", static_cast<int>(w));
+        return 0;
+    }
+    if (m == WM_CLOSE) {  // Alt+F4 typed here: noted, and refused
+        Log("close\n", 0);
         return 0;
     }
     if (m == WM_ERASEBKGND) {
@@ -137,7 +148,10 @@ int Below(const wchar_t* log, int r, int g, int b, bool page) {
                              nullptr, wc.hInstance, nullptr);
     (void)h;
     MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
     return 0;
 }
 

@@ -46,6 +46,12 @@ int main() {
         RegSet(argv[2], argv[3], argv[4]);
     else if (cmd == L"reg-clear")
         RegClear();
+    else if (cmd == L"approved-set" && argc > 2)
+        ApprovedSet(argv[2]);
+    else if (cmd == L"approved-get")
+        ApprovedGet();
+    else if (cmd == L"foreground")
+        Foreground();
     else if (cmd == L"tray")
         Tray();
     else if (cmd == L"choose" && argc > 4)

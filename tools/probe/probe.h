@@ -38,8 +38,15 @@ int Raise();
 void RegGet(const wchar_t* name, const wchar_t* key = kKey);
 void RegSet(const wchar_t* name, const wchar_t* kind, const wchar_t* text);
 void RegClear();
+void ApprovedSet(const wchar_t* hex);
+void ApprovedGet();
+// The window that has the keyboard: "foreground CLASS|TITLE".
+void Foreground();
 void RegDeny();
 int Choose(int red, int green, int blue);
+// A window under the overlay, in its colour, that logs to `log` every click
+// ("click X Y"), every key typed into it ("key C") and every close asked of
+// it ("close", which it refuses).
 int Below(const wchar_t* log, int r, int g, int b, bool page = false);
 void Usage(const char* when);
 int Soak(int cycles, int colours, int moves);

@@ -65,6 +65,38 @@ void RegClear() {
         RegCloseKey(k);
     }
     RegDeleteTreeW(HKEY_CURRENT_USER, L"" DV_STORE_ROOT "\\" DV_APP_NAME);
+    // What starts at log-on is part of the state a test starts from.
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, dv::names::kRunKey, dv::names::kRunValue);
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, dv::names::kStartupApprovedKey, dv::names::kRunValue);
+}
+
+// The system's enabled or disabled mark beside the Run entry, as hex bytes.
+void ApprovedSet(const wchar_t* hex) {
+    BYTE bytes[32];
+    DWORD n = 0;
+    for (const wchar_t* p = hex; p[0] && p[1] && n < sizeof bytes; p += 2) {
+        const wchar_t pair[3] = {p[0], p[1], 0};
+        bytes[n++] = static_cast<BYTE>(std::wcstoul(pair, nullptr, 16));
+    }
+    HKEY k;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, dv::names::kStartupApprovedKey, 0, nullptr, 0,
+                        KEY_SET_VALUE, nullptr, &k, nullptr) != ERROR_SUCCESS)
+        return;
+    RegSetValueExW(k, dv::names::kRunValue, 0, REG_BINARY, bytes, n);
+    RegCloseKey(k);
+}
+
+void ApprovedGet() {
+    BYTE bytes[64];
+    DWORD size = sizeof bytes, type = 0;
+    if (RegGetValueW(HKEY_CURRENT_USER, dv::names::kStartupApprovedKey, dv::names::kRunValue,
+                     RRF_RT_ANY, &type, bytes, &size) != ERROR_SUCCESS) {
+        std::printf("absent\n");
+        return;
+    }
+    std::printf("bin ");
+    for (DWORD i = 0; i < size; ++i) std::printf("%02x", bytes[i]);
+    std::printf("\n");
 }
 
 // Denies writes to the settings key, reads stay allowed.

@@ -125,6 +125,16 @@ void Windows() {
 
 void ZOrder() { EnumWindows(PrintZ, 0); }
 
+void Foreground() {
+    HWND h = GetForegroundWindow();
+    wchar_t cls[64] = L"-", title[64] = L"-";
+    if (h) {
+        GetClassNameW(h, cls, 64);
+        if (!GetWindowTextW(h, title, 64)) title[0] = L'-', title[1] = 0;
+    }
+    std::printf("foreground %ls|%ls\n", cls, title);
+}
+
 namespace {
 BOOL CALLBACK PrintMonitor(HMONITOR m, HDC, LPRECT, LPARAM) {
     MONITORINFO info{};
