@@ -66,13 +66,16 @@ void FrmNight::Timer_Tick(Timer& t) {
 
 void FrmNight::Timer1_Timer() {
     if (Host().GetAsyncKeyState(kVkF7) == 0) return;
+    const Handle user = Host().GetForegroundWindow();
     FrmSet& frmSet = program_.frmSet;
     if (frmSet.Visible()) return;
+    frmSet.OpenedFrom(user);
     frmSet.ShowModal(*this);
 }
 
+// Top-most again, never taking the keyboard from the user's program.
 void FrmNight::Timer2_Timer() {
-    Host().SetWindowPos(hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoMoveNoSize);
+    Host().SetWindowPos(hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoMoveNoSize | kSwpNoActivate);
     program_.screens.Raise(hWnd());
 }
 
@@ -82,13 +85,14 @@ void FrmNight::Timer2_Timer() {
 // decision the same at every screen density.
 void FrmNight::Form_MouseMove(const MouseArgs& e) {
     const auto notification = static_cast<unsigned>(e.pixel.x);
-    if (notification == kWmLButtonDown) OpenSettingsFromTray();
+    if (notification == kWmLButtonDown) OpenSettingsFromTray(Host().GetForegroundWindow());
     if (notification == kWmRButtonUp) TrayMenu();
 }
 
-void FrmNight::OpenSettingsFromTray() {
+void FrmNight::OpenSettingsFromTray(Handle user) {
     FrmSet& frmSet = program_.frmSet;
     if (frmSet.Visible()) return;
+    frmSet.OpenedFrom(user);
     frmSet.SetWindowState(WindowState::Normal);
     frmSet.SetVisible(true);
     frmSet.SetFocus();

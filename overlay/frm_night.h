@@ -28,12 +28,16 @@ class FrmNight : public Form, public layout::NightControls {
     void Sys_Tray();
     void Timer1_Timer();
     void Timer2_Timer();
-    void OpenSettingsFromTray();
+    // Opens the settings window modeless; `user` has the keyboard back when
+    // it closes.
+    void OpenSettingsFromTray(Handle user);
     // The icon's menu on a right click (tray_menu.cpp).
     void TrayMenu();
     // What the layers look like now, and laying the companions out with it.
     LayerLook Look();
     void LayOutScreens();
+    // True when the system really keeps every layer out of captures.
+    bool LayersExcluded();
 
     Program& program_;
 };

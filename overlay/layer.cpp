@@ -6,7 +6,7 @@
 namespace dv {
 
 void MakeNightLayer(Platform& host, Form& window, std::uint8_t alpha) {
-    host.SetWindowPos(window.hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoMoveNoSize);
+    host.SetWindowPos(window.hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoMoveNoSize | kSwpNoActivate);
     SetLayeredAlpha(host, window.hWnd(), 0, alpha, kLwaAlpha);
     const std::int32_t style = host.GetWindowLongA(window.hWnd(), kGwlExStyle);
     host.SetWindowLongA(window.hWnd(), kGwlExStyle, style | kWsExLayered | kWsExTransparent);

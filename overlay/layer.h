@@ -9,8 +9,8 @@
 
 namespace dv {
 
-// Top-most, then the alpha, then layered and click-through, each call
-// reading the handle afresh from the window.
+// Top-most (never activated), then the alpha, then layered and
+// click-through, each call reading the handle afresh from the window.
 void MakeNightLayer(Platform& host, Form& window, std::uint8_t alpha);
 
 // Before Windows 10 version 2004 (build 19041) the capture exclusion turns a

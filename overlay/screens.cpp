@@ -6,53 +6,79 @@
 
 namespace dv {
 
-FrmScreen::FrmScreen(Platform& platform) : Form(platform, layout::kScreen) {}
+FrmScreen::FrmScreen(Platform& platform, Screens& screens)
+    : Form(platform, layout::kScreen), screens_(screens) {}
+
+void FrmScreen::Form_SystemClose() { screens_.Remake(*this); }
+
+void FrmScreen::Form_NativeGone() { screens_.Remake(*this); }
 
 void Screens::Layout(bool on, const LayerLook& look) {
+    look_ = look;
     const std::vector<PixelRect> monitors = host_.Monitors();
     const std::size_t wanted = on && monitors.size() > 1 ? monitors.size() - 1 : 0;
+    monitors_.assign(monitors.begin() + static_cast<std::ptrdiff_t>(monitors.size() - wanted),
+                     monitors.end());
     while (screens_.size() > wanted) {
         screens_.back()->Unload();
         screens_.pop_back();
     }
     for (std::size_t i = 0; i < wanted; ++i) {
         if (i < screens_.size()) {
-            screens_[i]->SetBounds(monitors[i + 1]);
+            screens_[i]->SetBounds(monitors_[i]);
             continue;
         }
-        auto& screen = *screens_.emplace_back(std::make_unique<FrmScreen>(host_));
-        screen.Load();
-        screen.SetBounds(monitors[i + 1]);
-        screen.SetBackColor(look.colour);
-        MakeNightLayer(host_, screen, look.alpha);
-        if (look.hideInCaptures) dv::SetCaptureExclusion(host_, screen.hWnd(), look.os, true);
-        screen.Show();
+        Make(*screens_.emplace_back(std::make_unique<FrmScreen>(host_, *this)), monitors_[i]);
     }
 }
 
+void Screens::Make(FrmScreen& screen, const PixelRect& monitor) {
+    screen.Load();
+    screen.SetBounds(monitor);
+    screen.SetBackColor(look_.colour);
+    MakeNightLayer(host_, screen, look_.alpha);
+    if (look_.hideInCaptures) dv::SetCaptureExclusion(host_, screen.hWnd(), look_.os, true);
+    screen.Show();
+}
+
+void Screens::Remake(FrmScreen& screen) {
+    screen.Unload();
+    for (std::size_t i = 0; i < screens_.size(); ++i)
+        if (screens_[i].get() == &screen) Make(screen, monitors_[i]);
+}
+
 void Screens::SetAlpha(std::uint8_t alpha) {
-    for (auto& s : screens_) SetLayeredAlpha(host_, s->hWnd(), 0, alpha, kLwaAlpha);
+    look_.alpha = alpha;
+    for (auto& s : screens_) SetLayeredAlpha(host_, s->NativeHandle(), 0, alpha, kLwaAlpha);
 }
 
 void Screens::SetColour(Colour colour) {
+    look_.colour = colour;
     for (auto& s : screens_) s->SetBackColor(colour);
 }
 
 void Screens::SetCaptureExclusion(const OsVersion& os, bool hide) {
-    for (auto& s : screens_) dv::SetCaptureExclusion(host_, s->hWnd(), os, hide);
+    look_.os = os;
+    look_.hideInCaptures = hide;
+    for (auto& s : screens_) dv::SetCaptureExclusion(host_, s->NativeHandle(), os, hide);
 }
 
+// Reads each handle without loading: a companion is never left behind as a
+// bare window that is neither shown nor layered.
 void Screens::Raise(Handle overlay) {
     Handle above = overlay;
     for (auto& s : screens_) {
-        host_.SetWindowPos(s->hWnd(), above, 0, 0, 0, 0, kSwpNoMoveNoSize | kSwpNoActivate);
-        above = s->hWnd();
+        const Handle h = s->NativeHandle();
+        if (h == 0) continue;
+        host_.SetWindowPos(h, above, 0, 0, 0, 0, kSwpNoMoveNoSize | kSwpNoActivate);
+        above = h;
     }
 }
 
 void Screens::UnloadAll() {
     for (auto& s : screens_) s->Unload();
     screens_.clear();
+    monitors_.clear();
 }
 
 }  // namespace dv

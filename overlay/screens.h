@@ -10,14 +10,22 @@
 
 namespace dv {
 
+class Screens;
+
 // A layer over one further monitor: a window of the program like the others,
-// with no controls of its own.
+// with no controls of its own. Closed or destroyed from outside, it is made
+// again at once as it was.
 class FrmScreen : public Form {
    public:
-    explicit FrmScreen(Platform& platform);
+    FrmScreen(Platform& platform, Screens& screens);
 
    protected:
     void ResetDesign() override {}
+    void Form_SystemClose() override;
+    void Form_NativeGone() override;
+
+   private:
+    Screens& screens_;
 };
 
 // How the layers look: what the overlay has now.
@@ -43,11 +51,18 @@ class Screens {
     // between them, without a change of the z-order at all.
     void Raise(Handle overlay);
     void UnloadAll();
+    // A companion whose native window went: unloaded, and made again on its
+    // monitor with the look the layers have now.
+    void Remake(FrmScreen& screen);
     const std::vector<std::unique_ptr<FrmScreen>>& All() const { return screens_; }
 
    private:
+    void Make(FrmScreen& screen, const PixelRect& monitor);
+
     Platform& host_;
+    LayerLook look_;
     std::vector<std::unique_ptr<FrmScreen>> screens_;
+    std::vector<PixelRect> monitors_;  // each companion's monitor
 };
 
 }  // namespace dv

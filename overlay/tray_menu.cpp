@@ -1,5 +1,7 @@
 // The tray icon's menu: the settings window, the options, starting at
 // log-on, and turning night mode off.
+#include "overlay/tray_menu.h"
+
 #include "overlay/frm_night.h"
 #include "overlay/layer.h"
 #include "resources/names.h"
@@ -7,24 +9,35 @@
 #include "startup/program.h"
 
 namespace dv {
-namespace {
 
-enum MenuCommand { kNone, kSettings, kAllScreens, kHideInCaptures, kStartAtLogOn, kTurnOff };
+using namespace menu;
 
-}  // namespace
+bool FrmNight::LayersExcluded() {
+    const auto excluded = [this](Handle h) {
+        return Host().GetWindowDisplayAffinity(h) == kWdaExcludeFromCapture;
+    };
+    if (!excluded(hWnd())) return false;
+    for (const auto& s : program_.screens.All())
+        if (!excluded(s->NativeHandle())) return false;
+    return true;
+}
 
 void FrmNight::TrayMenu() {
     Platform& host = Host();
     Options& options = program_.options;
     // Never over an open settings window (F7 holds it modally).
     if (program_.frmSet.IsShown()) return;
+    const Handle user = host.GetForegroundWindow();
     const std::string exe = host.ExePath();
-    const bool atLogOn = RunEntryNames(host.GetRunEntry(), exe);
+    const bool atLogOn = StartsAtLogOn(host, exe);
+    // The ticks say what the system does, not only what was asked of it.
+    const bool canExclude = MayExcludeFromCapture(program_.os);
+    const bool excluded = canExclude && LayersExcluded();
     const std::vector<MenuItem> items{
         {kSettings, text::kMenuSettings, false},
         {},
         {kAllScreens, text::kMenuAllScreens, options.allScreens},
-        {kHideInCaptures, text::kMenuHideInCaptures, options.hideInCaptures},
+        {kHideInCaptures, text::kMenuHideInCaptures, excluded, canExclude},
         {kStartAtLogOn, text::kMenuStartAtLogOn, atLogOn},
         {},
         {kTurnOff, text::kMenuTurnOff, false},
@@ -37,24 +50,22 @@ void FrmNight::TrayMenu() {
     // refuses leaves the old state, and the menu shows it next time.
     switch (chosen) {
         case kSettings:
-            OpenSettingsFromTray();
-            break;
+            OpenSettingsFromTray(user);
+            return;
         case kAllScreens:
             if (!SaveOption(host, names::kKeyAllScreens, !options.allScreens)) break;
             options.allScreens = !options.allScreens;
             LayOutScreens();
             break;
         case kHideInCaptures:
-            if (!SaveOption(host, names::kKeyHideInCaptures, !options.hideInCaptures)) break;
-            options.hideInCaptures = !options.hideInCaptures;
+            // The user asks for the opposite of what the tick showed.
+            if (!canExclude || !SaveOption(host, names::kKeyHideInCaptures, !excluded)) break;
+            options.hideInCaptures = !excluded;
             SetCaptureExclusion(host, hWnd(), program_.os, options.hideInCaptures);
             program_.screens.SetCaptureExclusion(program_.os, options.hideInCaptures);
             break;
         case kStartAtLogOn:
-            if (atLogOn)
-                host.DeleteRunEntry();
-            else
-                host.SetRunEntry(RunCommandFor(exe));
+            SetStartAtLogOn(host, exe, !atLogOn);
             break;
         case kTurnOff:
             program_.TurnOff(BackColor());
@@ -62,6 +73,8 @@ void FrmNight::TrayMenu() {
         default:
             break;
     }
+    // The menu held the keyboard; it goes back to the user's program.
+    if (program_.HoldsForeground()) program_.GiveForegroundTo(user);
 }
 
 }  // namespace dv

@@ -74,6 +74,13 @@ TwipsRect Line::Bounds(float twipsPerPixel) const {
     return {left, top, std::max(d_.x1, d_.x2) + pad - left, std::max(d_.y1, d_.y2) + pad - top};
 }
 
+void CommandButton::SetColours(Colour fore, Colour back) {
+    if (d_.foreColor == fore && d_.backColor == back) return;
+    d_.foreColor = fore;
+    d_.backColor = back;
+    Repaint(d_.rect);
+}
+
 void Timer::SetEnabled(bool on) {
     if (enabled_ == on) return;
     enabled_ = on;

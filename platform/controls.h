@@ -119,6 +119,7 @@ struct ButtonDesign {
     std::string caption;
     Colour backColor = 0xC0C0C0;
     Font font;
+    Colour foreColor = kSysButtonText;
 };
 
 // The one real child control: it takes the keyboard focus.
@@ -129,6 +130,7 @@ class CommandButton : public Control {
     CommandButton(ControlList& list, ButtonDesign d)
         : Control(ControlKind::Button, list), d_(std::move(d)) {}
     const ButtonDesign& Get() const { return d_; }
+    void SetColours(Colour fore, Colour back);
 
    private:
     ButtonDesign d_;

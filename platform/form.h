@@ -89,10 +89,18 @@ class Form {
     void DispatchTimer(int id);
     void DispatchButtonClick(const CommandButton& button);
     // An unload the system asks for (close, log-off, shut-down).
-    void RequestUnload() { Unload(); }
+    void RequestUnload() {
+        if (peer_) Form_SystemClose();
+    }
     // The native window was destroyed by something other than the program
     // (its owner went, say): the window counts as unloaded from now on.
-    void NativeWindowGone() { Unload(); }
+    void NativeWindowGone() {
+        if (peer_) Form_NativeGone();
+    }
+    // The system's colours, or high contrast, changed.
+    void DispatchSchemeChanged() {
+        if (peer_) Form_SchemeChanged();
+    }
     // The shell (and its notification area) started again.
     void DispatchShellRestarted() {
         if (peer_) Form_ShellRestarted();
@@ -104,6 +112,10 @@ class Form {
 
     // For controls: repaint a part of the window.
     void InvalidateTwips(const TwipsRect& area);
+    // Repaints all of the window, its child controls too.
+    void RepaintAll() {
+        if (peer_) peer_->Invalidate(nullptr);
+    }
     void TimerChanged(const Timer& timer);
     float TwipsPerPixel() const { return platform_.TwipsPerPixelX(); }
 
@@ -117,6 +129,11 @@ class Form {
     virtual void Timer_Tick(Timer& /*t*/) {}
     virtual void Form_ShellRestarted() {}
     virtual void Form_DisplayChanged() {}
+    virtual void Form_SchemeChanged() {}
+    // What a close or a destruction from outside does to the window: it
+    // unloads, unless the window says otherwise.
+    virtual void Form_SystemClose() { Unload(); }
+    virtual void Form_NativeGone() { Unload(); }
     // Puts every control back to its design values.
     virtual void ResetDesign() = 0;
 

@@ -21,6 +21,13 @@ struct StoredText {
     std::string text;
 };
 
+// A binary value of the system's, as read.
+struct StoredBytes {
+    enum class Kind { Absent, Binary, Other };
+    Kind kind = Kind::Absent;
+    std::string bytes;
+};
+
 // The system's own version, as RtlGetVersion reports it.
 struct OsVersion {
     unsigned major = 0, minor = 0, build = 0;
@@ -31,6 +38,7 @@ struct MenuItem {
     int id = 0;
     std::string text;
     bool checked = false;
+    bool enabled = true;  // false: shown greyed, and cannot be chosen
 };
 
 class RuntimeServices {
@@ -62,6 +70,11 @@ class RuntimeServices {
     virtual std::optional<std::string> GetRunEntry() = 0;
     virtual bool SetRunEntry(std::string_view commandLine) = 0;
     virtual bool DeleteRunEntry() = 0;
+    // The mark the system keeps beside the entry when the user disabled it
+    // in Task Manager or the system's settings (Windows 8 and later), and
+    // taking it away.
+    virtual StoredBytes GetStartupApproved() = 0;
+    virtual bool DeleteStartupApproved() = 0;
 };
 
 }  // namespace dv

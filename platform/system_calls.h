@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/types.h"
@@ -28,6 +29,16 @@ constexpr unsigned kWmRButtonUp = 0x205;
 constexpr unsigned kWmMButtonDblClk = 0x209;  // the last of the mouse messages
 constexpr std::uint32_t kWdaNone = 0;
 constexpr std::uint32_t kWdaExcludeFromCapture = 0x11;
+
+// The system's colours that the windows fall back on, as they are now.
+struct SystemColours {
+    bool highContrast = false;
+    Colour btnFace = 0xF0F0F0;
+    Colour btnText = 0x000000;
+    Colour highlight = 0xD77800;
+    Colour highlightText = 0xFFFFFF;
+    Colour hotLight = 0xCC6600;
+};
 
 // The tray record as the program fills it; the backend turns it into the
 // system's 88-byte NOTIFYICONDATAA.
@@ -55,6 +66,14 @@ class SystemCalls {
     // Windows 7 and later; false where the system has no such call or
     // refuses it.
     virtual bool SetWindowDisplayAffinity(Handle hWnd, std::uint32_t affinity) = 0;
+    // What the system keeps the window at; nothing where it cannot tell.
+    virtual std::optional<std::uint32_t> GetWindowDisplayAffinity(Handle hWnd) = 0;
+    // The window that has the user's keyboard now (0: none), and handing it
+    // to another; a window handle that may have gone since.
+    virtual Handle GetForegroundWindow() = 0;
+    virtual void SetForegroundWindow(Handle hWnd) = 0;
+    virtual bool IsWindow(Handle hWnd) = 0;
+    virtual SystemColours GetSystemColours() = 0;
 };
 
 }  // namespace dv

@@ -15,7 +15,11 @@ using Handle = std::intptr_t;
 // Colours with the top bit set name a system colour (index in the low byte),
 // resolved by the backend when it paints.
 constexpr Colour kSysColourFlag = 0x80000000u;
+constexpr Colour kSysButtonFace = kSysColourFlag | 15u;
+constexpr Colour kSysHighlight = kSysColourFlag | 13u;
+constexpr Colour kSysHighlightText = kSysColourFlag | 14u;
 constexpr Colour kSysButtonText = kSysColourFlag | 18u;
+constexpr Colour kSysHotLight = kSysColourFlag | 26u;
 
 constexpr bool IsSysColour(Colour c) { return (c & kSysColourFlag) != 0; }
 

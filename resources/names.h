@@ -18,6 +18,10 @@
 // What starts at log-on for the user: this value under this key of HKCU.
 #define DV_RUN_KEY "Software\\Microsoft\\Windows\\CurrentVersion\\Run"
 #define DV_RUN_VALUE "Duskveil"
+// Where the system marks an entry of that key enabled or disabled (a binary
+// value of the same name; an odd first byte is disabled).
+#define DV_STARTUP_APPROVED_KEY \
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run"
 // Client areas in twips, 15 to the pixel at 96 dots per inch.
 #define DV_SPLASH_CLIENT_TWIPS 6390, 4215
 #define DV_SET_CLIENT_TWIPS 6960, 4755
@@ -37,6 +41,7 @@ inline constexpr const char* kOverlayCaption = DV_OVERLAY_CAPTION;
 inline constexpr const char* kScreenCaption = DV_SCREEN_CAPTION;
 inline constexpr wchar_t kRunKey[] = L"" DV_RUN_KEY;
 inline constexpr wchar_t kRunValue[] = L"" DV_RUN_VALUE;
+inline constexpr wchar_t kStartupApprovedKey[] = L"" DV_STARTUP_APPROVED_KEY;
 inline constexpr wchar_t kStoreRoot[] = L"" DV_STORE_ROOT;
 inline constexpr wchar_t kSettingsKey[] =
     L"" DV_STORE_ROOT "\\" DV_APP_NAME "\\" DV_SETTINGS_SECTION;

@@ -16,11 +16,41 @@ void FrmSet::ResetDesign() { static_cast<layout::SetControls&>(*this) = {}; }
 void FrmSet::Form_Load() {
     FrmNight& frmNight = program_.frmNight;
     program_.frmSplash.Hide();
-    lbColor.SetBackColor(frmNight.BackColor());
-    Ly.SetBorderColor(frmNight.BackColor());
+    returnTo_ = 0;
+    tint_ = frmNight.BackColor();
+    ApplyScheme();  // the swatch and the knob show the tint
     Host().SetWindowPos(hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoMoveNoSize);
     PlaceKnob();
     frmNight.Timer2.SetEnabled(false);
+}
+
+void FrmSet::ApplyScheme() {
+    sys_ = Host().GetSystemColours();
+    look_.system = sys_.highContrast;
+    SetBackColor(look_.Surface(layout::kSet.backColor));
+    for (Label* label : {&Label1, &lbLig, &Label4, &Label6})
+        label->SetForeColor(look_.Text(layout::kWhite));
+    Label5.SetForeColor(look_.Link(layout::kWhite));
+    closeRest_ = Legible({kSysButtonText, layout::kWhite}, sys_);
+    closeHover_ = look_.Hover({kSysButtonText, layout::kYellow}, sys_);
+    Label2.SetForeColor(closeRest_.fore);
+    Label2.SetBackColor(closeRest_.back);
+    const ColourPair button = Legible({kSysButtonText, layout::kCyan}, sys_);
+    cmdExit.SetColours(button.fore, button.back);
+    Lx.SetBorderColor(look_.Text(layout::kWhite));
+    lbColor.SetForeColor(look_.Text(layout::kWhite));
+    ShowTint(tint_);
+}
+
+void FrmSet::ShowTint(Colour tint) {
+    tint_ = tint;
+    lbColor.SetBackColor(look_.system ? kSysButtonFace : tint);
+    Ly.SetBorderColor(look_.system ? kSysHighlight : tint);
+}
+
+void FrmSet::Form_SchemeChanged() {
+    ApplyScheme();
+    RepaintAll();
 }
 
 void FrmSet::PlaceKnob() {
@@ -29,11 +59,14 @@ void FrmSet::PlaceKnob() {
 }
 
 void FrmSet::Form_QueryUnload() {
-    SaveSettings(Host(), program_.mdl.bytLig, lbColor.BackColor());
+    SaveSettings(Host(), program_.mdl.bytLig, tint_);
     program_.frmNight.Timer2.SetEnabled(true);
     // However the window goes (the "×", Alt+F4, the system), the way back
     // into the program stays: one icon, as long as the overlay lives.
     if (!program_.mdl.trayShown && OverlayLives()) program_.mdl.TrayAdd(Host());
+    // And the keyboard goes back to the program the user was in, unless the
+    // user has gone elsewhere meanwhile.
+    if (program_.HoldsForeground()) program_.GiveForegroundTo(returnTo_);
 }
 
 bool FrmSet::OverlayLives() const {
@@ -58,7 +91,7 @@ void FrmSet::Control_MouseMove(Control& c) {
         Label5_MouseMove();
 }
 
-void FrmSet::cmdExit_Click() { program_.TurnOff(lbColor.BackColor()); }
+void FrmSet::cmdExit_Click() { program_.TurnOff(tint_); }
 
 void FrmSet::Label2_Click() {
     // Never an icon for a window that is gone: it would outlive the program.
@@ -66,9 +99,12 @@ void FrmSet::Label2_Click() {
     Unload();
 }
 
-void FrmSet::Label2_MouseMove() { Label2.SetBackColor(layout::kYellow); }
+void FrmSet::Label2_MouseMove() {
+    Label2.SetForeColor(closeHover_.fore);
+    Label2.SetBackColor(closeHover_.back);
+}
 
-void FrmSet::Label5_MouseMove() { Label5.SetForeColor(layout::kRed); }
+void FrmSet::Label5_MouseMove() { Label5.SetForeColor(look_.LinkHover(layout::kRed)); }
 
 void FrmSet::Label5_Click() { OpenHomePage(Host()); }
 
@@ -81,8 +117,9 @@ void FrmSet::Form_MouseMove(const MouseArgs& e) {
         SetLayeredAlpha(Host(), program_.frmNight.hWnd(), 0, mdl.bytLig, kLwaAlpha);
         program_.screens.SetAlpha(mdl.bytLig);
     }
-    Label5.SetForeColor(layout::kWhite);
-    Label2.SetBackColor(layout::kWhite);
+    Label5.SetForeColor(look_.Link(layout::kWhite));
+    Label2.SetForeColor(closeRest_.fore);
+    Label2.SetBackColor(closeRest_.back);
 }
 
 // A press acts as a move of the button just pressed, with no Shift.
@@ -96,10 +133,9 @@ void FrmSet::Form_MouseDown(const MouseArgs& e) {
 // keep the current colour, and so does what the window saves.
 void FrmSet::lbColor_Click() {
     if (!CommonDialog1.ShowColor(*this)) return;
-    lbColor.SetBackColor(CommonDialog1.Color);
     program_.frmNight.SetBackColor(CommonDialog1.Color);
     program_.screens.SetColour(CommonDialog1.Color);
-    Ly.SetBorderColor(program_.frmNight.BackColor());
+    ShowTint(program_.frmNight.BackColor());
 }
 
 }  // namespace dv

@@ -4,6 +4,7 @@
 
 #include "platform/form.h"
 #include "resources/layout_set.h"
+#include "settings/scheme.h"
 
 namespace dv {
 
@@ -20,7 +21,13 @@ class FrmSet : public Form, public layout::SetControls {
     void Form_MouseDown(const MouseArgs& e) override;
     void Control_MouseMove(Control& c) override;
     void Control_Click(Control& c) override;
+    void Form_SchemeChanged() override;
     void ResetDesign() override;
+
+   public:
+    // The window that had the keyboard before this one opened, to have it
+    // back when this one closes.
+    void OpenedFrom(Handle user) { returnTo_ = user; }
 
    private:
     void cmdExit_Click();
@@ -31,8 +38,19 @@ class FrmSet : public Form, public layout::SetControls {
     void lbColor_Click();
     void PlaceKnob();
     bool OverlayLives() const;
+    // Design colours where they read, the system's where they do not.
+    void ApplyScheme();
+    // Shows the tint on the swatch and the knob.
+    void ShowTint(Colour tint);
 
     Program& program_;
+    Handle returnTo_ = 0;
+    Look look_;
+    SystemColours sys_;
+    ColourPair closeRest_, closeHover_;
+    // The colour the swatch stands for, which the window saves: the swatch
+    // shows it unless high contrast draws it in the system's colours.
+    Colour tint_ = 0;
 };
 
 }  // namespace dv

@@ -51,4 +51,18 @@ bool RunEntryNames(const std::optional<std::string>& entry, std::string_view exe
     return !exePath.empty() && SamePath(text, exePath);
 }
 
+bool StartupApproved(const StoredBytes& mark) {
+    if (mark.kind != StoredBytes::Kind::Binary || mark.bytes.empty()) return true;
+    return (static_cast<unsigned char>(mark.bytes[0]) & 1) == 0;
+}
+
+bool StartsAtLogOn(RuntimeServices& host, std::string_view exePath) {
+    return RunEntryNames(host.GetRunEntry(), exePath) && StartupApproved(host.GetStartupApproved());
+}
+
+bool SetStartAtLogOn(RuntimeServices& host, std::string_view exePath, bool on) {
+    if (!on) return host.DeleteRunEntry();
+    return host.SetRunEntry(RunCommandFor(exePath)) && host.DeleteStartupApproved();
+}
+
 }  // namespace dv

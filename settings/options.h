@@ -24,5 +24,15 @@ bool SaveOption(RuntimeServices& host, const char* key, bool on);
 std::string RunCommandFor(std::string_view exePath);
 // True when the Run entry's text names the exe at `exePath`.
 bool RunEntryNames(const std::optional<std::string>& entry, std::string_view exePath);
+// False only when the system's mark says the user disabled the entry: a
+// binary value whose first byte is odd. No mark, or one that cannot be read
+// as such, leaves it enabled.
+bool StartupApproved(const StoredBytes& mark);
+// Whether the exe at `exePath` starts at log-on: its entry names it, and
+// the user has not disabled it.
+bool StartsAtLogOn(RuntimeServices& host, std::string_view exePath);
+// Makes the exe start at log-on (its entry, and no disabled mark), or not
+// (no entry); false when the system refused.
+bool SetStartAtLogOn(RuntimeServices& host, std::string_view exePath, bool on);
 
 }  // namespace dv

@@ -15,6 +15,21 @@ void FrmSplash::ResetDesign() { static_cast<layout::SplashControls&>(*this) = {}
 void FrmSplash::Form_Load() {
     if (Host().PrevInstance()) Host().End();
     Host().SetWindowPos(hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoMoveNoSize);
+    ApplyScheme();
+}
+
+void FrmSplash::ApplyScheme() {
+    look_.system = Host().GetSystemColours().highContrast;
+    SetBackColor(look_.Surface(layout::kSplash.backColor));
+    for (Label* label : {&Label1, &Label2, &lbTime, &Label3})
+        label->SetForeColor(look_.Text(layout::kGreen));
+    for (Label* label : {&Label4, &Label6}) label->SetForeColor(look_.Text(layout::kWhite));
+    Label5.SetForeColor(look_.Link(layout::kWhite));
+}
+
+void FrmSplash::Form_SchemeChanged() {
+    ApplyScheme();
+    RepaintAll();
 }
 
 void FrmSplash::Timer_Tick(Timer& t) {
@@ -24,6 +39,13 @@ void FrmSplash::Timer_Tick(Timer& t) {
 void FrmSplash::Timer1_Timer() {
     const std::optional<std::int16_t> n = LeadingInt16(lbTime.Caption());
     if (!n || *n <= 1) {
+        // The keyboard goes back where it was before the start, unless the
+        // user took it elsewhere meanwhile. (A splash counting down unseen
+        // behind the settings window has nothing to give back.)
+        // It goes before the splash does, so that the splash's going hands
+        // the activation to nothing else.
+        if (IsShown() && program_.HoldsForeground())
+            program_.GiveForegroundTo(program_.startedFrom);
         program_.frmNight.Show();
         Unload();
         return;
@@ -39,9 +61,11 @@ void FrmSplash::Control_Click(Control& c) {
     if (&c == &Label5) Label5_Click();
 }
 
-void FrmSplash::Label5_MouseMove() { Label5.SetForeColor(layout::kRed); }
+void FrmSplash::Label5_MouseMove() { Label5.SetForeColor(look_.LinkHover(layout::kRed)); }
 
-void FrmSplash::Form_MouseMove(const MouseArgs&) { Label5.SetForeColor(layout::kWhite); }
+void FrmSplash::Form_MouseMove(const MouseArgs&) {
+    Label5.SetForeColor(look_.Link(layout::kWhite));
+}
 
 void FrmSplash::Label5_Click() { OpenHomePage(Host()); }
 

@@ -4,6 +4,7 @@
 
 #include "platform/form.h"
 #include "resources/layout_splash.h"
+#include "settings/scheme.h"
 
 namespace dv {
 
@@ -19,14 +20,18 @@ class FrmSplash : public Form, public layout::SplashControls {
     void Control_MouseMove(Control& c) override;
     void Control_Click(Control& c) override;
     void Timer_Tick(Timer& t) override;
+    void Form_SchemeChanged() override;
     void ResetDesign() override;
 
    private:
     void Timer1_Timer();
     void Label5_MouseMove();
     void Label5_Click();
+    // Design colours, or the system's under high contrast.
+    void ApplyScheme();
 
     Program& program_;
+    Look look_;
 };
 
 }  // namespace dv

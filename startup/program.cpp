@@ -8,6 +8,7 @@ Program::Program(Platform& platform)
     : host(platform), frmSplash(*this), frmNight(*this), frmSet(*this), screens(platform) {}
 
 void Program::Start() {
+    startedFrom = host.GetForegroundWindow();
     frmSplash.Load();
     frmSplash.Show();
 }
@@ -18,6 +19,25 @@ void Program::TurnOff(Colour colour) {
     // behind in the notification area.
     mdl.TrayDelete(host);
     host.End();
+}
+
+bool Program::IsOurs(Handle h) const {
+    if (h == 0) return false;
+    for (const Form* f : {static_cast<const Form*>(&frmSplash), static_cast<const Form*>(&frmNight),
+                          static_cast<const Form*>(&frmSet)})
+        if (f->NativeHandle() == h) return true;
+    for (const auto& s : screens.All())
+        if (s->NativeHandle() == h) return true;
+    return false;
+}
+
+bool Program::HoldsForeground() {
+    const Handle now = host.GetForegroundWindow();
+    return now == 0 || IsOurs(now);
+}
+
+void Program::GiveForegroundTo(Handle user) {
+    if (user != 0 && !IsOurs(user) && host.IsWindow(user)) host.SetForegroundWindow(user);
 }
 
 }  // namespace dv

@@ -22,6 +22,14 @@ class Program {
     // takes the icon away and ends the program at once, no unload running.
     void TurnOff(Colour colour);
 
+    // The keyboard belongs to the user's program: true when one of this
+    // program's windows has it now, or no window has.
+    bool HoldsForeground();
+    // Gives the keyboard back to `user`, when it still exists and is not one
+    // of this program's windows.
+    void GiveForegroundTo(Handle user);
+    bool IsOurs(Handle h) const;
+
     Platform& host;
     Mdluser mdl;
     FrmSplash frmSplash;
@@ -31,6 +39,8 @@ class Program {
     Options options;
     OsVersion os;
     Screens screens;
+    // The window that had the keyboard when the program started.
+    Handle startedFrom = 0;
 };
 
 }  // namespace dv

@@ -27,6 +27,12 @@ class ProgramTest : public ::testing::Test {
         fake.F7Up();
     }
     void OpenFromTray() { fake.TrayNotify(program.frmNight, kWmLButtonDown); }
+    // A right click on the icon, and a command picked in its menu (0: the
+    // menu dismissed).
+    void PickInMenu(int command) {
+        fake.TrayNotify(program.frmNight, kWmRButtonUp);
+        fake.AnswerMenu(command);
+    }
     void CloseWithX() { fake.ClickControl(program.frmSet, program.frmSet.Label2); }
     Handle OverlayHwnd() { return program.frmNight.NativeHandle(); }
     std::string Stored(const std::string& key) {

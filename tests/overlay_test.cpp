@@ -31,12 +31,13 @@ TEST_F(Overlay, LoadAddsTheIconThenReadsTheSettingsThenBecomesATopMostClickThrou
     EXPECT_EQ(add.text, std::string("Duskveil") + '\0' + std::string(55, ' '));
     EXPECT_EQ(fake.calls[before + 1].text, "Duskveil/Settings/lngColor");
     EXPECT_EQ(fake.calls[before + 2].text, "Duskveil/Settings/intLig");
-    EXPECT_EQ(fake.calls[before + 3].args, (std::vector<std::int64_t>{h, -1, 0, 0, 0, 0, 3}));
+    EXPECT_EQ(fake.calls[before + 3].args, (std::vector<std::int64_t>{h, -1, 0, 0, 0, 0, 0x13}))
+        << "top-most, never activated";
     EXPECT_EQ(fake.calls[before + 6].args, (std::vector<std::int64_t>{h, 0, 150, 2}));
 
     const FakeWindow* w = fake.Window(h);
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->exStyle, 0x80 | 0x80000 | 0x20) << "keeps every bit it had";
+    EXPECT_EQ(w->exStyle, 0x08000080 | 0x80000 | 0x20) << "keeps every bit it had";
     EXPECT_EQ(w->alpha, 150);
     EXPECT_EQ(program.frmNight.BackColor(), 0x4000u);
     EXPECT_EQ(program.mdl.bytLig, 150);
@@ -115,7 +116,7 @@ TEST_F(Overlay, KeepOnTopEveryTwentyMilliseconds) {
     fake.Advance(200);
     const auto raises = fake.CallsNamed("SetWindowPos");
     EXPECT_EQ(raises.size() - before, 10u);
-    EXPECT_EQ(raises.back().args, (std::vector<std::int64_t>{OverlayHwnd(), -1, 0, 0, 0, 0, 3}));
+    EXPECT_EQ(raises.back().args, (std::vector<std::int64_t>{OverlayHwnd(), -1, 0, 0, 0, 0, 0x13}));
 }
 
 TEST_F(Overlay, ShowOnAShownOverlayChangesNothing) {

@@ -1,5 +1,6 @@
 // Beyond one screen: a layer on every monitor, kept out of captures.
 #include "fixture.h"
+#include "overlay/tray_menu.h"
 
 namespace dv::fake {
 namespace {
@@ -15,9 +16,16 @@ class Screens_ : public ProgramTest {
         for (const auto& s : program.screens.All()) out.push_back(fake.WindowOf(*s));
         return out;
     }
-    void MenuToggles(int item) {
-        fake.menuAnswer = item;
-        fake.TrayNotify(program.frmNight, kWmRButtonUp);
+    void MenuToggles(int item) { PickInMenu(item); }
+    // The companion on the n-th further monitor looks as a layer there must.
+    void ExpectLayerOn(std::size_t n, const PixelRect& monitor, std::uint8_t alpha) {
+        const FakeWindow* w = fake.WindowOf(*program.screens.All()[n]);
+        ASSERT_NE(w, nullptr);
+        EXPECT_TRUE(w->visible);
+        EXPECT_EQ(w->bounds, monitor);
+        EXPECT_EQ(w->alpha, alpha);
+        EXPECT_EQ(w->exStyle, fake.WindowOf(program.frmNight)->exStyle);
+        EXPECT_EQ(w->affinity, kWdaExcludeFromCapture);
     }
 };
 
@@ -89,6 +97,62 @@ TEST_F(Screens_, AllScreensOffLeavesThePrimaryAloneAndTheMenuTurnsItBackOn) {
     MenuToggles(2);
     EXPECT_EQ(Stored("AllScreens"), "0");
     EXPECT_TRUE(program.screens.All().empty());
+}
+
+TEST_F(Screens_, ThreeMonitorsStayInOrderAndAnIdleTickChangesNoZOrder) {
+    fake.monitors = {kPrimary, kRight, kAbove};
+    LaunchToNight();
+    fake.Advance(100);
+    const std::vector<Handle> order{OverlayHwnd(), program.screens.All()[0]->NativeHandle(),
+                                    program.screens.All()[1]->NativeHandle()};
+    EXPECT_EQ(fake.zorder, order) << "each companion right below the one before";
+    const int changes = fake.zorderChanges;
+    fake.Advance(200);
+    EXPECT_EQ(fake.zorder, order);
+    EXPECT_EQ(fake.zorderChanges, changes);
+}
+
+TEST_F(Screens_, ACompanionClosedOrDestroyedUnderneathComesBackAsItWas) {
+    fake.monitors = {kPrimary, kRight, kAbove};
+    Put("intLig", "99");
+    LaunchToNight();
+    OpenWithF7();
+    fake.MouseDown(program.frmSet, 3600, 1290, kLeftButton);  // alpha 149
+    fake.NativeDestroy(*program.screens.All()[0]);
+    ExpectLayerOn(0, kRight, 149);
+    fake.SystemClose(*program.screens.All()[1]);
+    ExpectLayerOn(1, kAbove, 149);
+    CloseWithX();
+    fake.Advance(5000);  // the splash the settings window reloaded unseen has gone
+    fake.ChangeMonitors(program.frmNight, {kPrimary, kRight, kAbove});
+    ExpectLayerOn(0, kRight, 149);
+    ExpectLayerOn(1, kAbove, 149);
+    EXPECT_EQ(fake.zorder.size(), 3u);
+    EXPECT_EQ(fake.windows.size(), 3u) << "no bare window left behind";
+    EXPECT_TRUE(program.frmNight.IsShown());
+}
+
+TEST_F(Screens_, TheMenusCaptureToggleReachesEveryCompanion) {
+    fake.monitors = {kPrimary, kRight, kAbove};
+    LaunchToNight();
+    MenuToggles(menu::kHideInCaptures);
+    for (const auto& s : program.screens.All()) EXPECT_EQ(fake.WindowOf(*s)->affinity, kWdaNone);
+    MenuToggles(menu::kHideInCaptures);
+    for (const auto& s : program.screens.All())
+        EXPECT_EQ(fake.WindowOf(*s)->affinity, kWdaExcludeFromCapture);
+}
+
+TEST_F(Screens_, KeepOnTopWaitsWhileTheTrayMenuIsOpen) {
+    fake.monitors = {kPrimary, kRight};
+    LaunchToNight();
+    fake.TrayNotify(program.frmNight, kWmRButtonUp);
+    ASSERT_TRUE(fake.menuOpen);
+    const std::size_t raises = fake.CallsNamed("SetWindowPos").size();
+    fake.Advance(200);
+    EXPECT_EQ(fake.CallsNamed("SetWindowPos").size(), raises) << "the menu would be covered";
+    fake.AnswerMenu(0);
+    fake.Advance(40);
+    EXPECT_EQ(fake.CallsNamed("SetWindowPos").size(), raises + 4);
 }
 
 TEST_F(Screens_, ClosingTheOverlayTakesTheCompanionsWithIt) {

@@ -1,18 +1,16 @@
 // The tray icon's menu, and starting at log-on.
 #include "fixture.h"
+#include "overlay/tray_menu.h"
 #include "resources/texts.h"
 
 namespace dv::fake {
 namespace {
 
-enum Item { kSettings = 1, kAllScreens, kHideInCaptures, kStartAtLogOn, kTurnOff };
+using namespace menu;
 
 class TrayMenu : public ProgramTest {
    protected:
-    void RightClick(int answer = 0) {
-        fake.menuAnswer = answer;
-        fake.TrayNotify(program.frmNight, kWmRButtonUp);
-    }
+    void RightClick(int answer = 0) { PickInMenu(answer); }
     const MenuItem& Shown(int id) {
         for (const MenuItem& item : fake.menus.back())
             if (item.id == id) return item;
@@ -95,6 +93,90 @@ TEST_F(TrayMenu, StartAtLogOnWritesTheExeQuotedAndRemovesIt) {
     EXPECT_FALSE(Shown(kStartAtLogOn).checked);
 }
 
+TEST_F(TrayMenu, StartAtLogOnIsTickedOnlyWhereTheSystemHasNotDisabledIt) {
+    struct Case {
+        StoredBytes mark;
+        bool ticked;
+    };
+    using K = StoredBytes::Kind;
+    const Case cases[] = {
+        {{}, true},
+        {{K::Binary, std::string("\x02\0\0\0\0\0\0\0\0\0\0\0", 12)}, true},
+        {{K::Binary, std::string("\x06\0\0\0", 4)}, true},
+        {{K::Binary, std::string("\x03\0\0\0\x01\x02\x03\x04\0\0\0\0", 12)}, false},
+        {{K::Binary, std::string("\x07", 1)}, false},
+        {{K::Binary, {}}, true},
+        {{K::Other, {}}, true},
+    };
+    LaunchToNight();
+    fake.runEntry = "\"C:\\Program Files\\Duskveil\\Duskveil.exe\"";
+    for (const Case& c : cases) {
+        fake.startupApproved = c.mark;
+        RightClick();
+        EXPECT_EQ(Shown(kStartAtLogOn).checked, c.ticked) << "mark of " << c.mark.bytes.size();
+    }
+}
+
+TEST_F(TrayMenu, APickWhileUntickedTurnsStartingBackOnAndReplacesAnotherExe) {
+    LaunchToNight();
+    fake.runEntry = "\"C:\\Program Files\\Duskveil\\Duskveil.exe\"";
+    fake.startupApproved = {StoredBytes::Kind::Binary, std::string("\x03\0\0\0", 4)};
+    RightClick(kStartAtLogOn);
+    EXPECT_EQ(fake.startupApproved.kind, StoredBytes::Kind::Absent) << "the disabled mark goes";
+    RightClick();
+    EXPECT_TRUE(Shown(kStartAtLogOn).checked);
+    RightClick(kStartAtLogOn);
+    EXPECT_EQ(fake.runEntry, std::nullopt);
+    fake.runEntry = "\"D:\\Old\\Duskveil.exe\"";
+    RightClick();
+    EXPECT_FALSE(Shown(kStartAtLogOn).checked);
+    RightClick(kStartAtLogOn);
+    EXPECT_EQ(fake.runEntry, "\"C:\\Program Files\\Duskveil\\Duskveil.exe\"");
+}
+
+TEST_F(TrayMenu, TheCaptureItemShowsWhatTheSystemReallyDoes) {
+    // Where the system cannot exclude windows from captures: greyed.
+    fake.os = {10, 0, 19040};
+    LaunchToNight();
+    RightClick(kHideInCaptures);
+    EXPECT_FALSE(Shown(kHideInCaptures).enabled);
+    EXPECT_FALSE(Shown(kHideInCaptures).checked);
+    EXPECT_TRUE(fake.CallsNamed("SaveSetting").empty()) << "a greyed item cannot be picked";
+}
+
+TEST_F(TrayMenu, ARefusedExclusionShowsUntickedAndAPickAsksForItAgain) {
+    fake.affinityWorks = false;
+    Put("HideInCaptures", "1");
+    LaunchToNight();
+    RightClick();
+    EXPECT_TRUE(Shown(kHideInCaptures).enabled);
+    EXPECT_FALSE(Shown(kHideInCaptures).checked) << "asked for, but refused";
+    RightClick(kHideInCaptures);
+    EXPECT_EQ(Stored("HideInCaptures"), "1") << "the user's choice is kept";
+    fake.affinityWorks = true;
+    RightClick(kHideInCaptures);
+    RightClick();
+    EXPECT_TRUE(Shown(kHideInCaptures).checked);
+    EXPECT_EQ(fake.WindowOf(program.frmNight)->affinity, kWdaExcludeFromCapture);
+}
+
+TEST(Options, AreOnUnlessZeroIsStored) {
+    struct Case {
+        const char* stored;  // nullptr: nothing stored
+        bool on;
+    };
+    const Case cases[] = {{nullptr, true}, {"1", true},    {"", true},   {"2", true},
+                          {"0", false},    {" 0 ", false}, {"00", true}, {"0x", true}};
+    for (const Case& c : cases) {
+        FakePlatform f;
+        if (c.stored) f.store["AllScreens"] = {StoredText::Kind::Text, c.stored};
+        f.store["HideInCaptures"] = {StoredText::Kind::Unreadable, {}};
+        const Options o = ReadOptions(f);
+        EXPECT_EQ(o.allScreens, c.on) << (c.stored ? c.stored : "<none>");
+        EXPECT_TRUE(o.hideInCaptures) << "an unreadable value is no 0";
+    }
+}
+
 TEST(RunEntry, IsCheckedOnlyWhenItNamesThisExe) {
     const std::string exe = "C:\\Program Files\\Duskveil\\Duskveil.exe";
     EXPECT_TRUE(RunEntryNames("\"C:\\Program Files\\Duskveil\\Duskveil.exe\"", exe));
@@ -105,6 +187,10 @@ TEST(RunEntry, IsCheckedOnlyWhenItNamesThisExe) {
     EXPECT_FALSE(RunEntryNames("\"C:\\Program Files\\Duskveil\\Duskveil.exe", exe));
     EXPECT_FALSE(RunEntryNames("\"C:\\Program Files\\Duskveil\\Duskveil.exe.bak\"", exe));
     EXPECT_FALSE(RunEntryNames("", ""));
+    // Every letter's case folds.
+    const std::string upper = "C:\\ABCDEFGHIJKLMNOPQRSTUVWXYZ.EXE";
+    EXPECT_TRUE(RunEntryNames("c:\\abcdefghijklmnopqrstuvwxyz.exe", upper));
+    EXPECT_FALSE(RunEntryNames("c:\\abcdefghijklmnopqrstuvwxyz.exf", upper));
 }
 
 }  // namespace

@@ -107,7 +107,7 @@ void Win32Peer::DrawButton(const DRAWITEMSTRUCT& item) {
     DrawEdge(item.hDC, &r, (item.itemState & ODS_SELECTED) ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
     Selection f(item.hDC, fonts_.Get(button->Get().font, platform_.Dpi()));
     SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, GetSysColor(COLOR_BTNTEXT));
+    SetTextColor(item.hDC, Resolve(button->Get().foreColor));
     const std::wstring text = Wide(button->Get().caption);
     RECT t = r;
     if (item.itemState & ODS_SELECTED) OffsetRect(&t, 1, 1);

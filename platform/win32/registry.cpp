@@ -74,13 +74,40 @@ bool Win32Platform::SetRunEntry(std::string_view commandLine) {
     return WriteText(names::kRunKey, names::kRunValue, commandLine);
 }
 
-bool Win32Platform::DeleteRunEntry() {
+namespace {
+
+// True when the value is gone afterwards, or was never there.
+bool DeleteValue(const wchar_t* path, const wchar_t* name) {
     HKEY raw = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, names::kRunKey, 0, KEY_SET_VALUE, &raw) != ERROR_SUCCESS)
-        return false;
+    const LONG open = RegOpenKeyExW(HKEY_CURRENT_USER, path, 0, KEY_SET_VALUE, &raw);
+    if (open == ERROR_FILE_NOT_FOUND) return true;
+    if (open != ERROR_SUCCESS) return false;
     RegKey k(raw);
-    const LONG r = RegDeleteValueW(k.Get(), names::kRunValue);
+    const LONG r = RegDeleteValueW(k.Get(), name);
     return r == ERROR_SUCCESS || r == ERROR_FILE_NOT_FOUND;
+}
+
+}  // namespace
+
+bool Win32Platform::DeleteRunEntry() { return DeleteValue(names::kRunKey, names::kRunValue); }
+
+StoredBytes Win32Platform::GetStartupApproved() {
+    HKEY raw = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, names::kStartupApprovedKey, 0, KEY_QUERY_VALUE, &raw) !=
+        ERROR_SUCCESS)
+        return {};
+    RegKey k(raw);
+    DWORD type = 0;
+    BYTE data[64];
+    DWORD size = sizeof data;
+    const LONG r = RegQueryValueExW(k.Get(), names::kRunValue, nullptr, &type, data, &size);
+    if (r == ERROR_FILE_NOT_FOUND) return {};
+    if (r != ERROR_SUCCESS || type != REG_BINARY) return {StoredBytes::Kind::Other, {}};
+    return {StoredBytes::Kind::Binary, std::string(reinterpret_cast<const char*>(data), size)};
+}
+
+bool Win32Platform::DeleteStartupApproved() {
+    return DeleteValue(names::kStartupApprovedKey, names::kRunValue);
 }
 
 }  // namespace dv::win32

@@ -55,6 +55,37 @@ bool Win32Platform::SetWindowDisplayAffinity(Handle hWnd, std::uint32_t affinity
     return set && set(reinterpret_cast<HWND>(hWnd), affinity);
 }
 
+std::optional<std::uint32_t> Win32Platform::GetWindowDisplayAffinity(Handle hWnd) {
+    using GetAffinityFn = BOOL(WINAPI*)(HWND, DWORD*);
+    static const auto get = Find<GetAffinityFn>(L"user32.dll", "GetWindowDisplayAffinity");
+    DWORD affinity = 0;
+    if (!get || !get(reinterpret_cast<HWND>(hWnd), &affinity)) return std::nullopt;
+    return affinity;
+}
+
+Handle Win32Platform::GetForegroundWindow() {
+    return reinterpret_cast<Handle>(::GetForegroundWindow());
+}
+
+void Win32Platform::SetForegroundWindow(Handle hWnd) {
+    ::SetForegroundWindow(reinterpret_cast<HWND>(hWnd));
+}
+
+bool Win32Platform::IsWindow(Handle hWnd) { return ::IsWindow(reinterpret_cast<HWND>(hWnd)); }
+
+SystemColours Win32Platform::GetSystemColours() {
+    HIGHCONTRASTW hc{};
+    hc.cbSize = sizeof hc;
+    const bool high = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof hc, &hc, 0) &&
+                      (hc.dwFlags & HCF_HIGHCONTRASTON);
+    return {high,
+            GetSysColor(COLOR_BTNFACE),
+            GetSysColor(COLOR_BTNTEXT),
+            GetSysColor(COLOR_HIGHLIGHT),
+            GetSysColor(COLOR_HIGHLIGHTTEXT),
+            GetSysColor(COLOR_HOTLIGHT)};
+}
+
 std::string Win32Platform::ExePath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {

@@ -44,6 +44,13 @@ class Win32Platform final : public Platform {
     bool SetRunEntry(std::string_view commandLine) override;
     bool DeleteRunEntry() override;
     bool SetWindowDisplayAffinity(Handle hWnd, std::uint32_t affinity) override;
+    std::optional<std::uint32_t> GetWindowDisplayAffinity(Handle hWnd) override;
+    Handle GetForegroundWindow() override;
+    void SetForegroundWindow(Handle hWnd) override;
+    bool IsWindow(Handle hWnd) override;
+    SystemColours GetSystemColours() override;
+    StoredBytes GetStartupApproved() override;
+    bool DeleteStartupApproved() override;
     std::vector<PixelRect> Monitors() override;
     std::unique_ptr<WindowPeer> CreatePeer(Form& form) override;
     float TwipsPerPixelX() const override { return tppX_; }

@@ -50,8 +50,9 @@ Win32Peer::Win32Peer(Win32Platform& platform, Form& form) : platform_(platform),
     DWORD style = WS_POPUP | WS_CLIPCHILDREN;
     DWORD ex = WS_EX_TOOLWINDOW;  // no taskbar button, nor a place in Alt+Tab
     int x = 0, y = 0, w = 0, h = 0;
+    if (d.frame == Frame::None) ex |= WS_EX_NOACTIVATE;  // a layer never takes the keyboard
     if (d.startUp == StartUp::Placed) {
-        ex |= WS_EX_NOACTIVATE;  // its rectangle comes from the program
+        // its rectangle comes from the program
     } else if (d.frame == Frame::None) {
         style |= WS_MAXIMIZE;
         w = GetSystemMetrics(SM_CXSCREEN);
@@ -170,9 +171,9 @@ void Win32Peer::Focus() {
 
 void Win32Peer::Invalidate(const TwipsRect* area) {
     if (!area) {
-        // A new background colour: shown now, not when the queue is idle.
-        InvalidateRect(hwnd_, nullptr, FALSE);
-        UpdateWindow(hwnd_);
+        // A new background colour or scheme: shown now, not when the queue is
+        // idle, on the child controls too.
+        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         return;
     }
     RECT r = PxRect(*area);
@@ -297,6 +298,11 @@ LRESULT Win32Peer::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             // Monitors came, went, moved or were rescaled.
             if (form_.Design().startUp == StartUp::Maximized) CoverScreen();
             form_.DispatchDisplayChanged();
+            break;
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+        case WM_THEMECHANGED:
+            form_.DispatchSchemeChanged();
             break;
         case WM_CLOSE:
             form_.RequestUnload();

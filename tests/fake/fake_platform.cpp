@@ -7,7 +7,16 @@ namespace dv::fake {
 namespace {
 
 constexpr Handle kOverlayIcon = 0x7710;
+constexpr Handle kMenuWindow = 0x9990;
 constexpr std::int32_t kToolWindow = 0x80;
+constexpr std::int32_t kNoActivate = 0x08000000;
+
+// A layer covers a screen and is never activated; the other windows are
+// activated when they show, as the real backend's are.
+bool IsLayer(const Form& f) {
+    const StartUp s = f.Design().startUp;
+    return s == StartUp::Maximized || s == StartUp::Placed;
+}
 
 class FakePeer final : public WindowPeer {
    public:
@@ -15,8 +24,9 @@ class FakePeer final : public WindowPeer {
         FakeWindow w;
         w.form = &f;
         w.hwnd = h_;
-        w.exStyle = kToolWindow;
+        w.exStyle = kToolWindow | (IsLayer(f) ? kNoActivate : 0);
         p_.windows[h_] = w;
+        if (IsLayer(f)) p_.layers.insert(h_);
     }
     ~FakePeer() override {
         p_.windows.erase(h_);
@@ -24,6 +34,8 @@ class FakePeer final : public WindowPeer {
         t.erase(std::remove_if(t.begin(), t.end(), [&](const auto& s) { return s.form == &f_; }),
                 t.end());
         if (p_.focused == h_) p_.focused = 0;
+        if (p_.foreground == h_) p_.foreground = 0;
+        std::erase(p_.zorder, h_);
     }
     Handle Hwnd() const override { return h_; }
     Handle IconHandle() const override { return f_.Design().icon ? kOverlayIcon : 0; }
@@ -32,6 +44,7 @@ class FakePeer final : public WindowPeer {
         w.visible = true;
         w.everShown = true;
         w.owner = owner;
+        if (!IsLayer(f_)) p_.foreground = p_.focused = h_;  // activated as it shows
         p_.calls.push_back({"Show", {h_, owner ? owner->NativeHandle() : 0}, {}});
     }
     void Hide() override {
@@ -41,7 +54,7 @@ class FakePeer final : public WindowPeer {
     void SetState(dv::WindowState s) override {
         p_.calls.push_back({"SetState", {h_, static_cast<int>(s)}, {}});
     }
-    void Focus() override { p_.focused = h_; }
+    void Focus() override { p_.focused = p_.foreground = h_; }
     void SetBounds(const PixelRect& r) override { p_.windows[h_].bounds = r; }
     void Invalidate(const TwipsRect* area) override {
         FakeWindow& w = p_.windows[h_];
@@ -211,6 +224,33 @@ void FakePlatform::AnswerColour(std::optional<Colour> c) {
     Run([this, c] { dialogAnswer_ = c; });
 }
 
+void FakePlatform::AnswerMenu(int id) {
+    Run([this, id] {
+        if (menuOpen) menuAnswer_ = id;
+    });
+}
+
+Handle FakePlatform::UserWindow() {
+    const Handle h = nextHandle += 4;
+    const auto open = [this, h] {
+        outsideWindows.insert(h);
+        foreground = h;
+    };
+    if (thread_.joinable())
+        Run(open);
+    else
+        open();  // before the program starts
+    return h;
+}
+
+void FakePlatform::ChangeColours(const SystemColours& changed) {
+    Run([this, changed] {
+        colours = changed;
+        for (auto& [h, w] : std::map<Handle, FakeWindow>(windows))
+            if (windows.count(h)) w.form->DispatchSchemeChanged();
+    });
+}
+
 void FakePlatform::SystemClose(Form& f) {
     Run([&f] { f.RequestUnload(); });
 }
@@ -265,6 +305,44 @@ FakeWindow* FakePlatform::WindowOf(Form& f) {
 void FakePlatform::SetWindowPos(Handle h, Handle after, int x, int y, int cx, int cy,
                                 std::uint32_t flags) {
     Record("SetWindowPos", {h, after, x, y, cx, cy, flags});
+    if (!windows.count(h)) return;
+    // Wine activates a window on every call without SWP_NOACTIVATE, even a
+    // hidden one.
+    if ((flags & kSwpNoActivate) == 0) foreground = h;
+    Restack(h, after);
+}
+
+void FakePlatform::Restack(Handle h, Handle after) {
+    std::vector<Handle> z = zorder;
+    std::erase(z, h);
+    auto at = z.begin();
+    if (after != kHwndTopmost) {
+        at = std::find(z.begin(), z.end(), after);
+        at = at == z.end() ? z.end() : at + 1;
+    }
+    z.insert(at, h);
+    if (z != zorder) ++zorderChanges;
+    zorder = std::move(z);
+}
+
+void FakePlatform::SetForegroundWindow(Handle h) {
+    Record("SetForegroundWindow", {h});
+    if (IsWindow(h)) foreground = h;
+}
+
+bool FakePlatform::IsWindow(Handle h) { return windows.count(h) || outsideWindows.count(h); }
+
+std::optional<std::uint32_t> FakePlatform::GetWindowDisplayAffinity(Handle h) {
+    auto it = windows.find(h);
+    if (!affinityWorks || it == windows.end()) return std::nullopt;
+    return it->second.affinity.value_or(kWdaNone);
+}
+
+bool FakePlatform::DeleteStartupApproved() {
+    Record("DeleteStartupApproved", {});
+    if (runWritesRefused) return false;
+    startupApproved = {};
+    return true;
 }
 
 std::int32_t FakePlatform::GetWindowLongA(Handle h, int index) {
@@ -351,10 +429,22 @@ std::optional<Colour> FakePlatform::PickColour(Form& owner) {
     return answer;
 }
 
+// The menu's own window holds the keyboard while it is open; timers tick
+// in its loop, as they do in the system's.
 int FakePlatform::PopupMenu(Form& owner, const std::vector<MenuItem>& items) {
     Record("PopupMenu", {owner.NativeHandle()});
     menus.push_back(items);
-    return std::exchange(menuAnswer, 0);
+    foreground = kMenuWindow;
+    menuOpen = true;
+    menuAnswer_.reset();
+    Pump([this] { return !menuAnswer_.has_value(); });
+    menuOpen = false;
+    // Its window goes, and with it the activation it held.
+    if (foreground == kMenuWindow) foreground = 0;
+    const int id = menuAnswer_.value_or(0);
+    for (const MenuItem& item : items)
+        if (item.id == id && !item.enabled) return 0;
+    return id;
 }
 
 bool FakePlatform::SetRunEntry(std::string_view commandLine) {

@@ -65,6 +65,12 @@ class FakePlatform final : public Platform {
     void F7Down();
     void F7Up();
     void AnswerColour(std::optional<Colour> c);
+    // Answers the open popup menu with a command (0: dismissed).
+    void AnswerMenu(int id);
+    // A window of another program, which then has the keyboard.
+    Handle UserWindow();
+    // The system's colours change, and the windows are told.
+    void ChangeColours(const SystemColours& changed);
     void SystemClose(Form& f);
     // The native window is destroyed behind the program's back.
     void NativeDestroy(Form& f);
@@ -95,9 +101,20 @@ class FakePlatform final : public Platform {
     std::vector<PixelRect> monitors{{0, 0, 1024, 768}};
     OsVersion os{10, 0, 19045};
     bool affinityWorks = true;
-    // The menus shown, and the command the next one answers with (0: dismissed).
+    // The menus shown; each runs a loop of its own until AnswerMenu.
     std::vector<std::vector<MenuItem>> menus;
-    int menuAnswer = 0;
+    bool menuOpen = false;
+    // Who has the keyboard, and the windows of other programs.
+    Handle foreground = 0;
+    std::set<Handle> outsideWindows;
+    // The z-order of the windows the program placed, top first, and how
+    // often a call changed it.
+    std::vector<Handle> zorder;
+    int zorderChanges = 0;
+    // Every layer window the program ever made (overlay and companions).
+    std::set<Handle> layers;
+    SystemColours colours;
+    StoredBytes startupApproved;
     std::string exePath = "C:\\Program Files\\Duskveil\\Duskveil.exe";
     std::optional<std::string> runEntry;
     bool runWritesRefused = false;
@@ -124,6 +141,13 @@ class FakePlatform final : public Platform {
     bool SetRunEntry(std::string_view commandLine) override;
     bool DeleteRunEntry() override;
     bool SetWindowDisplayAffinity(Handle hWnd, std::uint32_t affinity) override;
+    std::optional<std::uint32_t> GetWindowDisplayAffinity(Handle hWnd) override;
+    Handle GetForegroundWindow() override { return foreground; }
+    void SetForegroundWindow(Handle hWnd) override;
+    bool IsWindow(Handle hWnd) override;
+    SystemColours GetSystemColours() override { return colours; }
+    StoredBytes GetStartupApproved() override { return startupApproved; }
+    bool DeleteStartupApproved() override;
     std::vector<PixelRect> Monitors() override { return monitors; }
     std::unique_ptr<WindowPeer> CreatePeer(Form& form) override;
     float TwipsPerPixelX() const override { return tpp; }
@@ -149,6 +173,7 @@ class FakePlatform final : public Platform {
     // The program thread's loop: runs until `keepGoing` turns false.
     void Pump(const std::function<bool()>& keepGoing);
     bool FireDueTimer(int until);
+    void Restack(Handle h, Handle after);
     PixelPoint ToPixels(float xTw, float yTw) const;
 
     struct EndedSignal {};
@@ -166,6 +191,7 @@ class FakePlatform final : public Platform {
     bool f7Down_ = false;
     bool f7Pressed_ = false;
     std::optional<std::optional<Colour>> dialogAnswer_;
+    std::optional<int> menuAnswer_;
     std::thread thread_;
 };
 

@@ -1,0 +1,114 @@
+// The keyboard stays with the user's program: no layer is ever activated, and
+// what the program's own windows borrow goes back when they go.
+#include "fixture.h"
+#include "overlay/tray_menu.h"
+
+namespace dv::fake {
+namespace {
+
+class Foreground : public ProgramTest {
+   protected:
+    void SetUp() override { user = fake.UserWindow(); }
+    int GiveBacks() { return static_cast<int>(fake.CallsNamed("SetForegroundWindow").size()); }
+    Handle user = 0;
+};
+
+TEST_F(Foreground, NoLayerIsEverActivatedWhateverTheProgramDoes) {
+    fake.monitors = {{0, 0, 1024, 768}, {1024, 0, 1824, 600}};
+    LaunchToNight();
+    OpenWithF7();
+    fake.MouseDown(program.frmSet, 3600, 1290, kLeftButton);
+    CloseWithX();
+    OpenFromTray();
+    CloseWithX();
+    PickInMenu(menu::kAllScreens);
+    PickInMenu(menu::kAllScreens);
+    fake.ChangeMonitors(program.frmNight, {{0, 0, 1280, 1024}, {1280, 0, 2560, 1024}});
+    fake.Advance(200);
+    int layerCalls = 0;
+    for (const Call& c : fake.CallsNamed("SetWindowPos")) {
+        if (!fake.layers.count(c.args[0])) continue;
+        ++layerCalls;
+        EXPECT_TRUE(c.args[6] & kSwpNoActivate)
+            << "SetWindowPos on a layer with flags " << c.args[6];
+    }
+    EXPECT_GT(layerCalls, 20);
+    for (Handle h : fake.layers) {
+        if (const FakeWindow* w = fake.Window(h)) {
+            EXPECT_TRUE(w->exStyle & 0x08000000);
+        }
+    }
+    EXPECT_EQ(fake.foreground, user);
+}
+
+TEST_F(Foreground, WhenTheSplashGoesTheKeyboardGoesBackWhereItWas) {
+    Launch();
+    EXPECT_EQ(fake.foreground, program.frmSplash.NativeHandle()) << "a new program comes up active";
+    fake.Advance(5000);
+    EXPECT_EQ(fake.foreground, user);
+    fake.Advance(1000);
+    EXPECT_EQ(fake.foreground, user) << "keep-on-top takes nothing back";
+    EXPECT_EQ(GiveBacks(), 1);
+}
+
+TEST_F(Foreground, AWindowTheUserChoseDuringTheCountdownKeepsTheKeyboard) {
+    Launch();
+    fake.Advance(2000);
+    const Handle chosen = fake.UserWindow();
+    fake.Advance(3000);
+    EXPECT_EQ(fake.foreground, chosen);
+    EXPECT_EQ(GiveBacks(), 0);
+}
+
+TEST_F(Foreground, AWindowThatWentMeanwhileIsNotAskedForAnything) {
+    Launch();
+    fake.Run([&] { fake.outsideWindows.erase(user); });
+    fake.Advance(5000);
+    EXPECT_EQ(GiveBacks(), 0);
+    EXPECT_TRUE(program.frmNight.IsShown());
+}
+
+TEST_F(Foreground, TheSettingsWindowComesUpActiveAndGivesTheKeyboardBackWhenItCloses) {
+    LaunchToNight();
+    struct Way {
+        const char* name;
+        std::function<void()> open, close;
+    };
+    const Way ways[] = {
+        {"F7, ×", [&] { OpenWithF7(); }, [&] { CloseWithX(); }},
+        {"tray, ×", [&] { OpenFromTray(); }, [&] { CloseWithX(); }},
+        {"F7, Alt+F4", [&] { OpenWithF7(); }, [&] { fake.SystemClose(program.frmSet); }},
+        {"menu, Alt+F4", [&] { PickInMenu(menu::kSettings); },
+         [&] { fake.SystemClose(program.frmSet); }},
+    };
+    for (const Way& way : ways) {
+        way.open();
+        ASSERT_TRUE(program.frmSet.IsShown()) << way.name;
+        EXPECT_EQ(fake.foreground, program.frmSet.NativeHandle()) << way.name;
+        EXPECT_EQ(fake.focused, program.frmSet.NativeHandle()) << way.name;
+        way.close();
+        EXPECT_EQ(fake.foreground, user) << way.name;
+    }
+}
+
+TEST_F(Foreground, AProgramTheUserWentToMeanwhileKeepsTheKeyboard) {
+    LaunchToNight();
+    OpenFromTray();
+    const Handle other = fake.UserWindow();
+    const int before = GiveBacks();
+    CloseWithX();
+    EXPECT_EQ(fake.foreground, other);
+    EXPECT_EQ(GiveBacks(), before);
+}
+
+TEST_F(Foreground, TheMenuGivesTheKeyboardBackWhateverIsPicked) {
+    LaunchToNight();
+    for (int command :
+         {0, int{menu::kAllScreens}, int{menu::kHideInCaptures}, int{menu::kStartAtLogOn}}) {
+        PickInMenu(command);
+        EXPECT_EQ(fake.foreground, user) << "after command " << command;
+    }
+}
+
+}  // namespace
+}  // namespace dv::fake
