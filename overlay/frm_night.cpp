@@ -85,8 +85,19 @@ void FrmNight::Timer2_Timer() {
 // decision the same at every screen density.
 void FrmNight::Form_MouseMove(const MouseArgs& e) {
     const auto notification = static_cast<unsigned>(e.pixel.x);
-    if (notification == kWmLButtonDown) OpenSettingsFromTray(Host().GetForegroundWindow());
-    if (notification == kWmRButtonUp) TrayMenu();
+    const Handle user = UserWindow();
+    if (notification == kWmLButtonDown) OpenSettingsFromTray(user);
+    if (notification == kWmRButtonUp) TrayMenu(user);
+}
+
+// A click on the icon may give the shell's notification area the keyboard
+// before the program hears of it; the window the user works in is the last
+// other one seen, as the pointer came to the icon.
+Handle FrmNight::UserWindow() {
+    Platform& host = Host();
+    const Handle now = host.GetForegroundWindow();
+    if (now != 0 && !program_.IsOurs(now) && !host.IsNotificationArea(now)) userWindow_ = now;
+    return userWindow_ != 0 && host.IsWindow(userWindow_) ? userWindow_ : now;
 }
 
 void FrmNight::OpenSettingsFromTray(Handle user) {

@@ -31,15 +31,19 @@ class FrmNight : public Form, public layout::NightControls {
     // Opens the settings window modeless; `user` has the keyboard back when
     // it closes.
     void OpenSettingsFromTray(Handle user);
-    // The icon's menu on a right click (tray_menu.cpp).
-    void TrayMenu();
+    // The icon's menu on a right click (tray_menu.cpp); `user` has the
+    // keyboard back when it closes.
+    void TrayMenu(Handle user);
     // What the layers look like now, and laying the companions out with it.
     LayerLook Look();
     void LayOutScreens();
     // True when the system really keeps every layer out of captures.
     bool LayersExcluded();
+    // The window the user works in, as the icon's notifications come.
+    Handle UserWindow();
 
     Program& program_;
+    Handle userWindow_ = 0;
 };
 
 }  // namespace dv

@@ -22,12 +22,11 @@ bool FrmNight::LayersExcluded() {
     return true;
 }
 
-void FrmNight::TrayMenu() {
+void FrmNight::TrayMenu(Handle user) {
     Platform& host = Host();
     Options& options = program_.options;
     // Never over an open settings window (F7 holds it modally).
     if (program_.frmSet.IsShown()) return;
-    const Handle user = host.GetForegroundWindow();
     const std::string exe = host.ExePath();
     const bool atLogOn = StartsAtLogOn(host, exe);
     // The ticks say what the system does, not only what was asked of it.

@@ -25,6 +25,8 @@ constexpr std::uint32_t kNifMessageIconTip = 7;  // NIF_MESSAGE | NIF_ICON | NIF
 constexpr std::uint32_t kTrayRecordSize = 88;    // NOTIFYICONDATAA, first version
 constexpr unsigned kWmMouseMove = 0x200;
 constexpr unsigned kWmLButtonDown = 0x201;
+constexpr unsigned kWmLButtonUp = 0x202;
+constexpr unsigned kWmRButtonDown = 0x204;
 constexpr unsigned kWmRButtonUp = 0x205;
 constexpr unsigned kWmMButtonDblClk = 0x209;  // the last of the mouse messages
 constexpr std::uint32_t kWdaNone = 0;
@@ -73,6 +75,9 @@ class SystemCalls {
     virtual Handle GetForegroundWindow() = 0;
     virtual void SetForegroundWindow(Handle hWnd) = 0;
     virtual bool IsWindow(Handle hWnd) = 0;
+    // True for the shell's notification area, which a click on the icon
+    // may activate.
+    virtual bool IsNotificationArea(Handle hWnd) = 0;
     virtual SystemColours GetSystemColours() = 0;
 };
 

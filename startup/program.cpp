@@ -33,7 +33,7 @@ bool Program::IsOurs(Handle h) const {
 
 bool Program::HoldsForeground() {
     const Handle now = host.GetForegroundWindow();
-    return now == 0 || IsOurs(now);
+    return now == 0 || IsOurs(now) || host.IsNotificationArea(now);
 }
 
 void Program::GiveForegroundTo(Handle user) {

@@ -23,7 +23,8 @@ class Program {
     void TurnOff(Colour colour);
 
     // The keyboard belongs to the user's program: true when one of this
-    // program's windows has it now, or no window has.
+    // program's windows has it now, or no window has, or the notification
+    // area that a click on the icon activated.
     bool HoldsForeground();
     // Gives the keyboard back to `user`, when it still exists and is not one
     // of this program's windows.

@@ -101,6 +101,24 @@ TEST_F(Foreground, AProgramTheUserWentToMeanwhileKeepsTheKeyboard) {
     EXPECT_EQ(GiveBacks(), before);
 }
 
+TEST_F(Foreground, AClickThatGaveTheShellTheKeyboardStillGivesItBackToTheUser) {
+    LaunchToNight();
+    FrmNight& overlay = program.frmNight;
+    const auto clickTheIcon = [&](unsigned down, unsigned up) {
+        fake.TrayNotify(overlay, 0x200);  // the pointer comes to the icon
+        fake.notificationArea = fake.UserWindow();  // the press activates the shell
+        fake.TrayNotify(overlay, down);
+        fake.TrayNotify(overlay, up);
+    };
+    clickTheIcon(0x204, 0x205);
+    fake.AnswerMenu(0);
+    EXPECT_EQ(fake.foreground, user);
+    clickTheIcon(0x201, 0x202);
+    ASSERT_TRUE(program.frmSet.IsShown());
+    CloseWithX();
+    EXPECT_EQ(fake.foreground, user);
+}
+
 TEST_F(Foreground, TheMenuGivesTheKeyboardBackWhateverIsPicked) {
     LaunchToNight();
     for (int command :

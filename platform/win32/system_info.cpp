@@ -73,6 +73,17 @@ void Win32Platform::SetForegroundWindow(Handle hWnd) {
 
 bool Win32Platform::IsWindow(Handle hWnd) { return ::IsWindow(reinterpret_cast<HWND>(hWnd)); }
 
+// The taskbar (on every monitor), the icons' overflow window, and the tray
+// window Wine shows where no taskbar runs.
+bool Win32Platform::IsNotificationArea(Handle hWnd) {
+    wchar_t cls[40];
+    if (!GetClassNameW(reinterpret_cast<HWND>(hWnd), cls, 40)) return false;
+    for (const wchar_t* shell : {L"Shell_TrayWnd", L"Shell_SecondaryTrayWnd",
+                                 L"NotifyIconOverflowWindow", L"__winex11_standalone_tray"})
+        if (lstrcmpW(cls, shell) == 0) return true;
+    return false;
+}
+
 SystemColours Win32Platform::GetSystemColours() {
     HIGHCONTRASTW hc{};
     hc.cbSize = sizeof hc;

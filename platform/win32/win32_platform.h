@@ -48,6 +48,7 @@ class Win32Platform final : public Platform {
     Handle GetForegroundWindow() override;
     void SetForegroundWindow(Handle hWnd) override;
     bool IsWindow(Handle hWnd) override;
+    bool IsNotificationArea(Handle hWnd) override;
     SystemColours GetSystemColours() override;
     StoredBytes GetStartupApproved() override;
     bool DeleteStartupApproved() override;

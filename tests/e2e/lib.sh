@@ -128,7 +128,7 @@ PY
 noted() { local n=0; [ -f "$DV_CLICKS" ] && n=$(grep -c "$1" "$DV_CLICKS"); echo "${n:-0}"; }
 clicks() { noted '^click'; }
 closes() { noted '^close'; }
-typed() { [ -f "$DV_CLICKS" ] && sed -n 's/^key //p' "$DV_CLICKS" | tr -d '\n'; }
+typed() { [ -f "$DV_CLICKS" ] && sed -n 's/^key //p' "$DV_CLICKS" | tr -d '\r\n'; }
 
 # Client origin of the visible window with the given client size.
 origin_of() { windows | grep 'visible=1' | grep "client=$1" | field origin; }
@@ -161,3 +161,13 @@ splash_shows() { visible_client $SPLASH; }
 alpha_is() { [ "$(overlay_line | field alpha)" = "$1" ]; }
 
 screenshot() { mkdir -p "$DV_ARTEFACTS"; import -window root "$DV_ARTEFACTS/$1.png" 2>/dev/null; }
+
+menu_open() { probe zorder | grep -q '^z #32768|'; }
+# Opens the icon's menu with a right click and picks its n-th command.
+pick() {
+  eventually 3 tray_has 1 || return 1
+  local icon; icon=$(probe tray | sed -n 's/^icon //p' | head -n 1)
+  xdotool mousemove ${icon% *} ${icon#* } click 3
+  eventually 3 menu_open || return 1
+  probe menu-pick "$1"
+}

@@ -107,6 +107,7 @@ class FakePlatform final : public Platform {
     // Who has the keyboard, and the windows of other programs.
     Handle foreground = 0;
     std::set<Handle> outsideWindows;
+    Handle notificationArea = 0;
     // The z-order of the windows the program placed, top first, and how
     // often a call changed it.
     std::vector<Handle> zorder;
@@ -145,6 +146,7 @@ class FakePlatform final : public Platform {
     Handle GetForegroundWindow() override { return foreground; }
     void SetForegroundWindow(Handle hWnd) override;
     bool IsWindow(Handle hWnd) override;
+    bool IsNotificationArea(Handle hWnd) override { return hWnd == notificationArea; }
     SystemColours GetSystemColours() override { return colours; }
     StoredBytes GetStartupApproved() override { return startupApproved; }
     bool DeleteStartupApproved() override;

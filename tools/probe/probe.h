@@ -40,7 +40,7 @@ void RegSet(const wchar_t* name, const wchar_t* kind, const wchar_t* text);
 void RegClear();
 void ApprovedSet(const wchar_t* hex);
 void ApprovedGet();
-// The window that has the keyboard: "foreground CLASS|TITLE".
+// The window that has the keyboard: "foreground CLASS|TITLE x=XWINDOW".
 void Foreground();
 void RegDeny();
 int Choose(int red, int green, int blue);

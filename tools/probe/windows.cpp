@@ -132,7 +132,10 @@ void Foreground() {
         GetClassNameW(h, cls, 64);
         if (!GetWindowTextW(h, title, 64)) title[0] = L'-', title[1] = 0;
     }
-    std::printf("foreground %ls|%ls\n", cls, title);
+    // Wine keeps the X window behind each window as a property of it.
+    const auto x = reinterpret_cast<unsigned long long>(
+        h ? GetPropW(h, L"__wine_x11_whole_window") : nullptr);
+    std::printf("foreground %ls|%ls x=%llu\n", cls, title, x);
 }
 
 namespace {

@@ -20,8 +20,8 @@ check "  ... between 4 and 6.5 s" python3 -c "import sys; sys.exit(0 if 4.0 <= $
 check "  ... leaving the overlay alone" eventually 3 only_overlay
 line=$(overlay_line)
 ex=$(echo "$line" | field exstyle)
-check "overlay: layered, click-through, top-most, no taskbar button" \
-  test $((ex & 0x800a8)) -eq $((0x800a8))
+check "overlay: layered, click-through, top-most, no taskbar button, never activated" \
+  test $((ex & 0x080800a8)) -eq $((0x080800a8))
 check "overlay: alpha 150 with LWA_ALPHA" test "$(echo "$line" | field alpha)/$(echo "$line" | field lwa)" = 150/2
 check "overlay: maximized over the whole screen" test "$(echo "$line" | field zoomed)/$(echo "$line" | field rect)" = "1/0,0,1024,768"
 check "one tray icon" eventually 3 tray_has 1

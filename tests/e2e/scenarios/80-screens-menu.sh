@@ -10,15 +10,6 @@ layers() { windows | sed -n 's/^count //p'; }
 layers_and_rect() { echo "$(layers)/$(screen_line | field rect)"; }
 hide_and_running() { echo "$(reg HideInCaptures)/$(running_count)"; }
 shown_icons() { visible_client $SET && tray_icons; }
-menu_open() { probe zorder | grep -q '^z #32768|'; }
-# Opens the icon's menu with a right click and picks its n-th command.
-pick() {
-  eventually 3 tray_has 1 || return 1
-  local icon; icon=$(probe tray | sed -n 's/^icon //p' | head -n 1)
-  xdotool mousemove ${icon% *} ${icon#* } click 3
-  eventually 3 menu_open || return 1
-  probe menu-pick "$1"
-}
 
 two_monitors on
 if probe monitors | grep -q 'rect=0,0,800,600'; then
