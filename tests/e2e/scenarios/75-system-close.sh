@@ -7,15 +7,17 @@ overlay_closed() {  # how-opened how-closed
   fresh "overlay closed ($2) under a window opened $1"
   probe reg-set intLig sz 77 >/dev/null
   start_duskveil
-  wait_overlay 12 >/dev/null
+  # Each step it builds on is a check of its own, so that a stall is
+  # reported where it happens rather than as a lost change at the end.
+  check "the overlay comes up" wait_overlay 12
   if [ "$1" = "with F7" ]; then
     xdotool key F7
-    eventually 3 visible_client $SET >/dev/null
+    check "  ... F7 opens the settings window" eventually 3 visible_client $SET
   else
-    open_from_tray >/dev/null
+    check "  ... the tray icon opens the settings window" open_from_tray
   fi
   drag_to 3600
-  eventually 3 alpha_is 149
+  check "  ... a drag there reaches the overlay" eventually 3 alpha_is 149
   local logoff=""
   if [ "$2" = "End task" ]; then
     probe close-overlay
@@ -36,10 +38,10 @@ overlay_closed "with F7" "log-off"
 
 fresh "Alt+F4 on a window opened from the tray"
 start_duskveil
-wait_overlay 12 >/dev/null
-open_from_tray >/dev/null
+check "the overlay comes up" wait_overlay 12
+check "  ... the tray icon opens the settings window" open_from_tray
 drag_to 3600
-eventually 3 alpha_is 149
+check "  ... a drag there reaches the overlay" eventually 3 alpha_is 149
 xdotool key alt+F4
 if ! eventually 3 set_gone; then  # where the key does not reach it: the close it makes
   echo "    (Alt+F4 did not reach the window here; closing it with WM_CLOSE)"

@@ -6,8 +6,12 @@ two_monitors() {  # on | off
   dv_two_monitors "$1"
 }
 screen_line() { windows | grep "title=$(dv_name SCREEN_CAPTION)"; }
-layers() { windows | sed -n 's/^count //p'; }
-layers_and_rect() { echo "$(layers)/$(screen_line | field rect)"; }
+# The layers only: the overlay and its companions, by their captions (the
+# splash that each opening of the settings window reloads unseen is a window
+# of the program too, for about 5 s).
+layers() { windows | grep -c -E "title=($CAPTION|$(dv_name SCREEN_CAPTION)) "; }
+layers_and_rects() { echo "$(layers)/$(overlay_line | field rect)/$(screen_line | field rect)"; }
+run_and_mark() { echo "$(probe run-get)/$(probe approved-get)"; }
 hide_and_running() { echo "$(reg HideInCaptures)/$(running_count)"; }
 shown_icons() { visible_client $SET && tray_icons; }
 
@@ -37,8 +41,8 @@ if probe monitors | grep -q 'rect=0,0,800,600'; then
   click_twips $SET 6690 292
   eventually 3 set_gone
   probe display-change
-  check "after a display change both layers stand where they were" \
-    becomes 3 "2/0,0,800,600" layers_and_rect
+  check "after a display change both layers stand where they were, the overlay whole again" \
+    becomes 3 "2/0,0,1024,768/0,0,800,600" layers_and_rects
   check "pick 覆盖所有显示器 in the tray menu" pick 2
   check "  ... the second layer goes" becomes 3 1 layers
   check "  ... and AllScreens is written \"0\"" test "$(reg AllScreens)" = "sz 0"
@@ -51,13 +55,17 @@ if probe monitors | grep -q 'rect=0,0,800,600'; then
     eventually 3 menu_open && sleep 0.3 && screenshot tray-menu && probe menu-pick 0
   }
   check "a right click opens the menu over the tint" pick_shot
+  ours="sz \"$(winepath_w "$DV_EXE")\""
   check "pick 开机时启动: the exe starts at log-on" pick 4
-  check "  ... named whole, in quotes" becomes 3 "sz \"$(winepath_w "$DV_EXE")\"" probe run-get
+  check "  ... named whole, in quotes" becomes 3 "$ours" probe run-get
+  probe approved-set 030000000000000000000000
+  check "disabled in Task Manager, a pick turns it on again" pick 4
+  check "  ... the entry stays and the disabled mark goes" becomes 3 "$ours/absent" run_and_mark
   pick 4
   check "  ... picked again, it no longer does" becomes 3 absent probe run-get
-  check "pick 截图时隐藏色调 (Wine refuses the exclusion)" pick 3
-  check "  ... HideInCaptures is written \"0\" and the program runs on" \
-    becomes 3 "sz 0/1" hide_and_running
+  check "pick 截图时隐藏色调 (shown unticked: Wine refuses the exclusion)" pick 3
+  check "  ... asks for it again: HideInCaptures \"1\", and the program runs on" \
+    becomes 3 "sz 1/1" hide_and_running
   check "pick 设置: the settings window opens" pick 1
   check "  ... as a left press opens it, the icon gone" becomes 3 0 shown_icons
   click_twips $SET 6690 292
