@@ -43,7 +43,7 @@ void FrmNight::TrayMenu(Handle user) {
     };
     // Keep-on-top waits while the menu is open, or the layers would cover it.
     Timer2.SetEnabled(false);
-    const int chosen = host.PopupMenu(*this, items);
+    const int chosen = host.PopupMenu(*this, items, program_.IsOurs(user) ? 0 : user);
     Timer2.SetEnabled(true);
     // A toggle takes effect only once it is written: a write the store
     // refuses leaves the old state, and the menu shows it next time.
@@ -72,7 +72,7 @@ void FrmNight::TrayMenu(Handle user) {
         default:
             break;
     }
-    // The menu held the keyboard; it goes back to the user's program.
+    // Whatever the command did, the keyboard is the user's program's.
     if (program_.HoldsForeground()) program_.GiveForegroundTo(user);
 }
 

@@ -60,8 +60,10 @@ class RuntimeServices {
     // The modal Color dialog; a confirmed colour, or nothing on cancel.
     virtual std::optional<Colour> PickColour(Form& owner) = 0;
     // A popup menu at the pointer, for `owner`'s notification icon; the id of
-    // the command chosen, or 0 when the menu was dismissed.
-    virtual int PopupMenu(Form& owner, const std::vector<MenuItem>& items) = 0;
+    // the command chosen, or 0 when the menu was dismissed. The keyboard the
+    // menu takes goes to `giveBackTo` as it closes, while the program still
+    // holds it.
+    virtual int PopupMenu(Form& owner, const std::vector<MenuItem>& items, Handle giveBackTo) = 0;
     virtual OsVersion WindowsVersion() = 0;
     // The full path of the running exe.
     virtual std::string ExePath() = 0;

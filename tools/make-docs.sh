@@ -26,6 +26,7 @@ sleep 1.5
 import -window root -crop 500x350+262+209 docs/settings.png
 dv_probe close-settings
 sleep 1
+dv_probe tray-on-top
 icon=$(dv_probe tray | sed -n 's/^icon //p' | head -n 1)
 xdotool mousemove ${icon% *} ${icon#* } click 3
 sleep 1.5

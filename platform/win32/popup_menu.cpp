@@ -5,7 +5,7 @@
 
 namespace dv::win32 {
 
-int Win32Platform::PopupMenu(Form& owner, const std::vector<MenuItem>& items) {
+int Win32Platform::PopupMenu(Form& owner, const std::vector<MenuItem>& items, Handle giveBackTo) {
     if (!owner.IsLoaded()) return 0;
     // The overlay lets all input through and is never activated, so it
     // cannot hold the menu's focus: a small hidden window does. It has no
@@ -31,17 +31,16 @@ int Win32Platform::PopupMenu(Form& owner, const std::vector<MenuItem>& items) {
     POINT at;
     GetCursorPos(&at);
     // The owner must be in front for the menu to close when the user clicks
-    // elsewhere, and must get a message after it, as the shell expects. It
-    // borrows the keyboard for that, and gives it back before it goes: a
-    // window that goes while it has the activation hands it on to another.
-    const HWND user = ::GetForegroundWindow();
+    // elsewhere, and must get a message after it, as the shell expects. The
+    // keyboard goes back before the window goes: a window that goes while it
+    // is active hands the activation on to another of its own choosing.
     ::SetForegroundWindow(window);
     const int chosen = static_cast<int>(
         TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON | TPM_BOTTOMALIGN, at.x,
                        at.y, 0, window, nullptr));
     PostMessageW(window, WM_NULL, 0, 0);
-    if (user && user != window && ::IsWindow(user) && ::GetForegroundWindow() == window)
-        ::SetForegroundWindow(user);
+    const HWND user = reinterpret_cast<HWND>(giveBackTo);
+    if (user && ::IsWindow(user) && ::GetForegroundWindow() == window) ::SetForegroundWindow(user);
     DestroyMenu(menu);
     DestroyWindow(window);
     return chosen;

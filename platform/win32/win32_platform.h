@@ -37,7 +37,7 @@ class Win32Platform final : public Platform {
     void DoEvents() override;
     bool Shell(std::string_view commandLine, int windowStyle) override;
     std::optional<Colour> PickColour(Form& owner) override;
-    int PopupMenu(Form& owner, const std::vector<MenuItem>& items) override;
+    int PopupMenu(Form& owner, const std::vector<MenuItem>& items, Handle giveBackTo) override;
     OsVersion WindowsVersion() override;
     std::string ExePath() override;
     std::optional<std::string> GetRunEntry() override;

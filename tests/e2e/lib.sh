@@ -144,9 +144,15 @@ only_overlay() { [ "$(windows | sed -n 's/^count //p')" = 1 ]; }
 reg_is_text() { reg "$1" | grep -q '^sz '; }
 
 set_gone() { ! visible_client $SET; }
+# The icon, where a click reaches it: the tray kept above ordinary windows,
+# as a taskbar is.
+icon_at() {
+  probe tray-on-top
+  probe tray | sed -n 's/^icon //p' | head -n 1
+}
 open_from_tray() {
   eventually 3 tray_has 1
-  local icon; icon=$(probe tray | sed -n 's/^icon //p' | head -n 1)
+  local icon; icon=$(icon_at)
   xdotool mousemove ${icon% *} ${icon#* } click 1
   eventually 3 visible_client $SET
 }
@@ -166,7 +172,7 @@ menu_open() { probe zorder | grep -q '^z #32768|'; }
 # Opens the icon's menu with a right click and picks its n-th command.
 pick() {
   eventually 3 tray_has 1 || return 1
-  local icon; icon=$(probe tray | sed -n 's/^icon //p' | head -n 1)
+  local icon; icon=$(icon_at)
   xdotool mousemove ${icon% *} ${icon#* } click 3
   eventually 3 menu_open || return 1
   probe menu-pick "$1"

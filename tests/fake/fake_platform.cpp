@@ -431,7 +431,7 @@ std::optional<Colour> FakePlatform::PickColour(Form& owner) {
 
 // The menu's own window holds the keyboard while it is open; timers tick
 // in its loop, as they do in the system's.
-int FakePlatform::PopupMenu(Form& owner, const std::vector<MenuItem>& items) {
+int FakePlatform::PopupMenu(Form& owner, const std::vector<MenuItem>& items, Handle giveBackTo) {
     Record("PopupMenu", {owner.NativeHandle()});
     menus.push_back(items);
     foreground = kMenuWindow;
@@ -439,8 +439,7 @@ int FakePlatform::PopupMenu(Form& owner, const std::vector<MenuItem>& items) {
     menuAnswer_.reset();
     Pump([this] { return !menuAnswer_.has_value(); });
     menuOpen = false;
-    // Its window goes, and with it the activation it held.
-    if (foreground == kMenuWindow) foreground = 0;
+    if (foreground == kMenuWindow) foreground = IsWindow(giveBackTo) ? giveBackTo : 0;
     const int id = menuAnswer_.value_or(0);
     for (const MenuItem& item : items)
         if (item.id == id && !item.enabled) return 0;

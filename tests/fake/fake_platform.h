@@ -135,7 +135,7 @@ class FakePlatform final : public Platform {
     void DoEvents() override;
     bool Shell(std::string_view commandLine, int windowStyle) override;
     std::optional<Colour> PickColour(Form& owner) override;
-    int PopupMenu(Form& owner, const std::vector<MenuItem>& items) override;
+    int PopupMenu(Form& owner, const std::vector<MenuItem>& items, Handle giveBackTo) override;
     OsVersion WindowsVersion() override { return os; }
     std::string ExePath() override { return exePath; }
     std::optional<std::string> GetRunEntry() override { return runEntry; }

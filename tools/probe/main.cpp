@@ -54,6 +54,8 @@ int main() {
         Foreground();
     else if (cmd == L"tray")
         Tray();
+    else if (cmd == L"tray-on-top")
+        TrayOnTop();
     else if (cmd == L"choose" && argc > 4)
         return Choose(_wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]));
     else if (cmd == L"cancel")

@@ -28,6 +28,7 @@ void Windows();
 void ZOrder();
 void Monitors();
 void Tray();
+void TrayOnTop();
 void TrayDrop();
 void TrayNotify(unsigned message);
 int MenuPick(int n);  // 0: dismisses the menu

@@ -152,10 +152,20 @@ BOOL CALLBACK PrintMonitor(HMONITOR m, HDC, LPRECT, LPARAM) {
 
 void Monitors() { EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, 0); }
 
-void Tray() {
-    // Wine shows the icons in a tray window of its own when the desktop has none.
+// Wine shows the icons in a tray window of its own when the desktop has none.
+HWND TrayWindow() {
     HWND tray = FindWindowW(L"__winex11_standalone_tray", nullptr);
-    if (!tray) tray = FindWindowW(L"Shell_TrayWnd", nullptr);
+    return tray ? tray : FindWindowW(L"Shell_TrayWnd", nullptr);
+}
+
+// A taskbar stays above ordinary windows; Wine's own tray window does not, so
+// a window of the tests' that is activated would cover the icon.
+void TrayOnTop() {
+    SetWindowPos(TrayWindow(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Tray() {
+    HWND tray = TrayWindow();
     int n = 0;
     if (tray) EnumChildWindows(tray, CountTrayChildren, reinterpret_cast<LPARAM>(&n));
     RECT r{0, 0, 0, 0};

@@ -21,7 +21,7 @@ fresh "tray"
 start_duskveil
 wait_overlay 12 >/dev/null
 eventually 3 tray_has 1
-icon=$(probe tray | sed -n 's/^icon //p' | head -n 1)
+icon=$(icon_at)
 xdotool mousemove ${icon% *} ${icon#* } click 1
 check "a click on the tray icon opens the settings window" eventually 3 visible_client $SET
 check "  ... not owned" test "$(windows | grep "client=$SET" | field owner)" = 0

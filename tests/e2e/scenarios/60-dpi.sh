@@ -14,7 +14,7 @@ if probe screen | grep -q 'dpi 120'; then
   check "the splash is 6390 x 4215 twips at 12 twips a pixel" eventually 5 visible_client 533,351
   wait_overlay 12 >/dev/null
   eventually 3 tray_has 1
-  icon=$(probe tray | sed -n 's/^icon //p' | head -n 1)
+  icon=$(icon_at)
   xdotool mousemove ${icon% *} ${icon#* } click 1
   check "a left press on the tray icon opens the settings window at 120 dpi" eventually 3 visible_client 580,396
   sleep 0.3
