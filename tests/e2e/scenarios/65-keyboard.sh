@@ -3,6 +3,9 @@
 # window below, which notes every key typed into it). Sourced by run.sh.
 
 below_has_keyboard() { probe foreground | grep -q '^foreground DuskveilE2EBelow|'; }
+keyboard_back() {
+  eventually 3 below_has_keyboard || { echo "    the keyboard is with: $(probe foreground)"; return 1; }
+}
 # Holds for a second: the layers' keep-on-top ticks fifty times meanwhile.
 keeps_keyboard() {
   local end=$((SECONDS + 2))
@@ -25,11 +28,11 @@ types() {  # text: typed into what has the keyboard; true once the window below 
 }
 
 fresh "the keyboard stays with the program the user works in"
-check "the window below has the keyboard before the start" eventually 3 below_has_keyboard
+check "the window below has the keyboard before the start" keyboard_back
 start_duskveil
 check "  ... the splash shows" eventually 5 splash_shows
 wait_overlay 12 >/dev/null
-check "after the countdown the keyboard is back with it" eventually 3 below_has_keyboard
+check "after the countdown the keyboard is back with it" keyboard_back
 check "  ... and stays there" keeps_keyboard
 check "  ... typing reaches it" types abc
 xdotool mousemove $SPOT click 1
@@ -38,15 +41,15 @@ check "  ... typing reaches it" types def
 xdotool key F7
 check "F7 opens the settings window, which has the keyboard" eventually 3 visible_client $SET
 click_twips $SET 6690 292
-check "  ... and gives it back when it closes" eventually 3 below_has_keyboard
+check "  ... and gives it back when it closes" keyboard_back
 check "a menu dismissed" pick 0
-check "  ... gives the keyboard back" eventually 3 below_has_keyboard
+check "  ... gives the keyboard back" keyboard_back
 check "  ... typing reaches it" types ghi
 check "a menu pick" pick 2
-check "  ... gives the keyboard back" eventually 3 below_has_keyboard
+check "  ... gives the keyboard back" keyboard_back
 check "  ... typing reaches it" types jkl
 pick 2 >/dev/null
-eventually 3 below_has_keyboard
+keyboard_back
 x_focus_foreground
 xdotool key alt+F4
 check "Alt+F4 typed there reaches it" becomes 3 1 closes
