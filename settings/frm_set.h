@@ -13,6 +13,9 @@ class Program;
 class FrmSet : public Form, public layout::SetControls {
    public:
     explicit FrmSet(Program& program);
+    // The window that had the keyboard before this one opened, to have it
+    // back when this one closes.
+    void OpenedFrom(Handle user) { returnTo_ = user; }
 
    protected:
     void Form_Load() override;
@@ -23,11 +26,6 @@ class FrmSet : public Form, public layout::SetControls {
     void Control_Click(Control& c) override;
     void Form_SchemeChanged() override;
     void ResetDesign() override;
-
-   public:
-    // The window that had the keyboard before this one opened, to have it
-    // back when this one closes.
-    void OpenedFrom(Handle user) { returnTo_ = user; }
 
    private:
     void cmdExit_Click();
