@@ -1,5 +1,7 @@
 #include "overlay/frm_night.h"
 
+#include <algorithm>
+
 #include "overlay/layer.h"
 #include "resources/names.h"
 #include "settings/convert.h"
@@ -30,15 +32,104 @@ void FrmNight::Form_Load() {
         if (const auto alpha = TextToByte(*stored)) mdl.bytLig = *alpha;
     }
     MakeNightLayer(host, *this, mdl.bytLig);
+    shownAlpha_ = mdl.bytLig;
+    // The layers start as the schedule has them now: by day hidden, in a
+    // fade at the fade's strength, else at the user's.
+    ReadSchedule();
+    const LayerPlan plan = PlanLayers(night_, host.Now(), false, mdl.bytLig, false, false);
+    if (plan.alpha != shownAlpha_) ShowAlpha(plan.alpha);
+    program_.screens.SetShown(plan.shown);
     // Beyond the one screen: the other monitors, and captures.
     program_.options = ReadOptions(host);
     program_.os = host.WindowsVersion();
     if (program_.options.hideInCaptures) SetCaptureExclusion(host, hWnd(), program_.os, true);
     LayOutScreens();
+    // Combinations another program holds are left to it.
+    host.RegisterHotKey(hWnd(), kHotKeyDarker, kModAlt, kVkNext);
+    host.RegisterHotKey(hWnd(), kHotKeyBrighter, kModAlt, kVkPrior);
+    host.RegisterHotKey(hWnd(), kHotKeyPause, kModAlt, kVkEnd);
 }
 
+void FrmNight::Begin() {
+    Load();
+    Apply();
+}
+
+void FrmNight::ReadSchedule() {
+    Platform& host = Host();
+    const auto read = [&host](const char* key) {
+        const StoredText t = host.GetSetting(names::kAppName, names::kSection, key);
+        return t.kind == StoredText::Kind::Text ? t.text : std::string();
+    };
+    night_.schedule = ParseSchedule(read(names::kKeySchedule));
+    const auto latitude = ParseDegrees(read(names::kKeyLatitude));
+    const auto longitude = ParseDegrees(read(names::kKeyLongitude));
+    if (latitude && longitude && OnEarth({*latitude, *longitude}))
+        night_.place = GeoPoint{*latitude, *longitude};
+    else
+        night_.place = host.RegionLocation();
+    if (night_.place && !OnEarth(*night_.place)) night_.place.reset();
+}
+
+void FrmNight::Apply() {
+    if (!IsLoaded() || IsUnloading()) return;
+    const WallClock now = Host().Now();
+    const bool paused = night_.Paused(now);
+    const FrmSet& frmSet = program_.frmSet;
+    const bool settingsOpen = frmSet.IsLoaded() && !frmSet.IsUnloading();
+    const LayerPlan plan =
+        PlanLayers(night_, now, paused, program_.mdl.bytLig, settingsOpen, menuOpen_);
+    if (plan.shown) {
+        if (plan.alpha != shownAlpha_) ShowAlpha(plan.alpha);
+        program_.screens.SetShown(true);
+        Show();
+    } else {
+        Hide();
+        program_.screens.SetShown(false);
+    }
+    Timer2.SetEnabled(plan.keepOnTop);
+    Timer3.SetEnabled(night_.Ticking());
+}
+
+void FrmNight::ShowAlpha(std::uint8_t alpha) {
+    shownAlpha_ = alpha;
+    SetLayeredAlpha(Host(), hWnd(), 0, alpha, kLwaAlpha);
+    program_.screens.SetAlpha(alpha);
+}
+
+void FrmNight::Form_HotKey(int id) {
+    if (id == kHotKeyDarker) Strengthen(16);
+    if (id == kHotKeyBrighter) Strengthen(-16);
+    if (id == kHotKeyPause) PauseOrResume();
+}
+
+// The hot keys step within the slider's range; a strength beyond its
+// darkest end (stored by hand) is never made brighter by "darker".
+void FrmNight::Strengthen(int step) {
+    Mdluser& mdl = program_.mdl;
+    const int now = mdl.bytLig;
+    const int wanted = step > 0 ? std::max(now, std::min(now + step, 254)) : std::max(now + step, 0);
+    mdl.bytLig = static_cast<std::uint8_t>(wanted);
+    if (program_.frmSet.IsLoaded()) program_.frmSet.ShowStrength();
+    Apply();
+    // Written once the presses stop.
+    Timer4.SetEnabled(false);
+    Timer4.SetEnabled(true);
+}
+
+void FrmNight::PauseOrResume() {
+    const WallClock now = Host().Now();
+    if (night_.Paused(now))
+        night_.Resume();
+    else
+        night_.Pause(now);
+    Apply();
+}
+
+void FrmNight::Form_TimeChanged() { Apply(); }
+
 LayerLook FrmNight::Look() {
-    return {BackColor(), program_.mdl.bytLig, program_.options.hideInCaptures, program_.os};
+    return {BackColor(), shownAlpha_, program_.options.hideInCaptures, program_.os};
 }
 
 void FrmNight::LayOutScreens() { program_.screens.Layout(program_.options.allScreens, Look()); }
@@ -62,6 +153,19 @@ void FrmNight::Timer_Tick(Timer& t) {
         Timer1_Timer();
     else if (&t == &Timer2)
         Timer2_Timer();
+    else if (&t == &Timer3)
+        Timer3_Timer();
+    else if (&t == &Timer4)
+        Timer4_Timer();
+}
+
+// The schedule's fades and a pause's end follow the clock.
+void FrmNight::Timer3_Timer() { Apply(); }
+
+void FrmNight::Timer4_Timer() {
+    Timer4.SetEnabled(false);
+    Host().SaveSetting(names::kAppName, names::kSection, names::kKeyAlpha,
+                       LngToText(program_.mdl.bytLig));
 }
 
 void FrmNight::Timer1_Timer() {

@@ -3,6 +3,9 @@
 // F7 to open the settings window.
 #pragma once
 
+#include <vector>
+
+#include "overlay/night.h"
 #include "overlay/screens.h"
 #include "platform/form.h"
 #include "resources/layout_night.h"
@@ -15,12 +18,26 @@ class FrmNight : public Form, public layout::NightControls {
    public:
     explicit FrmNight(Program& program);
 
+    // The hot keys: Alt+PgDn, Alt+PgUp, Alt+End.
+    static constexpr int kHotKeyDarker = 1, kHotKeyBrighter = 2, kHotKeyPause = 3;
+
+    // Loads the overlay and lets the layers show as the schedule says.
+    void Begin();
+    // Shows or hides the layers, at the strength and with the keep-on-top
+    // work that the program's state asks for now.
+    void Apply();
+    // Gives every layer this alpha now.
+    void ShowAlpha(std::uint8_t alpha);
+    NightState& Night() { return night_; }
+
    protected:
     void Form_Load() override;
     void Form_QueryUnload() override;
     void Form_MouseMove(const MouseArgs& e) override;
     void Form_ShellRestarted() override;
     void Form_DisplayChanged() override;
+    void Form_HotKey(int id) override;
+    void Form_TimeChanged() override;
     void Timer_Tick(Timer& t) override;
     void ResetDesign() override;
 
@@ -28,6 +45,17 @@ class FrmNight : public Form, public layout::NightControls {
     void Sys_Tray();
     void Timer1_Timer();
     void Timer2_Timer();
+    void Timer3_Timer();
+    void Timer4_Timer();
+    // The strength one step darker (`step` > 0) or brighter.
+    void Strengthen(int step);
+    void PauseOrResume();
+    // The schedule and the place it is worked out for, as stored.
+    void ReadSchedule();
+    // Writes a schedule picked in the menu and follows it; a refused write
+    // changes nothing.
+    void PickSchedule(const Schedule& s);
+    std::vector<MenuItem> ScheduleItems();
     // Opens the settings window modeless; `user` has the keyboard back when
     // it closes.
     void OpenSettingsFromTray(Handle user);
@@ -44,6 +72,9 @@ class FrmNight : public Form, public layout::NightControls {
 
     Program& program_;
     Handle userWindow_ = 0;
+    NightState night_;
+    bool menuOpen_ = false;
+    std::uint8_t shownAlpha_ = 0;
 };
 
 }  // namespace dv

@@ -38,7 +38,19 @@ void Screens::Make(FrmScreen& screen, const PixelRect& monitor) {
     screen.SetBackColor(look_.colour);
     MakeNightLayer(host_, screen, look_.alpha);
     if (look_.hideInCaptures) dv::SetCaptureExclusion(host_, screen.hWnd(), look_.os, true);
-    screen.Show();
+    if (shown_) screen.Show();
+}
+
+void Screens::SetShown(bool shown) {
+    if (shown_ == shown) return;
+    shown_ = shown;
+    for (auto& s : screens_) {
+        if (!s->IsLoaded()) continue;
+        if (shown)
+            s->Show();
+        else
+            s->Hide();
+    }
 }
 
 void Screens::Remake(FrmScreen& screen) {

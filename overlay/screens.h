@@ -46,6 +46,8 @@ class Screens {
     void SetAlpha(std::uint8_t alpha);
     void SetColour(Colour colour);
     void SetCaptureExclusion(const OsVersion& os, bool hide);
+    // Shows or hides every companion, and those made later.
+    void SetShown(bool shown);
     // Each companion right below the window before it, starting under
     // `overlay`: top-most again with the overlay, and when nothing came
     // between them, without a change of the z-order at all.
@@ -61,6 +63,7 @@ class Screens {
 
     Platform& host_;
     LayerLook look_;
+    bool shown_ = true;
     std::vector<std::unique_ptr<FrmScreen>> screens_;
     std::vector<PixelRect> monitors_;  // each companion's monitor
 };

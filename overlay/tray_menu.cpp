@@ -22,6 +22,64 @@ bool FrmNight::LayersExcluded() {
     return true;
 }
 
+namespace {
+
+// The spans the menu offers, with their commands.
+struct OfferedSpan {
+    Command command;
+    Schedule span;
+};
+constexpr OfferedSpan kOffered[] = {
+    {kSpan21, {Schedule::Kind::Span, 21 * 60, 7 * 60}},
+    {kSpan22, {Schedule::Kind::Span, 22 * 60, 7 * 60}},
+    {kSpan23, {Schedule::Kind::Span, 23 * 60, 7 * 60}},
+};
+
+std::string SpanText(int from, int to) {
+    return ClockText(from) + text::kMenuSpanDash + ClockText(to);
+}
+
+// The schedule a command of the submenu stands for.
+std::optional<Schedule> ScheduleOf(int command, const Schedule& stored) {
+    if (command == kNoSchedule) return Schedule{};
+    if (command == kSun) return Schedule{Schedule::Kind::Sun};
+    if (command == kStoredSpan) return stored;
+    for (const OfferedSpan& o : kOffered)
+        if (o.command == command) return o.span;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::vector<MenuItem> FrmNight::ScheduleItems() {
+    const Schedule& now = night_.schedule;
+    // The sun's item shows tonight's hours: today's sunset and sunrise, or
+    // the span it stands in for without a place.
+    std::string sun = text::kMenuSun;
+    if (!night_.place) {
+        sun += " (" + SpanText(kNightWithoutPlace.from, kNightWithoutPlace.to) + ")";
+    } else if (const auto times = TodaysSun(Host().Now(), *night_.place)) {
+        sun += " (" + SpanText(times->sunset, times->sunrise) + ")";
+    }
+    std::vector<MenuItem> items{
+        {kNoSchedule, text::kMenuNoSchedule, now.kind == Schedule::Kind::None, true, true},
+        {kSun, sun, now.kind == Schedule::Kind::Sun, true, true},
+    };
+    bool offered = now.kind != Schedule::Kind::Span;
+    for (const OfferedSpan& o : kOffered) {
+        items.push_back({o.command, SpanText(o.span.from, o.span.to), now == o.span, true, true});
+        offered = offered || now == o.span;
+    }
+    if (!offered) items.push_back({kStoredSpan, SpanText(now.from, now.to), true, true, true});
+    return items;
+}
+
+void FrmNight::PickSchedule(const Schedule& s) {
+    if (!Host().SaveSetting(names::kAppName, names::kSection, names::kKeySchedule, ScheduleText(s)))
+        return;
+    night_.schedule = s;
+}
+
 void FrmNight::TrayMenu(Handle user) {
     Platform& host = Host();
     Options& options = program_.options;
@@ -39,12 +97,16 @@ void FrmNight::TrayMenu(Handle user) {
         {kHideInCaptures, text::kMenuHideInCaptures, excluded, canExclude},
         {kStartAtLogOn, text::kMenuStartAtLogOn, atLogOn},
         {},
+        {0, text::kMenuSchedule, false, true, false, ScheduleItems()},
+        {kPause, night_.Paused(host.Now()) ? text::kMenuResume : text::kMenuPause},
+        {},
         {kTurnOff, text::kMenuTurnOff, false},
     };
     // Keep-on-top waits while the menu is open, or the layers would cover it.
-    Timer2.SetEnabled(false);
+    menuOpen_ = true;
+    Apply();
     const int chosen = host.PopupMenu(*this, items, program_.IsOurs(user) ? 0 : user);
-    Timer2.SetEnabled(true);
+    menuOpen_ = false;
     // A toggle takes effect only once it is written: a write the store
     // refuses leaves the old state, and the menu shows it next time.
     switch (chosen) {
@@ -69,9 +131,14 @@ void FrmNight::TrayMenu(Handle user) {
         case kTurnOff:
             program_.TurnOff(BackColor());
             break;
+        case kPause:
+            PauseOrResume();
+            break;
         default:
+            if (const auto picked = ScheduleOf(chosen, night_.schedule)) PickSchedule(*picked);
             break;
     }
+    Apply();
     // Whatever the command did, the keyboard is the user's program's.
     if (program_.HoldsForeground()) program_.GiveForegroundTo(user);
 }

@@ -10,6 +10,14 @@ enum Command : int {
     kHideInCaptures,
     kStartAtLogOn,
     kTurnOff,
+    kPause,  // or resume, while paused
+    // The schedule's submenu.
+    kNoSchedule,
+    kSun,
+    kSpan21,
+    kSpan22,
+    kSpan23,
+    kStoredSpan,  // a stored span none of the above
 };
 
 }  // namespace dv::menu

@@ -105,6 +105,14 @@ class Form {
     void DispatchShellRestarted() {
         if (peer_) Form_ShellRestarted();
     }
+    // A hot key the window registered was pressed.
+    void DispatchHotKey(int id) {
+        if (peer_) Form_HotKey(id);
+    }
+    // The clock, its zone or daylight saving changed, or the system woke.
+    void DispatchTimeChanged() {
+        if (peer_) Form_TimeChanged();
+    }
     // Monitors came, went, moved or changed their size or scale.
     void DispatchDisplayChanged() {
         if (peer_) Form_DisplayChanged();
@@ -130,6 +138,8 @@ class Form {
     virtual void Form_ShellRestarted() {}
     virtual void Form_DisplayChanged() {}
     virtual void Form_SchemeChanged() {}
+    virtual void Form_HotKey(int /*id*/) {}
+    virtual void Form_TimeChanged() {}
     // What a close or a destruction from outside does to the window: it
     // unloads, unless the window says otherwise.
     virtual void Form_SystemClose() { Unload(); }

@@ -33,12 +33,15 @@ struct OsVersion {
     unsigned major = 0, minor = 0, build = 0;
 };
 
-// One line of a popup menu: a command (id above 0) or a separator (id 0).
+// One line of a popup menu: a command (id above 0), a separator (id 0 and
+// no text), or a submenu (its items in `sub`).
 struct MenuItem {
     int id = 0;
     std::string text;
     bool checked = false;
     bool enabled = true;  // false: shown greyed, and cannot be chosen
+    bool radio = false;   // checked with a dot: one choice of several
+    std::vector<MenuItem> sub = {};
 };
 
 class RuntimeServices {

@@ -29,6 +29,10 @@ constexpr unsigned kWmLButtonUp = 0x202;
 constexpr unsigned kWmRButtonDown = 0x204;
 constexpr unsigned kWmRButtonUp = 0x205;
 constexpr unsigned kWmMButtonDblClk = 0x209;  // the last of the mouse messages
+constexpr unsigned kModAlt = 1;
+constexpr unsigned kVkPrior = 0x21;  // Page Up
+constexpr unsigned kVkNext = 0x22;   // Page Down
+constexpr unsigned kVkEnd = 0x23;
 constexpr std::uint32_t kWdaNone = 0;
 constexpr std::uint32_t kWdaExcludeFromCapture = 0x11;
 
@@ -79,6 +83,14 @@ class SystemCalls {
     // may activate.
     virtual bool IsNotificationArea(Handle hWnd) = 0;
     virtual SystemColours GetSystemColours() = 0;
+    // The local wall clock now.
+    virtual WallClock Now() = 0;
+    // Where the user's region in the system's settings lies; nothing when
+    // the system does not say.
+    virtual std::optional<GeoPoint> RegionLocation() = 0;
+    // A key combination that reaches `hWnd` as a hot key `id` wherever the
+    // keyboard is; false when another program holds it.
+    virtual bool RegisterHotKey(Handle hWnd, int id, unsigned modifiers, unsigned vk) = 0;
 };
 
 }  // namespace dv

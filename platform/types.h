@@ -51,6 +51,19 @@ struct PixelRect {
     bool operator==(const PixelRect&) const = default;
 };
 
+// The wall clock: seconds since 1970-01-01 00:00 UTC, and how far the local
+// time (its zone and daylight saving) stands ahead of UTC.
+struct WallClock {
+    std::int64_t utc = 0;
+    int offsetMinutes = 0;
+    std::int64_t Local() const { return utc + std::int64_t{offsetMinutes} * 60; }
+};
+
+// A place on the earth in decimal degrees, north and east positive.
+struct GeoPoint {
+    double latitude = 0, longitude = 0;
+};
+
 struct TwipsSize {
     float width = 0, height = 0;
 };

@@ -20,6 +20,8 @@ struct NightControls {
     ControlList controls;
     Timer Timer1{controls, 100, true};  // the F7 poll
     Timer Timer2{controls, 20, true};   // keep-on-top
+    Timer Timer3{controls, 1000, false};  // the schedule's clock, and a pause's
+    Timer Timer4{controls, 2000, false};  // writes the strength the hot keys set
 };
 
 }  // namespace dv::layout

@@ -9,6 +9,11 @@
 #define DV_KEY_ALPHA "intLig"
 #define DV_KEY_ALL_SCREENS "AllScreens"
 #define DV_KEY_HIDE_IN_CAPTURES "HideInCaptures"
+// When night mode shows by itself ("sun", "HH:MM-HH:MM"), and where the sun
+// is worked out for (decimal degrees, north and east positive).
+#define DV_KEY_SCHEDULE "Schedule"
+#define DV_KEY_LATITUDE "Latitude"
+#define DV_KEY_LONGITUDE "Longitude"
 // Where the per-user settings live, under HKEY_CURRENT_USER.
 #define DV_STORE_ROOT "Software\\VB and VBA Program Settings"
 #define DV_FORM_CLASS "DuskveilForm"
@@ -37,6 +42,9 @@ inline constexpr const char* kKeyColour = DV_KEY_COLOUR;
 inline constexpr const char* kKeyAlpha = DV_KEY_ALPHA;
 inline constexpr const char* kKeyAllScreens = DV_KEY_ALL_SCREENS;
 inline constexpr const char* kKeyHideInCaptures = DV_KEY_HIDE_IN_CAPTURES;
+inline constexpr const char* kKeySchedule = DV_KEY_SCHEDULE;
+inline constexpr const char* kKeyLatitude = DV_KEY_LATITUDE;
+inline constexpr const char* kKeyLongitude = DV_KEY_LONGITUDE;
 inline constexpr const char* kOverlayCaption = DV_OVERLAY_CAPTION;
 inline constexpr const char* kScreenCaption = DV_SCREEN_CAPTION;
 inline constexpr wchar_t kRunKey[] = L"" DV_RUN_KEY;

@@ -15,6 +15,13 @@ inline constexpr const char* kMenuAllScreens = "覆盖所有显示器";
 inline constexpr const char* kMenuHideInCaptures = "截图时隐藏色调";
 inline constexpr const char* kMenuStartAtLogOn = "开机时启动";
 inline constexpr const char* kMenuTurnOff = "关闭夜间模式";
+inline constexpr const char* kMenuSchedule = "定时";
+inline constexpr const char* kMenuNoSchedule = "不定时";
+inline constexpr const char* kMenuSun = "日落到日出";
+inline constexpr const char* kMenuPause = "暂停一小时";
+inline constexpr const char* kMenuResume = "继续夜间模式";
+// Between the two times of a span in the menu: blank, en dash, blank.
+inline constexpr const char* kMenuSpanDash = " – ";
 
 // The contact link starts this browser, two blanks, then the address.
 inline constexpr const char* kBrowser = "C:\\Program Files\\Internet Explorer\\iexplore.exe";

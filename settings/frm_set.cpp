@@ -21,7 +21,8 @@ void FrmSet::Form_Load() {
     ApplyScheme();  // the swatch and the knob show the tint
     Host().SetWindowPos(hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoMoveNoSize);
     PlaceKnob();
-    frmNight.Timer2.SetEnabled(false);
+    // The layers show at the strength chosen here, whatever the hour.
+    frmNight.Apply();
 }
 
 void FrmSet::ApplyScheme() {
@@ -60,7 +61,7 @@ void FrmSet::PlaceKnob() {
 
 void FrmSet::Form_QueryUnload() {
     SaveSettings(Host(), program_.mdl.bytLig, tint_);
-    program_.frmNight.Timer2.SetEnabled(true);
+    program_.frmNight.Apply();
     // However the window goes (the "×", Alt+F4, the system), the way back
     // into the program stays: one icon, as long as the overlay lives.
     if (!program_.mdl.trayShown && OverlayLives()) program_.mdl.TrayAdd(Host());
@@ -114,8 +115,7 @@ void FrmSet::Form_MouseMove(const MouseArgs& e) {
         Ly.SetX2(e.x);
         Mdluser& mdl = program_.mdl;
         mdl.bytLig = AlphaAt(e.x, Lx.X1(), Lx.X2());
-        SetLayeredAlpha(Host(), program_.frmNight.hWnd(), 0, mdl.bytLig, kLwaAlpha);
-        program_.screens.SetAlpha(mdl.bytLig);
+        program_.frmNight.ShowAlpha(mdl.bytLig);
     }
     Label5.SetForeColor(look_.Link(layout::kWhite));
     Label2.SetForeColor(closeRest_.fore);

@@ -16,6 +16,8 @@ class FrmSet : public Form, public layout::SetControls {
     // The window that had the keyboard before this one opened, to have it
     // back when this one closes.
     void OpenedFrom(Handle user) { returnTo_ = user; }
+    // The knob follows a strength changed elsewhere (the hot keys).
+    void ShowStrength() { PlaceKnob(); }
 
    protected:
     void Form_Load() override;

@@ -46,7 +46,7 @@ void FrmSplash::Timer1_Timer() {
         // the activation to nothing else.
         if (IsShown() && program_.HoldsForeground())
             program_.GiveForegroundTo(program_.startedFrom);
-        program_.frmNight.Show();
+        program_.frmNight.Begin();
         Unload();
         return;
     }

@@ -24,10 +24,12 @@ TEST_F(TrayMenu, ARightReleaseShowsTheItemsWithTheirChecks) {
     RightClick();
     ASSERT_EQ(fake.menus.size(), 1u);
     std::vector<std::string> texts;
-    for (const MenuItem& item : fake.menus[0]) texts.push_back(item.id ? item.text : "-");
+    for (const MenuItem& item : fake.menus[0])
+        texts.push_back(item.id || !item.sub.empty() ? item.text : "-");
     EXPECT_EQ(texts, (std::vector<std::string>{text::kMenuSettings, "-", text::kMenuAllScreens,
                                                text::kMenuHideInCaptures, text::kMenuStartAtLogOn,
-                                               "-", text::kMenuTurnOff}));
+                                               "-", text::kMenuSchedule, text::kMenuPause, "-",
+                                               text::kMenuTurnOff}));
     EXPECT_TRUE(Shown(kAllScreens).checked);
     EXPECT_FALSE(Shown(kHideInCaptures).checked);
     EXPECT_FALSE(Shown(kStartAtLogOn).checked);

@@ -4,6 +4,34 @@
 #include "platform/win32/win32_platform.h"
 
 namespace dv::win32 {
+namespace {
+
+// The menu and its submenus; destroying the menu destroys them too.
+HMENU BuildMenu(const std::vector<MenuItem>& items) {
+    HMENU menu = CreatePopupMenu();
+    if (!menu) return nullptr;
+    for (const MenuItem& item : items) {
+        if (!item.sub.empty()) {
+            if (HMENU sub = BuildMenu(item.sub))
+                AppendMenuW(menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub),
+                            Wide(item.text).c_str());
+            continue;
+        }
+        if (item.id == 0) {
+            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        const auto id = static_cast<UINT>(item.id);
+        AppendMenuW(menu,
+                    MF_STRING | (item.checked ? MF_CHECKED : MF_UNCHECKED) |
+                        (item.enabled ? MF_ENABLED : MF_GRAYED),
+                    id, Wide(item.text).c_str());
+        if (item.radio && item.checked) CheckMenuRadioItem(menu, id, id, id, MF_BYCOMMAND);
+    }
+    return menu;
+}
+
+}  // namespace
 
 int Win32Platform::PopupMenu(Form& owner, const std::vector<MenuItem>& items, Handle giveBackTo) {
     if (!owner.IsLoaded()) return 0;
@@ -12,21 +40,11 @@ int Win32Platform::PopupMenu(Form& owner, const std::vector<MenuItem>& items, Ha
     // owner, so that nothing hands the activation to the overlay when it goes.
     const HWND window = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0,
                                         nullptr, nullptr, instance_, nullptr);
-    HMENU menu = CreatePopupMenu();
+    HMENU menu = BuildMenu(items);
     if (!window || !menu) {
         if (window) DestroyWindow(window);
         if (menu) DestroyMenu(menu);
         return 0;
-    }
-    for (const MenuItem& item : items) {
-        if (item.id == 0) {
-            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-            continue;
-        }
-        AppendMenuW(menu,
-                    MF_STRING | (item.checked ? MF_CHECKED : MF_UNCHECKED) |
-                        (item.enabled ? MF_ENABLED : MF_GRAYED),
-                    static_cast<UINT_PTR>(item.id), Wide(item.text).c_str());
     }
     POINT at;
     GetCursorPos(&at);

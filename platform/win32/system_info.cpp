@@ -1,5 +1,8 @@
-// The monitors, the system's version, capture exclusion, and the exe's path.
+// The monitors, the system's version, capture exclusion, the clock, the
+// region, hot keys and the exe's path.
 #include <vector>
+
+#include "settings/schedule.h"
 
 #include "platform/win32/text.h"
 #include "platform/win32/win32_platform.h"
@@ -95,6 +98,42 @@ SystemColours Win32Platform::GetSystemColours() {
             GetSysColor(COLOR_HIGHLIGHT),
             GetSysColor(COLOR_HIGHLIGHTTEXT),
             GetSysColor(COLOR_HOTLIGHT)};
+}
+
+WallClock Win32Platform::Now() {
+    FILETIME ft;
+    GetSystemTimeAsFileTime(&ft);
+    const std::uint64_t ticks = (std::uint64_t{ft.dwHighDateTime} << 32) | ft.dwLowDateTime;
+    // 100 ns ticks from 1601 to seconds from 1970.
+    const auto utc = static_cast<std::int64_t>(ticks / 10'000'000) - 11'644'473'600;
+    // The zone as it is set now, daylight saving included; read afresh each
+    // time, so that a changed zone counts at once.
+    TIME_ZONE_INFORMATION zone{};
+    const DWORD which = GetTimeZoneInformation(&zone);
+    LONG bias = zone.Bias;
+    if (which == TIME_ZONE_ID_DAYLIGHT) bias += zone.DaylightBias;
+    if (which == TIME_ZONE_ID_STANDARD) bias += zone.StandardBias;
+    if (which == TIME_ZONE_ID_INVALID) bias = 0;
+    return {utc, static_cast<int>(-bias)};
+}
+
+std::optional<GeoPoint> Win32Platform::RegionLocation() {
+    const GEOID nation = GetUserGeoID(GEOCLASS_NATION);
+    if (nation == GEOID_NOT_AVAILABLE) return std::nullopt;
+    const auto degrees = [nation](GEOTYPE type) -> std::optional<double> {
+        wchar_t text[32];
+        if (GetGeoInfoW(nation, type, text, 32, 0) <= 0) return std::nullopt;
+        std::string ascii;
+        for (const wchar_t* c = text; *c; ++c) ascii.push_back(*c < 128 ? static_cast<char>(*c) : '?');
+        return ParseDegrees(ascii);
+    };
+    const auto latitude = degrees(GEO_LATITUDE), longitude = degrees(GEO_LONGITUDE);
+    if (!latitude || !longitude) return std::nullopt;
+    return GeoPoint{*latitude, *longitude};
+}
+
+bool Win32Platform::RegisterHotKey(Handle hWnd, int id, unsigned modifiers, unsigned vk) {
+    return ::RegisterHotKey(reinterpret_cast<HWND>(hWnd), id, modifiers, vk) != 0;
 }
 
 std::string Win32Platform::ExePath() {

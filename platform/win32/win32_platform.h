@@ -50,6 +50,9 @@ class Win32Platform final : public Platform {
     bool IsWindow(Handle hWnd) override;
     bool IsNotificationArea(Handle hWnd) override;
     SystemColours GetSystemColours() override;
+    WallClock Now() override;
+    std::optional<GeoPoint> RegionLocation() override;
+    bool RegisterHotKey(Handle hWnd, int id, unsigned modifiers, unsigned vk) override;
     StoredBytes GetStartupApproved() override;
     bool DeleteStartupApproved() override;
     std::vector<PixelRect> Monitors() override;

@@ -304,6 +304,17 @@ LRESULT Win32Peer::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_THEMECHANGED:
             form_.DispatchSchemeChanged();
             break;
+        case WM_HOTKEY:
+            form_.DispatchHotKey(static_cast<int>(wp));
+            return 0;
+        case WM_TIMECHANGE:
+            form_.DispatchTimeChanged();
+            return 0;
+        case WM_POWERBROADCAST:
+            // Awake again: the clock has moved on while the system slept.
+            if (wp == PBT_APMRESUMEAUTOMATIC || wp == PBT_APMRESUMESUSPEND)
+                form_.DispatchTimeChanged();
+            return TRUE;
         case WM_CLOSE:
             form_.RequestUnload();
             return 0;

@@ -36,6 +36,7 @@ class FakePeer final : public WindowPeer {
         if (p_.focused == h_) p_.focused = 0;
         if (p_.foreground == h_) p_.foreground = 0;
         std::erase(p_.zorder, h_);
+        std::erase_if(p_.hotKeys, [&](const auto& k) { return k.second.first == h_; });
     }
     Handle Hwnd() const override { return h_; }
     Handle IconHandle() const override { return f_.Design().icon ? kOverlayIcon : 0; }
@@ -264,6 +265,32 @@ void FakePlatform::ChangeMonitors(Form& overlay, std::vector<PixelRect> screens)
         monitors = screens;
         overlay.DispatchDisplayChanged();
     });
+}
+
+void FakePlatform::PressHotKey(unsigned modifiers, unsigned vk) {
+    Run([this, modifiers, vk] {
+        const auto it = hotKeys.find({modifiers, vk});
+        if (it == hotKeys.end()) return;
+        const auto w = windows.find(it->second.first);
+        if (w != windows.end()) w->second.form->DispatchHotKey(it->second.second);
+    });
+}
+
+void FakePlatform::SetClock(std::int64_t utc, int offset, bool tell) {
+    Run([this, utc, offset, tell] {
+        wallStart = utc - now / 1000;
+        offsetMinutes = offset;
+        if (!tell) return;
+        for (auto& [h, w] : std::map<Handle, FakeWindow>(windows))
+            if (windows.count(h)) w.form->DispatchTimeChanged();
+    });
+}
+
+bool FakePlatform::RegisterHotKey(Handle hWnd, int id, unsigned modifiers, unsigned vk) {
+    Record("RegisterHotKey", {hWnd, id, modifiers, vk});
+    if (heldElsewhere.count({modifiers, vk}) || hotKeys.count({modifiers, vk})) return false;
+    hotKeys[{modifiers, vk}] = {hWnd, id};
+    return true;
 }
 
 void FakePlatform::ShellRestart(Form& f) {

@@ -76,6 +76,12 @@ class FakePlatform final : public Platform {
     void NativeDestroy(Form& f);
     // Monitors change to `now`; the overlay is told, as the system tells it.
     void ChangeMonitors(Form& overlay, std::vector<PixelRect> screens);
+    // A hot key combination is pressed: it reaches the window that
+    // registered it, if one did.
+    void PressHotKey(unsigned modifiers, unsigned vk);
+    // The wall clock is set to another time or zone, and the windows are
+    // told as the system tells them (`tell` false: a change nobody reports).
+    void SetClock(std::int64_t utc, int offsetMinutes, bool tell = true);
     // The shell restarts: its notification area comes back empty.
     void ShellRestart(Form& f);
     bool Ended() const { return ended_; }
@@ -119,6 +125,13 @@ class FakePlatform final : public Platform {
     std::string exePath = "C:\\Program Files\\Duskveil\\Duskveil.exe";
     std::optional<std::string> runEntry;
     bool runWritesRefused = false;
+    // The wall clock: `wallStart` at virtual time 0, then running with it.
+    std::int64_t wallStart = 1'700'000'000;
+    int offsetMinutes = 0;
+    std::optional<GeoPoint> region;
+    // Hot keys registered, by combination; those other programs hold.
+    std::map<std::pair<unsigned, unsigned>, std::pair<Handle, int>> hotKeys;
+    std::set<std::pair<unsigned, unsigned>> heldElsewhere;
 
     // --- Platform ---
     void SetWindowPos(Handle, Handle, int, int, int, int, std::uint32_t) override;
@@ -148,6 +161,9 @@ class FakePlatform final : public Platform {
     bool IsWindow(Handle hWnd) override;
     bool IsNotificationArea(Handle hWnd) override { return hWnd == notificationArea; }
     SystemColours GetSystemColours() override { return colours; }
+    WallClock Now() override { return {wallStart + now / 1000, offsetMinutes}; }
+    std::optional<GeoPoint> RegionLocation() override { return region; }
+    bool RegisterHotKey(Handle hWnd, int id, unsigned modifiers, unsigned vk) override;
     StoredBytes GetStartupApproved() override { return startupApproved; }
     bool DeleteStartupApproved() override;
     std::vector<PixelRect> Monitors() override { return monitors; }

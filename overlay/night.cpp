@@ -1,0 +1,39 @@
+#include "overlay/night.h"
+
+namespace dv {
+
+void NightState::Pause(const WallClock& now) {
+    pausedAt = now.utc;
+    pausedUntil = now.utc + kPauseSeconds;
+}
+
+void NightState::Resume() {
+    pausedAt.reset();
+    pausedUntil.reset();
+}
+
+bool NightState::Paused(const WallClock& now) {
+    if (pausedUntil && (now.utc >= *pausedUntil || now.utc < *pausedAt)) Resume();
+    return pausedUntil.has_value();
+}
+
+LayerPlan PlanLayers(const NightState& night, const WallClock& now, bool paused,
+                     std::uint8_t strength, bool settingsOpen, bool menuOpen) {
+    LayerPlan plan;
+    if (settingsOpen) {
+        // The user sees what they choose, whatever the hour.
+        plan.alpha = strength;
+    } else if (paused) {
+        plan.shown = false;
+    } else if (night.schedule.kind != Schedule::Kind::None) {
+        const int progress = NightProgress(night.schedule, now, night.place);
+        plan.alpha = static_cast<std::uint8_t>(strength * progress / kFadeSeconds);
+        plan.shown = progress > 0;
+    } else {
+        plan.alpha = strength;
+    }
+    plan.keepOnTop = plan.shown && !settingsOpen && !menuOpen;
+    return plan;
+}
+
+}  // namespace dv

@@ -1,0 +1,44 @@
+// Whether the layers show now, and how strongly: the schedule with its
+// fades, a pause, and the settings window and menu that are open. Decided
+// here alone, from the state, at every change and every second.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "settings/schedule.h"
+
+namespace dv {
+
+struct NightState {
+    Schedule schedule;
+    // The place the sun is worked out for; nothing when neither the
+    // settings nor the system name one.
+    std::optional<GeoPoint> place;
+    // A pause: when it began and when it ends (UTC seconds).
+    std::optional<std::int64_t> pausedAt, pausedUntil;
+
+    static constexpr std::int64_t kPauseSeconds = 60 * 60;
+    void Pause(const WallClock& now);
+    void Resume();
+    // Ends a pause whose hour is over, or that a clock set back by more
+    // than it has run makes unreadable; true while paused.
+    bool Paused(const WallClock& now);
+    // Whether time alone can change what the layers show.
+    bool Ticking() const { return schedule.kind != Schedule::Kind::None || pausedUntil.has_value(); }
+};
+
+struct LayerPlan {
+    bool shown = true;
+    std::uint8_t alpha = 0;
+    // The keep-on-top work, which has nothing to do for hidden layers and
+    // must not cover an open menu or settings window.
+    bool keepOnTop = true;
+};
+
+// `paused` as NightState::Paused gave it. With nothing scheduled or paused,
+// the layers show at `strength` at all times.
+LayerPlan PlanLayers(const NightState& night, const WallClock& now, bool paused,
+                     std::uint8_t strength, bool settingsOpen, bool menuOpen);
+
+}  // namespace dv
