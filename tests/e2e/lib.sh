@@ -92,6 +92,16 @@ fresh() {  # a clean store, a window below, nothing of ours running
   start_below
 }
 
+below_has_keyboard() { probe foreground | grep -q '^foreground DuskveilE2EBelow|'; }
+# With no window manager nothing gives X's keyboard focus to the window that
+# Windows made the foreground window (a window that Wine activated for a click
+# keeps it): this does, as a window manager would, so that keys go where
+# Windows sends them.
+x_focus_foreground() {
+  local x; x=$(probe foreground | sed -n 's/.* x=\([0-9]*\)$/\1/p')
+  [ -n "$x" ] && [ "$x" != 0 ] && xdotool windowfocus "$x" 2>/dev/null
+  true
+}
 below_up() { probe zorder | grep -q DuskveilE2EBelow; }
 overlay_visible() { overlay_line | grep -q 'visible=1'; }
 wait_overlay() { eventually "${1:-12}" overlay_visible; }
@@ -169,11 +179,32 @@ alpha_is() { [ "$(overlay_line | field alpha)" = "$1" ]; }
 screenshot() { mkdir -p "$DV_ARTEFACTS"; import -window root "$DV_ARTEFACTS/$1.png" 2>/dev/null; }
 
 menu_open() { probe zorder | grep -q '^z #32768|'; }
-# Opens the icon's menu with a right click and picks its n-th command.
+# Where each command stands in the icon's menu (and in its submenu). Wine
+# lets no other process read a menu, so the probe walks it by keyboard.
+menu_place() {
+  case $1 in
+    none) echo 0 ;;
+    settings) echo 1 ;;
+    all-screens) echo 2 ;;
+    captures) echo 3 ;;
+    log-on) echo 4 ;;
+    no-schedule) echo 5 1 ;;
+    sun) echo 5 2 ;;
+    21-07) echo 5 3 ;;
+    22-07) echo 5 4 ;;
+    23-07) echo 5 5 ;;
+    stored-span) echo 5 6 ;;
+    pause) echo 6 ;;
+    turn-off) echo 7 ;;
+    *) echo "no such command: $1" >&2; return 1 ;;
+  esac
+}
+# Opens the icon's menu with a right click and picks a command by its name.
 pick() {
+  local place; place=$(menu_place "$1") || return 1
   eventually 3 tray_has 1 || return 1
   local icon; icon=$(icon_at)
   xdotool mousemove ${icon% *} ${icon#* } click 3
   eventually 3 menu_open || return 1
-  probe menu-pick "$1"
+  probe menu-pick $place
 }

@@ -69,7 +69,7 @@ int main() {
     else if (cmd == L"tray-notify" && argc > 2)
         TrayNotify(static_cast<unsigned>(_wtoi(argv[2])));
     else if (cmd == L"menu-pick" && argc > 2)
-        return MenuPick(_wtoi(argv[2]));
+        return MenuPick(_wtoi(argv[2]), argc > 3 ? _wtoi(argv[3]) : 0);
     else if (cmd == L"tray-drop")
         TrayDrop();
     else if (cmd == L"taskbar-created")
@@ -92,7 +92,13 @@ int main() {
         return Slide(_wtoi(argv[2]), _wtoi(argv[3]));
     else if (cmd == L"soak" && argc > 4)
         return Soak(_wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]));
-    else if (cmd == L"screen")
+    else if (cmd == L"clock") {  // the wall clock as the program reads it
+        SYSTEMTIME utc, local;
+        GetSystemTime(&utc);
+        GetLocalTime(&local);
+        std::printf("clock utc=%02d:%02d:%02d local=%02d:%02d:%02d\n", utc.wHour, utc.wMinute,
+                    utc.wSecond, local.wHour, local.wMinute, local.wSecond);
+    } else if (cmd == L"screen")
         std::printf("screen %d %d dpi %d\n", GetSystemMetrics(SM_CXSCREEN),
                     GetSystemMetrics(SM_CYSCREEN), GetDeviceCaps(GetDC(nullptr), LOGPIXELSX));
     else

@@ -31,7 +31,7 @@ void Tray();
 void TrayOnTop();
 void TrayDrop();
 void TrayNotify(unsigned message);
-int MenuPick(int n);  // 0: dismisses the menu
+int MenuPick(int n, int m);  // n 0: dismisses the menu; m 0: no submenu
 void TaskbarCreated();
 void DisplayChange();
 int Raise();

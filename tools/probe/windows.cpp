@@ -225,15 +225,32 @@ int Raise() {
 // Sends the overlay a notification of its icon, as the shell does.
 void TrayNotify(unsigned message) { PostMessageW(Overlay(), WM_MOUSEMOVE, 0, message); }
 
-// Picks the n-th command of the open popup menu, as the keyboard would.
-int MenuPick(int n) {
-    HWND menu = nullptr;
-    for (int i = 0; i < 300 && !menu; ++i) {
-        menu = FindWindowW(L"#32768", nullptr);
-        if (!menu || !IsWindowVisible(menu)) menu = nullptr, Sleep(10);
+namespace {
+
+// The open popup menu's window, waited for up to 3 s.
+HWND OpenMenu() {
+    for (int i = 0; i < 300; ++i) {
+        HWND menu = FindWindowW(L"#32768", nullptr);
+        if (menu && IsWindowVisible(menu)) return menu;
+        Sleep(10);
     }
+    return nullptr;
+}
+
+}  // namespace
+
+// Picks the n-th command of the open popup menu, or the m-th of the
+// submenu there, as the keyboard would. (Wine lets no other process read a
+// menu's items, so the keyboard is the way in.)
+int MenuPick(int n, int m) {
+    HWND menu = OpenMenu();
     if (!menu) return 1;
     for (int i = 0; i < n; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+    if (n > 0 && m > 0) {
+        // Right opens the submenu at its first item.
+        PostMessageW(menu, WM_KEYDOWN, VK_RIGHT, 0);
+        for (int i = 1; i < m; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+    }
     PostMessageW(menu, WM_KEYDOWN, n > 0 ? VK_RETURN : VK_ESCAPE, 0);
     return 0;
 }

@@ -43,10 +43,10 @@ if probe monitors | grep -q 'rect=0,0,800,600'; then
   probe display-change
   check "after a display change both layers stand where they were, the overlay whole again" \
     becomes 3 "2/0,0,1024,768/0,0,800,600" layers_and_rects
-  check "pick 覆盖所有显示器 in the tray menu" pick 2
+  check "pick 覆盖所有显示器 in the tray menu" pick all-screens
   check "  ... the second layer goes" becomes 3 1 layers
   check "  ... and AllScreens is written \"0\"" test "$(reg AllScreens)" = "sz 0"
-  pick 2
+  pick all-screens
   check "  ... picked again, it comes back" becomes 3 2 layers
   sleep 0.3
   pick_shot() {
@@ -56,22 +56,22 @@ if probe monitors | grep -q 'rect=0,0,800,600'; then
   }
   check "a right click opens the menu over the tint" pick_shot
   ours="sz \"$(winepath_w "$DV_EXE")\""
-  check "pick 开机时启动: the exe starts at log-on" pick 4
+  check "pick 开机时启动: the exe starts at log-on" pick log-on
   check "  ... named whole, in quotes" becomes 3 "$ours" probe run-get
   probe approved-set 030000000000000000000000
-  check "disabled in Task Manager, a pick turns it on again" pick 4
+  check "disabled in Task Manager, a pick turns it on again" pick log-on
   check "  ... the entry stays and the disabled mark goes" becomes 3 "$ours/absent" run_and_mark
-  pick 4
+  pick log-on
   check "  ... picked again, it no longer does" becomes 3 absent probe run-get
   # Wine reports Windows 7 here, which cannot keep windows out of captures.
-  check "pick 截图时隐藏色调: greyed where the system cannot exclude" pick 3
+  check "pick 截图时隐藏色调: greyed where the system cannot exclude" pick captures
   check "  ... nothing is written, nothing else is picked, and the program runs on" \
     becomes 3 "absent/1/absent" hide_running_and_run
-  check "pick 设置: the settings window opens" pick 1
+  check "pick 设置: the settings window opens" pick settings
   check "  ... as a left press opens it, the icon gone" becomes 3 0 shown_icons
   click_twips $SET 6690 292
   eventually 3 set_gone
-  check "pick 关闭夜间模式: night mode ends" pick 5
+  check "pick 关闭夜间模式: night mode ends" pick turn-off
   check "  ... the program ends" eventually 5 stopped
   check "  ... with both values written" test "$(reg intLig)/$(reg lngColor)" = "sz 149/sz 255"
 

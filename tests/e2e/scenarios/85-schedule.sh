@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# Scenarios: night mode by itself, by the clock and by the sun; the pause,
+# the hot keys and the schedule's submenu. Sourced by run.sh.
+
+# Minutes after midnight on the clock the program reads: local or utc.
+clock_minutes() {
+  local t; t=$(probe clock | sed -n "s/.*$1=\([0-9]*\):\([0-9]*\):.*/\1 \2/p")
+  set -- $t
+  echo $((10#$1 * 60 + 10#$2))
+}
+hhmm() { local m=$((($1 % 1440 + 1440) % 1440)); printf '%02d:%02d' $((m / 60)) $((m % 60)); }
+# A span from `from` to `to` minutes after now, on the local clock.
+span_from_now() { local now; now=$(clock_minutes local); echo "$(hhmm $((now + $1)))-$(hhmm $((now + $2)))"; }
+# The longitude where it is now solar `hour` o'clock (the sun's own time runs
+# with the longitude, 15 degrees to the hour).
+longitude_at_solar() {
+  local utc; utc=$(clock_minutes utc)
+  awk -v u="$utc" -v h="$1" 'BEGIN { l = (h * 60 - u) / 4; while (l > 180) l -= 360; while (l < -180) l += 360; printf "%.2f\n", l }'
+}
+overlay_hidden() { overlay_line | grep -q 'visible=0'; }
+splash_gone() { ! visible_client $SPLASH; }
+# Started, the countdown over: the overlay loaded, shown or not.
+overlay_loaded_and_splash_gone() { [ -n "$(overlay_line)" ] && splash_gone; }
+alpha_now() { overlay_line | field alpha; }
+
+fresh "a fixed span around now"
+probe reg-set Schedule sz "$(span_from_now -60 60)" >/dev/null
+start_duskveil
+check "tints at once after the countdown" wait_overlay 12
+check "  ... at the chosen strength" becomes 3 150 alpha_now
+
+fresh "a span later today"
+probe reg-set Schedule sz "$(span_from_now 60 120)" >/dev/null
+start_duskveil
+check "after the countdown the overlay is loaded but hidden" eventually 15 overlay_loaded_and_splash_gone
+check "  ... and stays hidden" overlay_hidden
+check "  ... while the icon stays" tray_has 1
+xdotool key F7
+check "F7 opens the settings window" eventually 3 visible_client $SET
+check "  ... and shows the tint at the chosen strength" eventually 3 overlay_visible
+check "  ... at 150" becomes 3 150 alpha_now
+click_twips $SET 6690 292
+check "\"×\" hides it again" eventually 5 overlay_hidden
+
+fresh "the sun on the equator at solar midnight"
+probe reg-set Schedule sz sun >/dev/null
+probe reg-set Latitude sz 0 >/dev/null
+probe reg-set Longitude sz "$(longitude_at_solar 0)" >/dev/null
+start_duskveil
+check "tints" wait_overlay 12
+check "  ... at full strength" becomes 3 150 alpha_now
+
+fresh "the sun on the equator at solar noon"
+probe reg-set Schedule sz sun >/dev/null
+probe reg-set Latitude sz 0 >/dev/null
+probe reg-set Longitude sz "$(longitude_at_solar 12)" >/dev/null
+start_duskveil
+check "does not tint" eventually 15 overlay_loaded_and_splash_gone
+check "  ... hidden" overlay_hidden
+xdotool key F7
+check "F7 shows the tint while the settings window is open" eventually 3 overlay_visible
+click_twips $SET 6690 292
+check "  ... until \"×\"" eventually 5 overlay_hidden
+
+fresh "the hot keys and the pause"
+start_duskveil
+wait_overlay 12 >/dev/null
+check "the window below has the keyboard" eventually 3 below_has_keyboard
+x_focus_foreground
+xdotool key alt+Next
+check "Alt+PgDn: darker by 16" becomes 3 166 alpha_now
+check "  ... written soon after" becomes 5 "sz 166" reg intLig
+x_focus_foreground
+xdotool key alt+Prior alt+Prior
+check "Alt+PgUp twice: brighter by 32" becomes 3 134 alpha_now
+check "  ... written once the presses stop" becomes 5 "sz 134" reg intLig
+x_focus_foreground
+xdotool key alt+End
+check "Alt+End pauses: the tint goes" eventually 5 overlay_hidden
+x_focus_foreground
+xdotool key alt+End
+check "Alt+End again resumes at once" eventually 3 overlay_visible
+check "pick 暂停一小时 in the menu" pick pause
+check "  ... the tint goes" eventually 5 overlay_hidden
+check "pick 继续夜间模式" pick pause
+check "  ... the tint is back" eventually 3 overlay_visible
+check "nothing of the pause is stored" test "$(reg Schedule)" = absent
+
+fresh "the schedule's submenu"
+start_duskveil
+wait_overlay 12 >/dev/null
+check "pick 日落到日出" pick sun
+check "  ... \"Schedule\" is \"sun\"" becomes 3 "sz sun" reg Schedule
+check "pick 不定时" pick no-schedule
+check "  ... \"Schedule\" is \"0\"" becomes 3 "sz 0" reg Schedule
+check "  ... the tint shows" eventually 3 overlay_visible
+
+fresh "a span of the user's own in the submenu"
+own=$(span_from_now 60 120)
+probe reg-set Schedule sz "$own" >/dev/null
+start_duskveil
+eventually 15 overlay_loaded_and_splash_gone >/dev/null
+check "picked again, it is kept as it was" pick stored-span
+check "  ... \"Schedule\" unchanged" becomes 3 "sz $own" reg Schedule
+check "  ... and the tint stays hidden" overlay_hidden
+check "pick 21:00 – 07:00" pick 21-07
+check "  ... written" becomes 3 "sz 21:00-07:00" reg Schedule
