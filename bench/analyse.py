@@ -33,7 +33,7 @@ def main(raw_path, marks_path, json_path):
     r['reference_start_to_window_ms_median'] = statistics.median([v for v in ref if v >= 0]) if ref else None
     r['splash_to_overlay_ms_median'] = (statistics.median([o - s for s, o in zip(splash, overlay)])
                                         if splash and overlay else None)
-    for name in ('duskveil', 'reference', 'duskveil_2mon', 'reference_2mon'):
+    for name in ('duskveil', 'reference', 'duskveil_paused', 'duskveil_2mon', 'reference_2mon'):
         line = next((l for l in raw if l.startswith(f'idle_{name} ')), None)
         if not line:
             continue
@@ -48,6 +48,10 @@ def main(raw_path, marks_path, json_path):
         ref = r['reference_cpu_percent'] + r['reference_server_cpu_percent']
         r['idle_cpu_ratio'] = round(own / ref, 2) if ref else None
         r['private_memory_ratio'] = round(r['duskveil_private_rss_kb'] / r['reference_private_rss_kb'], 2)
+    if 'reference_cpu_percent' in r and 'duskveil_paused_cpu_percent' in r:
+        own = r['duskveil_paused_cpu_percent'] + r['duskveil_paused_server_cpu_percent']
+        ref = r['reference_cpu_percent'] + r['reference_server_cpu_percent']
+        r['idle_cpu_ratio_paused'] = round(own / ref, 2) if ref else None
     if 'reference_2mon_cpu_percent' in r:
         own = r['duskveil_2mon_cpu_percent'] + r['duskveil_2mon_server_cpu_percent']
         ref = r['reference_2mon_cpu_percent'] + r['reference_2mon_server_cpu_percent']
@@ -102,6 +106,9 @@ def main(raw_path, marks_path, json_path):
         ('idle CPU, Duskveil (+ wine server)', f"{r.get('duskveil_cpu_percent')} (+{r.get('duskveil_server_cpu_percent')})", '%', ''),
         ('idle CPU, reference (+ wine server)', f"{r.get('reference_cpu_percent')} (+{r.get('reference_server_cpu_percent')})", '%', ''),
         ('idle CPU ratio', r.get('idle_cpu_ratio'), 'x', '<= 1.2'),
+        ('paused: idle CPU, Duskveil (+ wine server)',
+         f"{r.get('duskveil_paused_cpu_percent')} (+{r.get('duskveil_paused_server_cpu_percent')})", '%', ''),
+        ('paused: idle CPU ratio', r.get('idle_cpu_ratio_paused'), 'x', '<= 0.5'),
         ('peak working set, Duskveil / reference', f"{r.get('duskveil_peak_rss_kb')} / {r.get('reference_peak_rss_kb')}", 'KB', ''),
         ('private memory, Duskveil / reference', f"{r.get('duskveil_private_rss_kb')} / {r.get('reference_private_rss_kb')}", 'KB', ''),
         ('private memory ratio', r.get('private_memory_ratio'), 'x', '<= 1.2'),

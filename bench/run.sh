@@ -19,6 +19,7 @@ arch=win64
 [ -n "$DV_WINE32" ] && arch=win32
 loader=$(dv_loader_for "build/$arch/")
 probe() { dv_probe "$@"; }
+menu_place() { (source tests/e2e/lib.sh && menu_place "$1"); }
 stop() { dv_stop_prefix; sleep 1; }
 # The wine server of this prefix: its directory is named after the prefix's
 # device and inode.
@@ -47,10 +48,17 @@ done
 
 # CPU ticks (user + system) of a process, and of the wine server beside it.
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
-idle_run() {  # name exe
+idle_run() {  # name exe [pause]
   "$loader" "$2" >/dev/null 2>&1 &
   local pid=$! server t0 s0
   sleep 8
+  if [ "${3:-}" = pause ]; then
+    # 暂停一小时 from the icon's menu: the layers hide, with nothing to keep on top.
+    probe tray-notify 517
+    probe menu-pick $(menu_place pause)
+    sleep 3
+    probe windows | grep -q "title=$(dv_name OVERLAY_CAPTION) visible=0" || echo "  (not paused)"
+  fi
   server=$(own_server)
   t0=$(ticks "$pid"); s0=$(ticks "$server")
   echo "  $1: ${idle}s idle"
@@ -61,6 +69,7 @@ idle_run() {  # name exe
 echo "idle"
 idle_run duskveil "build/$arch/Duskveil.exe"
 idle_run reference "build/$arch/reference.exe"
+idle_run duskveil_paused "build/$arch/Duskveil.exe" pause
 
 echo "latencies (bench build)"
 rm -f "$out/marks.log"

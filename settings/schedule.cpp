@@ -40,6 +40,7 @@ std::int64_t FloorDiv(std::int64_t a, std::int64_t b) { return a / b - (a % b !=
 struct Change {
     std::int64_t at;
     bool night;
+    bool wholeDay = false;  // a polar day or night, from this midnight on
 };
 
 // The changes of the local days around `today`.
@@ -56,7 +57,7 @@ std::vector<Change> Changes(const Schedule& s, std::int64_t today, int offsetMin
         const SunDay sun = SunOn(day, *place);
         if (sun.kind != SunDay::Kind::Normal) {
             // A day the sun stays up or down: it is that from its start on.
-            changes.push_back({midnight, sun.kind == SunDay::Kind::PolarNight});
+            changes.push_back({midnight, sun.kind == SunDay::Kind::PolarNight, true});
             continue;
         }
         const auto local = [&](double utcMinutes) {
@@ -65,6 +66,16 @@ std::vector<Change> Changes(const Schedule& s, std::int64_t today, int offsetMin
         changes.push_back({local(sun.sunrise), false});
         changes.push_back({local(sun.sunset), true});
     }
+    // A day the sun stays up or down is that all day: a sunset of the day
+    // before that falls after its midnight does not count.
+    std::vector<std::int64_t> wholeDays;
+    for (const Change& c : changes)
+        if (c.wholeDay) wholeDays.push_back(c.at);
+    std::erase_if(changes, [&wholeDays](const Change& c) {
+        for (std::int64_t midnight : wholeDays)
+            if (!c.wholeDay && c.at >= midnight && c.at < midnight + kDay) return true;
+        return false;
+    });
     // In time order, changes at the same moment as they came (a handful:
     // sorted in place, with no buffer to allocate).
     for (std::size_t i = 1; i < changes.size(); ++i)

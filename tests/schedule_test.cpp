@@ -168,6 +168,22 @@ TEST(NightProgress, APolarDayHasNoNightAndAPolarNightNoDay) {
     }
 }
 
+TEST(NightProgress, TheFirstDayOfThePolarNightContinuesTheNightBeforeWithoutANewFade) {
+    const Schedule sun{Schedule::Kind::Sun};
+    const GeoPoint tromso{69.65, 18.96};
+    std::int64_t first = DaysFromCivil({2014, 11, 15});
+    while (SunOn(first, tromso).kind != SunDay::Kind::PolarNight) ++first;
+    ASSERT_EQ(SunOn(first - 1, tromso).kind, SunDay::Kind::Normal);
+    const WallClock justAfterMidnight{first * 86400 + 5 * 60 - 3600, 60};
+    EXPECT_EQ(NightProgress(sun, justAfterMidnight, tromso), kFadeSeconds);
+    // And the first polar day ends the night at its start, fading out.
+    std::int64_t day = DaysFromCivil({2014, 5, 10});
+    while (SunOn(day, tromso).kind != SunDay::Kind::PolarDay) ++day;
+    const int fading = NightProgress(sun, {day * 86400 + 5 * 60 - 7200, 120}, tromso);
+    EXPECT_LT(fading, kFadeSeconds);
+    EXPECT_EQ(NightProgress(sun, {day * 86400 + 3600 - 7200, 120}, tromso), 0);
+}
+
 TEST(NightProgress, TodaysSunForTheMenu) {
     const auto london = TodaysSun(At({2025, 6, 21}, 12, 0, 60), {51.5, -0.125});
     ASSERT_TRUE(london.has_value());
