@@ -30,6 +30,6 @@ dv_probe tray-on-top
 icon=$(dv_probe tray | sed -n 's/^icon //p' | head -n 1)
 xdotool mousemove ${icon% *} ${icon#* } click 3
 sleep 1.5
-import -window root -crop 260x160+0+0 docs/menu.png
+import -window root -crop 260x180+0+0 docs/menu.png
 dv_probe menu-pick 0
 echo "wrote docs/splash.png docs/night.png docs/settings.png docs/menu.png"
