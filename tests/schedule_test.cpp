@@ -64,6 +64,8 @@ struct Published {
 // - Sydney Observatory, 5 December 2008 (sunrise) and 7 January 2009
 //   (sunset), AEDT: Sydney Observatory's blog (maas.museum) quoting the 2009
 //   Australian Sky Guide.
+// - Tokyo, 4 February 2007, JST: "Tokyo - Night & Day" by Lyle (Hiroshi)
+//   Saxon, Images Through Glass.
 // - Tromsø, 1 April 2014, UT+1: the U.S. Naval Observatory's "Sun and Moon
 //   Data for One Day".
 const Published kTable[] = {
@@ -72,6 +74,7 @@ const Published kTable[] = {
     {"Buenos Aires", {-34.60, -58.38}, {2020, 6, 20}, -180, 8 * kMin + 0, 17 * kMin + 50},
     {"Sydney", {-33.86, 151.20}, {2008, 12, 5}, 660, 5 * kMin + 37, -1},
     {"Sydney", {-33.86, 151.20}, {2009, 1, 7}, 660, -1, 20 * kMin + 10},
+    {"Tokyo", {35.68, 139.69}, {2007, 2, 4}, 540, 6 * kMin + 39, 17 * kMin + 11},
     {"Tromsø", {69.5, 19.0}, {2014, 4, 1}, 60, 4 * kMin + 50, 18 * kMin + 49},
 };
 
