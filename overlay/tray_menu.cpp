@@ -55,14 +55,15 @@ std::vector<MenuItem> FrmNight::ScheduleItems() {
     const Schedule& now = night_.schedule;
     // The sun's item shows tonight's hours: today's sunset and sunrise, or
     // the span it stands in for without a place.
-    std::string sun = text::kMenuSun;
+    const Texts& t = program_.texts();
+    std::string sun = t.menuSun;
     if (!night_.place) {
         sun += " (" + SpanText(kNightWithoutPlace.from, kNightWithoutPlace.to) + ")";
     } else if (const auto times = TodaysSun(Host().Now(), *night_.place)) {
         sun += " (" + SpanText(times->sunset, times->sunrise) + ")";
     }
     std::vector<MenuItem> items{
-        {kNoSchedule, text::kMenuNoSchedule, now.kind == Schedule::Kind::None, true, true},
+        {kNoSchedule, t.menuNoSchedule, now.kind == Schedule::Kind::None, true, true},
         {kSun, sun, now.kind == Schedule::Kind::Sun, true, true},
     };
     bool offered = now.kind != Schedule::Kind::Span;
@@ -90,17 +91,18 @@ void FrmNight::TrayMenu(Handle user) {
     // The ticks say what the system does, not only what was asked of it.
     const bool canExclude = MayExcludeFromCapture(program_.os);
     const bool excluded = canExclude && LayersExcluded();
+    const Texts& t = program_.texts();
     const std::vector<MenuItem> items{
-        {kSettings, text::kMenuSettings, false},
+        {kSettings, t.menuSettings, false},
         {},
-        {kAllScreens, text::kMenuAllScreens, options.allScreens},
-        {kHideInCaptures, text::kMenuHideInCaptures, excluded, canExclude},
-        {kStartAtLogOn, text::kMenuStartAtLogOn, atLogOn},
+        {kAllScreens, t.menuAllScreens, options.allScreens},
+        {kHideInCaptures, t.menuHideInCaptures, excluded, canExclude},
+        {kStartAtLogOn, t.menuStartAtLogOn, atLogOn},
         {},
-        {0, text::kMenuSchedule, false, true, false, ScheduleItems()},
-        {kPause, night_.Paused(host.Now()) ? text::kMenuResume : text::kMenuPause},
+        {0, t.menuSchedule, false, true, false, ScheduleItems()},
+        {kPause, night_.Paused(host.Now()) ? t.menuResume : t.menuPause},
         {},
-        {kTurnOff, text::kMenuTurnOff, false},
+        {kTurnOff, t.menuTurnOff, false},
     };
     // Keep-on-top waits while the menu is open, or the layers would cover it.
     menuOpen_ = true;

@@ -76,6 +76,11 @@ class Label : public Control {
     Colour BackColor() const { return d_.backColor; }
 
     void SetCaption(std::string text);
+    // Another language's text and font, before the window loads.
+    void Retext(std::string text, const Font& font) {
+        d_.caption = std::move(text);
+        d_.font = font;
+    }
     void SetForeColor(Colour c);
     void SetBackColor(Colour c);
     // Width and height follow the text; left and top stay.
@@ -131,6 +136,10 @@ class CommandButton : public Control {
         : Control(ControlKind::Button, list), d_(std::move(d)) {}
     const ButtonDesign& Get() const { return d_; }
     void SetColours(Colour fore, Colour back);
+    void Retext(std::string text, const Font& font) {
+        d_.caption = std::move(text);
+        d_.font = font;
+    }
 
    private:
     ButtonDesign d_;

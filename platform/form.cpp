@@ -21,6 +21,8 @@ void Form::Load() {
     for (Control* c : controls_) c->owner = this;
     visible_ = false;
     pressed_ = nullptr;
+    focusArea_ = {};
+    focusButton_ = nullptr;
     state_ = design_.state;
     backColor_ = design_.backColor;
     peer_ = platform_.CreatePeer(*this);
@@ -108,6 +110,17 @@ void Form::SetWindowState(WindowState s) {
 void Form::SetBounds(const PixelRect& screen) {
     Load();
     if (peer_) peer_->SetBounds(screen);
+}
+
+void Form::FocusArea(const TwipsRect& area) {
+    focusArea_ = area;
+    focusButton_ = nullptr;
+    if (peer_) peer_->FocusMoved();
+}
+
+void Form::FocusButton(const CommandButton& button) {
+    focusButton_ = &button;
+    if (peer_) peer_->FocusMoved();
 }
 
 void Form::SetFocus() {

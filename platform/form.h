@@ -105,6 +105,17 @@ class Form {
     void DispatchShellRestarted() {
         if (peer_) Form_ShellRestarted();
     }
+    // A key pressed while the window, or its button, has the keyboard;
+    // `shift` as for the mouse (1 Shift, 2 Ctrl, 4 Alt).
+    void DispatchKeyDown(int vk, int shift) {
+        if (peer_) Form_KeyDown(vk, shift);
+    }
+    // The keyboard focus inside the window: on a drawn part of it (shown
+    // with a focus rectangle round `area`), or on the button.
+    void FocusArea(const TwipsRect& area);
+    void FocusButton(const CommandButton& button);
+    const TwipsRect* FocusedArea() const { return focusButton_ ? nullptr : &focusArea_; }
+    const CommandButton* FocusedButton() const { return focusButton_; }
     // A hot key the window registered was pressed.
     void DispatchHotKey(int id) {
         if (peer_) Form_HotKey(id);
@@ -138,6 +149,7 @@ class Form {
     virtual void Form_ShellRestarted() {}
     virtual void Form_DisplayChanged() {}
     virtual void Form_SchemeChanged() {}
+    virtual void Form_KeyDown(int /*vk*/, int /*shift*/) {}
     virtual void Form_HotKey(int /*id*/) {}
     virtual void Form_TimeChanged() {}
     // What a close or a destruction from outside does to the window: it
@@ -166,6 +178,8 @@ class Form {
     Colour backColor_ = 0;
     Label* pressed_ = nullptr;
     bool unloading_ = false;
+    TwipsRect focusArea_;
+    const CommandButton* focusButton_ = nullptr;
     Form* owner_ = nullptr;     // the form this one is shown modally over
     std::vector<Form*> owned_;  // forms shown modally over this one
 };

@@ -24,7 +24,10 @@ class WindowPeer {
     virtual void Show(Form* owner) = 0;
     virtual void Hide() = 0;
     virtual void SetState(WindowState state) = 0;
+    // Activates the window and gives the keyboard to its focused part.
     virtual void Focus() = 0;
+    // The focused part changed (Form::FocusedArea, FocusedButton).
+    virtual void FocusMoved() = 0;
     virtual void Invalidate(const TwipsRect* area) = 0;  // nullptr: all of it
     // Moves and sizes the window to cover `screen`, without activating it.
     virtual void SetBounds(const PixelRect& screen) = 0;

@@ -68,6 +68,8 @@ class RuntimeServices {
     // holds it.
     virtual int PopupMenu(Form& owner, const std::vector<MenuItem>& items, Handle giveBackTo) = 0;
     virtual OsVersion WindowsVersion() = 0;
+    // The user's interface language, as a LANGID.
+    virtual unsigned UserUiLanguage() = 0;
     // The full path of the running exe.
     virtual std::string ExePath() = 0;
     // The program's entry among what starts at log-on for this user: its

@@ -14,6 +14,8 @@
 #define DV_KEY_SCHEDULE "Schedule"
 #define DV_KEY_LATITUDE "Latitude"
 #define DV_KEY_LONGITUDE "Longitude"
+// "zh" or "en": the language of every text, over the system's.
+#define DV_KEY_LANGUAGE "Language"
 // Where the per-user settings live, under HKEY_CURRENT_USER.
 #define DV_STORE_ROOT "Software\\VB and VBA Program Settings"
 #define DV_FORM_CLASS "DuskveilForm"
@@ -45,6 +47,7 @@ inline constexpr const char* kKeyHideInCaptures = DV_KEY_HIDE_IN_CAPTURES;
 inline constexpr const char* kKeySchedule = DV_KEY_SCHEDULE;
 inline constexpr const char* kKeyLatitude = DV_KEY_LATITUDE;
 inline constexpr const char* kKeyLongitude = DV_KEY_LONGITUDE;
+inline constexpr const char* kKeyLanguage = DV_KEY_LANGUAGE;
 inline constexpr const char* kOverlayCaption = DV_OVERLAY_CAPTION;
 inline constexpr const char* kScreenCaption = DV_SCREEN_CAPTION;
 inline constexpr wchar_t kRunKey[] = L"" DV_RUN_KEY;

@@ -23,6 +23,61 @@ inline constexpr const char* kMenuResume = "继续夜间模式";
 // Between the two times of a span in the menu: blank, en dash, blank.
 inline constexpr const char* kMenuSpanDash = " – ";
 
+// Every text the user reads, in each of the program's two languages. The
+// Chinese are those above and the windows' own; the English fit the same
+// controls at the same sizes (the contact lines in 29, 28 and 18 cells).
+enum class Language { Chinese, English };
+
+struct Texts {
+    // The splash.
+    const char* slogan;
+    const char* usage;
+    // The settings window; `close` and `brightness` name the "×" and the
+    // slider for screen readers.
+    const char* tint;
+    const char* light;
+    const char* swatch;
+    const char* turnOff;
+    const char* close;
+    const char* brightness;
+    // Both windows.
+    const char* contactAuthor;
+    const char* contactFeedback;
+    const char* contactLink;
+    // The tray icon's menu.
+    const char* menuSettings;
+    const char* menuAllScreens;
+    const char* menuHideInCaptures;
+    const char* menuStartAtLogOn;
+    const char* menuSchedule;
+    const char* menuNoSchedule;
+    const char* menuSun;
+    const char* menuPause;
+    const char* menuResume;
+    const char* menuTurnOff;
+};
+
+inline constexpr Texts kChinese{
+    "夜间呵护您的眼睛", "说明：使用过程中可点击托盘图标进行设置",
+    "色调", "亮度", "点击此处选择颜色", "关闭夜间模式", "关闭", "亮度",
+    kContactAuthor, kContactFeedback, kContactLink,
+    kMenuSettings, kMenuAllScreens, kMenuHideInCaptures, kMenuStartAtLogOn, kMenuSchedule,
+    kMenuNoSchedule, kMenuSun, kMenuPause, kMenuResume, kMenuTurnOff,
+};
+
+inline constexpr Texts kEnglish{
+    "Kind to your eyes", "Tip: the tray icon opens the settings",
+    "Tint", "Light", "Choose a colour", "Turn night mode off", "Close", "Brightness",
+    "Author: Duskveil contributors", "Feedback: on the home page", "Duskveil home page",
+    "Settings", "Cover every monitor", "Hide the tint in screenshots", "Start at log-on",
+    "Schedule", "No schedule", "Sunset to sunrise", "Pause for an hour", "Resume night mode",
+    "Turn night mode off",
+};
+
+inline constexpr const Texts& TextsFor(Language language) {
+    return language == Language::English ? kEnglish : kChinese;
+}
+
 // The contact link starts this browser, two blanks, then the address.
 inline constexpr const char* kBrowser = "C:\\Program Files\\Internet Explorer\\iexplore.exe";
 inline constexpr const char* kHomePage = "https://duskveil.example/";

@@ -11,7 +11,21 @@ FrmSet::FrmSet(Program& program) : Form(program.host, layout::kSet), program_(pr
     Bind(controls);
 }
 
-void FrmSet::ResetDesign() { static_cast<layout::SetControls&>(*this) = {}; }
+void FrmSet::ResetDesign() {
+    static_cast<layout::SetControls&>(*this) = {};
+    if (program_.language == Language::Chinese) return;
+    const Texts& t = program_.texts();
+    cmdExit.Retext(t.turnOff, layout::Latin(cmdExit.Get().font));
+    const auto retext = [](Label& label, const char* text) {
+        label.Retext(text, layout::Latin(label.Get().font));
+    };
+    retext(Label1, t.tint);
+    retext(lbLig, t.light);
+    retext(lbColor, t.swatch);
+    retext(Label4, t.contactAuthor);
+    retext(Label5, t.contactLink);
+    retext(Label6, t.contactFeedback);
+}
 
 void FrmSet::Form_Load() {
     FrmNight& frmNight = program_.frmNight;
@@ -21,8 +35,109 @@ void FrmSet::Form_Load() {
     ApplyScheme();  // the swatch and the knob show the tint
     Host().SetWindowPos(hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoMoveNoSize);
     PlaceKnob();
+    // The slider has the keyboard first: a key meant for another program
+    // never turns night mode off.
+    FocusOn(Part::Slider);
     // The layers show at the strength chosen here, whatever the hour.
     frmNight.Apply();
+}
+
+void FrmSet::FocusOn(Part part) {
+    focus_ = part;
+    switch (part) {
+        case Part::Slider: {
+            // The slider's band, the knob's reach at both ends included.
+            const float reach = 150;
+            FocusArea({Lx.X1() - reach, lbLig.Top(), Lx.X2() - Lx.X1() + 2 * reach, lbLig.Height()});
+            break;
+        }
+        case Part::Swatch:
+            FocusArea(lbColor.Rect());
+            break;
+        case Part::Close:
+            FocusArea(Label2.Rect());
+            break;
+        case Part::Link:
+            FocusArea(Label5.Rect());
+            break;
+        default:
+            FocusButton(cmdExit);
+            break;
+    }
+}
+
+void FrmSet::Press(Part part) {
+    switch (part) {
+        case Part::Swatch:
+            lbColor_Click();
+            break;
+        case Part::Close:
+            Label2_Click();
+            break;
+        case Part::Link:
+            Label5_Click();
+            break;
+        case Part::TurnOff:
+            cmdExit_Click();
+            break;
+        default:
+            break;
+    }
+}
+
+void FrmSet::SetStrength(int alpha) {
+    Mdluser& mdl = program_.mdl;
+    mdl.bytLig = static_cast<std::uint8_t>(alpha < 0 ? 0 : alpha > 254 ? 254 : alpha);
+    PlaceKnob();
+    program_.frmNight.ShowAlpha(mdl.bytLig);
+}
+
+// The slider runs from the darkest at its left end to the brightest at its
+// right, so the keys that point right or up brighten.
+void FrmSet::Form_KeyDown(int vk, int shift) {
+    constexpr int kCount = static_cast<int>(Part::Count);
+    switch (vk) {
+        case kVkTab: {
+            const int step = (shift & 1) ? kCount - 1 : 1;
+            FocusOn(static_cast<Part>((static_cast<int>(focus_) + step) % kCount));
+            return;
+        }
+        case kVkEscape:
+            Press(Part::Close);
+            return;
+        case kVkReturn:
+        case kVkSpace:
+            Press(focus_);
+            return;
+        default:
+            break;
+    }
+    if (focus_ != Part::Slider) return;
+    const int alpha = program_.mdl.bytLig;
+    switch (vk) {
+        case kVkRight:
+        case kVkUp:
+            SetStrength(alpha - 5);
+            break;
+        case kVkLeft:
+        case kVkDown:
+            SetStrength(alpha + 5);
+            break;
+        case kVkPrior:
+            SetStrength(alpha - 25);
+            break;
+        case kVkNext:
+            SetStrength(alpha + 25);
+            break;
+        case kVkHome:
+            SetStrength(254);
+            break;
+        case kVkEnd:
+            SetStrength(0);
+            break;
+        default:
+            break;
+    }
 }
 
 void FrmSet::ApplyScheme() {

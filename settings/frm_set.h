@@ -27,6 +27,7 @@ class FrmSet : public Form, public layout::SetControls {
     void Control_MouseMove(Control& c) override;
     void Control_Click(Control& c) override;
     void Form_SchemeChanged() override;
+    void Form_KeyDown(int vk, int shift) override;
     void ResetDesign() override;
 
    private:
@@ -37,6 +38,13 @@ class FrmSet : public Form, public layout::SetControls {
     void Label5_MouseMove();
     void lbColor_Click();
     void PlaceKnob();
+    // The keyboard's way round the window, in this order.
+    enum class Part { Slider, Swatch, Close, Link, TurnOff, Count };
+    void FocusOn(Part part);
+    // What a click on the part does (the slider has no such thing).
+    void Press(Part part);
+    // The strength set from the keyboard, as a drag sets it.
+    void SetStrength(int alpha);
     bool OverlayLives() const;
     // Design colours where they read, the system's where they do not.
     void ApplyScheme();
@@ -45,6 +53,7 @@ class FrmSet : public Form, public layout::SetControls {
 
     Program& program_;
     Handle returnTo_ = 0;
+    Part focus_ = Part::Slider;
     Look look_;
     SystemColours sys_;
     ColourPair closeRest_, closeHover_;

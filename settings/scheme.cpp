@@ -7,7 +7,9 @@ namespace {
 
 double Channel(unsigned v) {
     const double c = v / 255.0;
-    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    // x to the power 2.4 as exp(2.4 ln x), x above 0 here: the system's own
+    // exp and log, where pow would bring a runtime library's copy along.
+    return c <= 0.03928 ? c / 12.92 : std::exp(2.4 * std::log((c + 0.055) / 1.055));
 }
 
 double Luminance(Colour c) {

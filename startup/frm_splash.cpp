@@ -10,7 +10,21 @@ FrmSplash::FrmSplash(Program& program) : Form(program.host, layout::kSplash), pr
     Bind(controls);
 }
 
-void FrmSplash::ResetDesign() { static_cast<layout::SplashControls&>(*this) = {}; }
+void FrmSplash::ResetDesign() {
+    static_cast<layout::SplashControls&>(*this) = {};
+    if (program_.language == Language::Chinese) return;
+    const Texts& t = program_.texts();
+    const auto retext = [](Label& label, const char* text) {
+        label.Retext(text, layout::Latin(label.Get().font));
+    };
+    retext(Label2, t.slogan);
+    retext(Label3, t.usage);
+    retext(Label4, t.contactAuthor);
+    retext(Label5, t.contactLink);
+    retext(Label6, t.contactFeedback);
+    // The title and the countdown are the same in both languages, in
+    // their own faces.
+}
 
 void FrmSplash::Form_Load() {
     if (Host().PrevInstance()) Host().End();

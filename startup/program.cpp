@@ -1,5 +1,6 @@
 #include "startup/program.h"
 
+#include "resources/names.h"
 #include "settings/store.h"
 
 namespace dv {
@@ -9,6 +10,8 @@ Program::Program(Platform& platform)
 
 void Program::Start() {
     startedFrom = host.GetForegroundWindow();
+    language = ChooseLanguage(host.GetSetting(names::kAppName, names::kSection, names::kKeyLanguage),
+                              host.UserUiLanguage());
     frmSplash.Load();
     frmSplash.Show();
 }

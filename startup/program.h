@@ -7,6 +7,7 @@
 #include "overlay/screens.h"
 #include "settings/options.h"
 #include "settings/frm_set.h"
+#include "settings/language.h"
 #include "startup/frm_splash.h"
 
 namespace dv {
@@ -39,6 +40,9 @@ class Program {
     // What the overlay read at its load beyond colour and alpha.
     Options options;
     OsVersion os;
+    // The language of every text the user reads, chosen at the start.
+    Language language = Language::Chinese;
+    const Texts& texts() const { return TextsFor(language); }
     Screens screens;
     // The window that had the keyboard when the program started.
     Handle startedFrom = 0;

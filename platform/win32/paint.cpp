@@ -61,6 +61,12 @@ void Win32Peer::Paint(HDC dc, const RECT& area) {
             if ((*it)->kind == ControlKind::Line)
                 PaintLine(mem.Get(), *static_cast<const Line*>(*it));
         }
+        // The part that has the keyboard, while the window has it.
+        const TwipsRect* focus = form_.FocusedArea();
+        if (focus && focus->width > 0 && GetFocus() == hwnd_) {
+            RECT f = PxRect(*focus);
+            DrawFocusRect(mem.Get(), &f);
+        }
         SetViewportOrgEx(mem.Get(), 0, 0, nullptr);
         BitBlt(dc, area.left, area.top, w, h, mem.Get(), 0, 0, SRCCOPY);
     }

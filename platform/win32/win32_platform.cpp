@@ -55,13 +55,19 @@ int Win32Platform::Run() {
 
 void Win32Platform::Dispatch(const MSG& msg) {
     // Enter presses the focused button of a form, as it would in a dialog
-    // (Space the button handles itself).
-    if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN && msg.hwnd) {
-        const HWND form = GetParent(msg.hwnd);
+    // (Space the button handles itself); Tab and Esc are the form's.
+    if (msg.message == WM_KEYDOWN && msg.hwnd &&
+        (msg.wParam == VK_RETURN || msg.wParam == VK_TAB || msg.wParam == VK_ESCAPE)) {
+        // GetParent names an owner too: only a child window is a button.
+        const bool child = (GetWindowLongW(msg.hwnd, GWL_STYLE) & WS_CHILD) != 0;
+        const HWND form = child ? GetParent(msg.hwnd) : nullptr;
         wchar_t cls[16];
         if (form && GetClassNameW(form, cls, 16) && lstrcmpW(cls, kFormClassName) == 0) {
-            SendMessageW(form, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(msg.hwnd), BN_CLICKED),
-                         reinterpret_cast<LPARAM>(msg.hwnd));
+            if (msg.wParam == VK_RETURN)
+                SendMessageW(form, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(msg.hwnd), BN_CLICKED),
+                             reinterpret_cast<LPARAM>(msg.hwnd));
+            else
+                SendMessageW(form, WM_KEYDOWN, msg.wParam, msg.lParam);
             return;
         }
     }

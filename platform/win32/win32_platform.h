@@ -39,6 +39,7 @@ class Win32Platform final : public Platform {
     std::optional<Colour> PickColour(Form& owner) override;
     int PopupMenu(Form& owner, const std::vector<MenuItem>& items, Handle giveBackTo) override;
     OsVersion WindowsVersion() override;
+    unsigned UserUiLanguage() override { return GetUserDefaultUILanguage(); }
     std::string ExePath() override;
     std::optional<std::string> GetRunEntry() override;
     bool SetRunEntry(std::string_view commandLine) override;

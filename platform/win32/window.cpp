@@ -148,7 +148,7 @@ void Win32Peer::Show(Form* owner) {
         return;
     }
     ShowWindow(hwnd_, SW_SHOW);
-    if (!buttons_.empty()) SetFocus(buttons_.front().first);
+    if (!buttons_.empty()) SetFocus(FocusTarget());
 }
 
 void Win32Peer::Hide() { ShowWindow(hwnd_, SW_HIDE); }
@@ -164,9 +164,22 @@ void Win32Peer::SetState(WindowState state) {
         ShowWindow(hwnd_, SW_RESTORE);
 }
 
+HWND Win32Peer::FocusTarget() const {
+    for (const auto& [child, button] : buttons_)
+        if (button == form_.FocusedButton()) return child;
+    return hwnd_;
+}
+
 void Win32Peer::Focus() {
     SetForegroundWindow(hwnd_);
-    SetFocus(buttons_.empty() ? hwnd_ : buttons_.front().first);
+    SetFocus(FocusTarget());
+}
+
+void Win32Peer::FocusMoved() {
+    if (!hwnd_) return;
+    if (GetActiveWindow() == hwnd_) SetFocus(FocusTarget());
+    // The focus rectangle moves: drawn afresh where it was and where it is.
+    InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 void Win32Peer::Invalidate(const TwipsRect* area) {
@@ -280,10 +293,22 @@ LRESULT Win32Peer::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return TRUE;
         case WM_ACTIVATE:
             if (LOWORD(wp) != WA_INACTIVE && !buttons_.empty()) {
-                SetFocus(buttons_.front().first);
+                SetFocus(FocusTarget());
                 return 0;
             }
             break;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            // The focus rectangle shows only while the window has the keyboard.
+            InvalidateRect(hwnd, nullptr, FALSE);
+            break;
+        case WM_KEYDOWN: {
+            const int shift = (GetKeyState(VK_SHIFT) < 0 ? 1 : 0) |
+                              (GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
+                              (GetKeyState(VK_MENU) < 0 ? 4 : 0);
+            form_.DispatchKeyDown(static_cast<int>(wp), shift);
+            return 0;
+        }
         case WM_GETMINMAXINFO:
             if (form_.Design().startUp == StartUp::Maximized) {
                 auto* mm = reinterpret_cast<MINMAXINFO*>(lp);

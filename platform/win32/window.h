@@ -37,6 +37,7 @@ class Win32Peer final : public WindowPeer {
     void Hide() override;
     void SetState(WindowState state) override;
     void Focus() override;
+    void FocusMoved() override;
     void Invalidate(const TwipsRect* area) override;
     void SetBounds(const PixelRect& screen) override;
     void ArmTimer(int id, unsigned intervalMs) override;
@@ -58,6 +59,9 @@ class Win32Peer final : public WindowPeer {
     void PaintLine(HDC dc, const Line& line);
     void DrawButton(const DRAWITEMSTRUCT& item);
     void MouseEvent(UINT msg, WPARAM wp, LPARAM lp);
+    // The child that should have the keyboard: the focused button, or the
+    // window itself for its drawn parts.
+    HWND FocusTarget() const;
     void Press(int button, int shift, PixelPoint p);
     void Release(int button, int shift, PixelPoint p, WPARAM wp);
 

@@ -154,6 +154,7 @@ only_overlay() { [ "$(windows | sed -n 's/^count //p')" = 1 ]; }
 reg_is_text() { reg "$1" | grep -q '^sz '; }
 
 set_gone() { ! visible_client $SET; }
+alpha_now() { overlay_line | field alpha; }
 # The icon, where a click reaches it: the tray kept above ordinary windows,
 # as a taskbar is.
 icon_at() {

@@ -56,6 +56,7 @@ class FakePeer final : public WindowPeer {
         p_.calls.push_back({"SetState", {h_, static_cast<int>(s)}, {}});
     }
     void Focus() override { p_.focused = p_.foreground = h_; }
+    void FocusMoved() override { p_.calls.push_back({"FocusMoved", {h_}, {}}); }
     void SetBounds(const PixelRect& r) override { p_.windows[h_].bounds = r; }
     void Invalidate(const TwipsRect* area) override {
         FakeWindow& w = p_.windows[h_];
@@ -265,6 +266,10 @@ void FakePlatform::ChangeMonitors(Form& overlay, std::vector<PixelRect> screens)
         monitors = screens;
         overlay.DispatchDisplayChanged();
     });
+}
+
+void FakePlatform::KeyDown(Form& f, int vk, int shift) {
+    Run([&f, vk, shift] { f.DispatchKeyDown(vk, shift); });
 }
 
 void FakePlatform::PressHotKey(unsigned modifiers, unsigned vk) {

@@ -76,6 +76,8 @@ class FakePlatform final : public Platform {
     void NativeDestroy(Form& f);
     // Monitors change to `now`; the overlay is told, as the system tells it.
     void ChangeMonitors(Form& overlay, std::vector<PixelRect> screens);
+    // A key pressed while `f` has the keyboard (shift: 1 Shift, 2 Ctrl, 4 Alt).
+    void KeyDown(Form& f, int vk, int shift = 0);
     // A hot key combination is pressed: it reaches the window that
     // registered it, if one did.
     void PressHotKey(unsigned modifiers, unsigned vk);
@@ -106,6 +108,7 @@ class FakePlatform final : public Platform {
     float tpp = 15;
     std::vector<PixelRect> monitors{{0, 0, 1024, 768}};
     OsVersion os{10, 0, 19045};
+    unsigned uiLanguage = 0x0804;  // Chinese (PRC)
     bool affinityWorks = true;
     // The menus shown; each runs a loop of its own until AnswerMenu.
     std::vector<std::vector<MenuItem>> menus;
@@ -150,6 +153,7 @@ class FakePlatform final : public Platform {
     std::optional<Colour> PickColour(Form& owner) override;
     int PopupMenu(Form& owner, const std::vector<MenuItem>& items, Handle giveBackTo) override;
     OsVersion WindowsVersion() override { return os; }
+    unsigned UserUiLanguage() override { return uiLanguage; }
     std::string ExePath() override { return exePath; }
     std::optional<std::string> GetRunEntry() override { return runEntry; }
     bool SetRunEntry(std::string_view commandLine) override;

@@ -76,6 +76,8 @@ int main() {
         TaskbarCreated();
     else if (cmd == L"close-overlay")  // as a task manager's "End task" does
         PostMessageW(Overlay(), WM_CLOSE, 0, 0);
+    else if (cmd == L"button-text")  // the settings window's button, in UTF-8
+        return ButtonText();
     else if (cmd == L"close-settings")
         PostMessageW(VisibleForm(kSetWidth), WM_CLOSE, 0, 0);
     else if (cmd == L"display-change")

@@ -35,6 +35,8 @@ int MenuPick(int n, int m);  // n 0: dismisses the menu; m 0: no submenu
 void TaskbarCreated();
 void DisplayChange();
 int Raise();
+// The caption of the open settings window's button, as UTF-8.
+int ButtonText();
 // A value of the settings key (or of `key`): "sz TEXT", "type N" or "absent".
 void RegGet(const wchar_t* name, const wchar_t* key = kKey);
 void RegSet(const wchar_t* name, const wchar_t* kind, const wchar_t* text);

@@ -222,6 +222,18 @@ int Raise() {
     return 0;
 }
 
+int ButtonText() {
+    HWND button = FindWindowExW(VisibleForm(kSetWidth), nullptr, L"Button", nullptr);
+    if (!button) return 1;
+    wchar_t text[128];
+    const int n = GetWindowTextW(button, text, 128);
+    char utf8[512];
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text, n, utf8, sizeof utf8, nullptr, nullptr);
+    std::fwrite(utf8, 1, static_cast<size_t>(bytes), stdout);
+    std::printf("\n");
+    return 0;
+}
+
 // Sends the overlay a notification of its icon, as the shell does.
 void TrayNotify(unsigned message) { PostMessageW(Overlay(), WM_MOUSEMOVE, 0, message); }
 

@@ -48,8 +48,12 @@ for key in Return space; do
   eventually 3 visible_client $SET >/dev/null
   drag_to 3600
   eventually 3 alpha_is 149
-  sleep 0.3
-  xdotool key "$key"
-  check "the turn-off button holds the focus: $key ends the program" eventually 5 stopped
-  check "  ... with both values written" test "$(reg intLig)/$(reg lngColor)" = "sz 149/sz $TINT"
+  x_focus_foreground
+  # Keys are handled in order: once Right has brightened, $key was handled.
+  xdotool key "$key" Right
+  check "the slider holds the focus: $key leaves night mode on" becomes 3 144 alpha_now
+  check "  ... running" running
+  xdotool key Tab Tab Tab Tab "$key"
+  check "Tab to the turn-off button, then $key, ends the program" eventually 5 stopped
+  check "  ... with both values written" test "$(reg intLig)/$(reg lngColor)" = "sz 144/sz $TINT"
 done

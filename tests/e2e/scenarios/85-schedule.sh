@@ -21,7 +21,6 @@ overlay_hidden() { overlay_line | grep -q 'visible=0'; }
 splash_gone() { ! visible_client $SPLASH; }
 # Started, the countdown over: the overlay loaded, shown or not.
 overlay_loaded_and_splash_gone() { [ -n "$(overlay_line)" ] && splash_gone; }
-alpha_now() { overlay_line | field alpha; }
 
 fresh "a fixed span around now"
 probe reg-set Schedule sz "$(span_from_now -60 60)" >/dev/null

@@ -1,0 +1,114 @@
+// Chinese or English: the choice, and every text in either.
+#include "fixture.h"
+#include "overlay/tray_menu.h"
+#include "resources/texts.h"
+#include "settings/language.h"
+
+namespace dv::fake {
+namespace {
+
+TEST(LanguageChoice, ChineseForEveryChineseAndEnglishForTheRestUnlessStored) {
+    const StoredText none;
+    const auto stored = [](const char* t) { return StoredText{StoredText::Kind::Text, t}; };
+    const struct {
+        unsigned langId;
+        Language expected;
+    } table[] = {{0x0804, Language::Chinese}, {0x0404, Language::Chinese},
+                 {0x0C04, Language::Chinese}, {0x1004, Language::Chinese},
+                 {0x7C04, Language::Chinese}, {0x0409, Language::English},
+                 {0x0809, Language::English}, {0x0407, Language::English},
+                 {0x0411, Language::English}, {0x0000, Language::English}};
+    for (const auto& row : table) EXPECT_EQ(ChooseLanguage(none, row.langId), row.expected) << row.langId;
+    EXPECT_EQ(ChooseLanguage(stored("en"), 0x0804), Language::English);
+    EXPECT_EQ(ChooseLanguage(stored(" en "), 0x0804), Language::English);
+    EXPECT_EQ(ChooseLanguage(stored("zh"), 0x0407), Language::Chinese);
+    for (const char* other : {"", "fr", "EN", "english", "0"})
+        EXPECT_EQ(ChooseLanguage(stored(other), 0x0407), Language::English) << other;
+    EXPECT_EQ(ChooseLanguage({StoredText::Kind::Unreadable, ""}, 0x0804), Language::Chinese);
+}
+
+class InEnglish : public ProgramTest {
+   protected:
+    void SetUp() override { fake.uiLanguage = 0x0409; }
+    const MenuItem* Item(const std::vector<MenuItem>& items, const std::string& text) {
+        for (const MenuItem& item : items) {
+            if (item.text == text) return &item;
+            if (const MenuItem* inner = Item(item.sub, text)) return inner;
+        }
+        return nullptr;
+    }
+};
+
+TEST_F(InEnglish, TheSplashTheSettingsWindowAndTheMenuSpeakEnglishInALatinFace) {
+    Launch();
+    const FrmSplash& splash = program.frmSplash;
+    EXPECT_EQ(splash.Label2.Caption(), text::kEnglish.slogan);
+    EXPECT_EQ(splash.Label3.Caption(), text::kEnglish.usage);
+    EXPECT_EQ(splash.Label5.Caption(), text::kEnglish.contactLink);
+    EXPECT_STREQ(splash.Label2.Get().font.face, "Segoe UI");
+    EXPECT_EQ(splash.Label2.Get().font.points, 21.75f);
+    EXPECT_EQ(splash.Label1.Caption(), "Duskveil V4.0");
+    fake.Advance(5000);
+    OpenWithF7();
+    FrmSet& set = program.frmSet;
+    EXPECT_EQ(set.Label1.Caption(), "Tint");
+    EXPECT_EQ(set.lbLig.Caption(), "Light");
+    EXPECT_EQ(set.lbColor.Caption(), "Choose a colour");
+    EXPECT_EQ(set.cmdExit.Get().caption, "Turn night mode off");
+    EXPECT_STREQ(set.cmdExit.Get().font.face, "Segoe UI");
+    EXPECT_EQ(set.cmdExit.Get().font.points, 14.25f);
+    EXPECT_EQ(set.Label2.Caption(), "×");
+    CloseWithX();
+    PickInMenu(0);
+    for (const char* text : {"Settings", "Cover every monitor", "Hide the tint in screenshots",
+                             "Start at log-on", "Schedule", "No schedule", "Pause for an hour",
+                             "Turn night mode off", "21:00 – 07:00"})
+        EXPECT_NE(Item(fake.menus.back(), text), nullptr) << text;
+    EXPECT_EQ(Item(fake.menus.back(), "设置"), nullptr);
+    EXPECT_EQ(fake.trayIcons.size(), 1u);
+}
+
+TEST_F(InEnglish, AStoredLanguageOverridesTheSystems) {
+    Put("Language", "zh");
+    LaunchToNight();
+    OpenWithF7();
+    EXPECT_EQ(program.frmSet.lbColor.Caption(), "点击此处选择颜色");
+    EXPECT_STREQ(program.frmSet.lbColor.Get().font.face, "宋体");
+}
+
+// Every text fits its control, in both languages, at 96 and 192 dots per
+// inch: the labels that size themselves end before the next control and
+// the window's edge; the swatch and the button hold their captions.
+class Fit : public ProgramTest, public ::testing::WithParamInterface<std::tuple<unsigned, float>> {};
+
+TEST_P(Fit, EveryTextFitsItsControl) {
+    fake.uiLanguage = std::get<0>(GetParam());
+    fake.tpp = std::get<1>(GetParam());
+    Launch();
+    const FrmSplash& splash = program.frmSplash;
+    const float splashWidth = names::kSplashClient.width;
+    for (const Label* l : {&splash.Label1, &splash.Label2, &splash.Label3, &splash.Label4,
+                           &splash.Label5, &splash.Label6})
+        EXPECT_LE(l->Rect().left + l->Rect().width, splashWidth) << l->Caption();
+    fake.Advance(5000);
+    OpenWithF7();
+    FrmSet& set = program.frmSet;
+    const float width = names::kSetClient.width;
+    for (const Label* l : {&set.Label4, &set.Label5, &set.Label6})
+        EXPECT_LE(l->Rect().left + l->Rect().width, width) << l->Caption();
+    EXPECT_LE(set.Label1.Rect().left + set.Label1.Rect().width, set.lbColor.Rect().left);
+    EXPECT_LE(set.lbLig.Rect().left + set.lbLig.Rect().width, set.Lx.X1());
+    const auto holds = [&](const std::string& caption, const Font& font, const TwipsRect& r) {
+        const TwipsSize size = set.Peer()->MeasureText(font, caption);
+        return size.width <= r.width && size.height <= r.height;
+    };
+    EXPECT_TRUE(holds(set.lbColor.Caption(), set.lbColor.Get().font, set.lbColor.Rect()));
+    EXPECT_TRUE(holds(set.cmdExit.Get().caption, set.cmdExit.Get().font, set.cmdExit.Get().rect));
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLanguagesBothDensities, Fit,
+                         ::testing::Combine(::testing::Values(0x0804u, 0x0409u),
+                                            ::testing::Values(15.0f, 7.5f)));
+
+}  // namespace
+}  // namespace dv::fake
