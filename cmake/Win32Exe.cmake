@@ -28,6 +28,7 @@ set(DUSKVEIL_WIN32_SOURCES
   platform/win32/popup_menu.cpp
   platform/win32/window.cpp
   platform/win32/paint.cpp
+  platform/win32/accessible.cpp
   platform/win32/text.cpp
   platform/win32/runtime_support.cpp
   resources/duskveil.rc)
@@ -46,10 +47,10 @@ set_target_properties(Duskveil PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINAR
 # A console helper for the end-to-end tests, the benchmarks and the README's
 # pictures; never shipped.
 add_executable(duskveil_probe tools/probe/main.cpp tools/probe/windows.cpp tools/probe/registry.cpp
-  tools/probe/drive.cpp tools/probe/timing.cpp)
+  tools/probe/drive.cpp tools/probe/timing.cpp tools/probe/accessible.cpp)
 target_include_directories(duskveil_probe PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_options(duskveil_probe PRIVATE -Wno-conversion -Wno-shadow -Wno-format)
-target_link_libraries(duskveil_probe PRIVATE shell32 user32 gdi32 advapi32 psapi)
+target_link_libraries(duskveil_probe PRIVATE shell32 user32 gdi32 advapi32 psapi oleacc ole32 oleaut32)
 target_link_options(duskveil_probe PRIVATE -static -s)
 set_target_properties(duskveil_probe PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 

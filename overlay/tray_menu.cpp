@@ -35,6 +35,19 @@ constexpr OfferedSpan kOffered[] = {
     {kSpan23, {Schedule::Kind::Span, 23 * 60, 7 * 60}},
 };
 
+// One line more of a menu (a separator: id 0, no text), built in one place
+// rather than at each line.
+MenuItem& Add(std::vector<MenuItem>& items, int id, std::string text, bool checked = false,
+              bool radio = false, bool enabled = true) {
+    MenuItem& item = items.emplace_back();
+    item.id = id;
+    item.text = std::move(text);
+    item.checked = checked;
+    item.radio = radio;
+    item.enabled = enabled;
+    return item;
+}
+
 std::string SpanText(int from, int to) {
     return ClockText(from) + text::kMenuSpanDash + ClockText(to);
 }
@@ -62,16 +75,15 @@ std::vector<MenuItem> FrmNight::ScheduleItems() {
     } else if (const auto times = TodaysSun(Host().Now(), *night_.place)) {
         sun += " (" + SpanText(times->sunset, times->sunrise) + ")";
     }
-    std::vector<MenuItem> items{
-        {kNoSchedule, t.menuNoSchedule, now.kind == Schedule::Kind::None, true, true},
-        {kSun, sun, now.kind == Schedule::Kind::Sun, true, true},
-    };
+    std::vector<MenuItem> items;
+    Add(items, kNoSchedule, t.menuNoSchedule, now.kind == Schedule::Kind::None, true);
+    Add(items, kSun, sun, now.kind == Schedule::Kind::Sun, true);
     bool offered = now.kind != Schedule::Kind::Span;
     for (const OfferedSpan& o : kOffered) {
-        items.push_back({o.command, SpanText(o.span.from, o.span.to), now == o.span, true, true});
+        Add(items, o.command, SpanText(o.span.from, o.span.to), now == o.span, true);
         offered = offered || now == o.span;
     }
-    if (!offered) items.push_back({kStoredSpan, SpanText(now.from, now.to), true, true, true});
+    if (!offered) Add(items, kStoredSpan, SpanText(now.from, now.to), true, true);
     return items;
 }
 
@@ -92,18 +104,17 @@ void FrmNight::TrayMenu(Handle user) {
     const bool canExclude = MayExcludeFromCapture(program_.os);
     const bool excluded = canExclude && LayersExcluded();
     const Texts& t = program_.texts();
-    const std::vector<MenuItem> items{
-        {kSettings, t.menuSettings, false},
-        {},
-        {kAllScreens, t.menuAllScreens, options.allScreens},
-        {kHideInCaptures, t.menuHideInCaptures, excluded, canExclude},
-        {kStartAtLogOn, t.menuStartAtLogOn, atLogOn},
-        {},
-        {0, t.menuSchedule, false, true, false, ScheduleItems()},
-        {kPause, night_.Paused(host.Now()) ? t.menuResume : t.menuPause},
-        {},
-        {kTurnOff, t.menuTurnOff, false},
-    };
+    std::vector<MenuItem> items;
+    Add(items, kSettings, t.menuSettings);
+    Add(items, 0, {});
+    Add(items, kAllScreens, t.menuAllScreens, options.allScreens);
+    Add(items, kHideInCaptures, t.menuHideInCaptures, excluded, false, canExclude);
+    Add(items, kStartAtLogOn, t.menuStartAtLogOn, atLogOn);
+    Add(items, 0, {});
+    Add(items, 0, t.menuSchedule).sub = ScheduleItems();
+    Add(items, kPause, night_.Paused(host.Now()) ? t.menuResume : t.menuPause);
+    Add(items, 0, {});
+    Add(items, kTurnOff, t.menuTurnOff);
     // Keep-on-top waits while the menu is open, or the layers would cover it.
     menuOpen_ = true;
     Apply();

@@ -19,6 +19,16 @@ void Label::SetCaption(std::string text) {
     Repaint(d_.rect);
 }
 
+void Label::Retext(const char* text) {
+    d_.caption = text;
+    d_.font = Latin(d_.font);
+}
+
+void CommandButton::Retext(const char* text) {
+    d_.caption = text;
+    d_.font = Latin(d_.font);
+}
+
 void Label::SetForeColor(Colour c) {
     if (d_.foreColor == c) return;
     d_.foreColor = c;

@@ -18,6 +18,10 @@ struct Font {
     int charset = 134;  // GB2312
 };
 
+// English texts take the system's Latin interface face (from Vista on) at
+// the size and weight the Chinese have.
+constexpr Font Latin(const Font& chinese) { return {"Segoe UI", chinese.points, chinese.bold, 1}; }
+
 enum class ControlKind { Label, Line, Button, Timer };
 
 struct Control;
@@ -76,11 +80,9 @@ class Label : public Control {
     Colour BackColor() const { return d_.backColor; }
 
     void SetCaption(std::string text);
-    // Another language's text and font, before the window loads.
-    void Retext(std::string text, const Font& font) {
-        d_.caption = std::move(text);
-        d_.font = font;
-    }
+    // Another language's text in the Latin face of the same size, before
+    // the window loads.
+    void Retext(const char* text);
     void SetForeColor(Colour c);
     void SetBackColor(Colour c);
     // Width and height follow the text; left and top stay.
@@ -136,10 +138,7 @@ class CommandButton : public Control {
         : Control(ControlKind::Button, list), d_(std::move(d)) {}
     const ButtonDesign& Get() const { return d_; }
     void SetColours(Colour fore, Colour back);
-    void Retext(std::string text, const Font& font) {
-        d_.caption = std::move(text);
-        d_.font = font;
-    }
+    void Retext(const char* text);
 
    private:
     ButtonDesign d_;

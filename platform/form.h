@@ -116,6 +116,14 @@ class Form {
     void FocusButton(const CommandButton& button);
     const TwipsRect* FocusedArea() const { return focusButton_ ? nullptr : &focusArea_; }
     const CommandButton* FocusedButton() const { return focusButton_; }
+    // For screen readers: the window's parts, and pressing or focusing one
+    // (by its index there).
+    virtual std::vector<AccessiblePart> AccessibleParts() { return {}; }
+    virtual void AccessiblePress(int /*index*/) {}
+    virtual void AccessibleFocus(int /*index*/) {}
+    void Announce(AccessibleEvent event, int index) {
+        if (peer_) peer_->Announce(event, index);
+    }
     // A hot key the window registered was pressed.
     void DispatchHotKey(int id) {
         if (peer_) Form_HotKey(id);

@@ -28,6 +28,8 @@ class WindowPeer {
     virtual void Focus() = 0;
     // The focused part changed (Form::FocusedArea, FocusedButton).
     virtual void FocusMoved() = 0;
+    // Tells screen readers of part `index` (Form::AccessibleParts).
+    virtual void Announce(AccessibleEvent event, int index) = 0;
     virtual void Invalidate(const TwipsRect* area) = 0;  // nullptr: all of it
     // Moves and sizes the window to cover `screen`, without activating it.
     virtual void SetBounds(const PixelRect& screen) = 0;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace dv {
 
@@ -63,6 +64,20 @@ struct WallClock {
 struct GeoPoint {
     double latitude = 0, longitude = 0;
 };
+
+// What a screen reader finds in a window: its parts, each with a role, a
+// name, a value, whether it takes the keyboard and has it, and where.
+enum class AccessibleRole { PushButton, Slider, Link, StaticText };
+struct AccessiblePart {
+    AccessibleRole role = AccessibleRole::StaticText;
+    std::string name;
+    std::string value;
+    TwipsRect rect;
+    bool focusable = false;
+    bool focused = false;
+};
+// What screen readers are told of as it happens.
+enum class AccessibleEvent { Focus, ValueChange };
 
 struct TwipsSize {
     float width = 0, height = 0;

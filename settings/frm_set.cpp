@@ -15,16 +15,13 @@ void FrmSet::ResetDesign() {
     static_cast<layout::SetControls&>(*this) = {};
     if (program_.language == Language::Chinese) return;
     const Texts& t = program_.texts();
-    cmdExit.Retext(t.turnOff, layout::Latin(cmdExit.Get().font));
-    const auto retext = [](Label& label, const char* text) {
-        label.Retext(text, layout::Latin(label.Get().font));
-    };
-    retext(Label1, t.tint);
-    retext(lbLig, t.light);
-    retext(lbColor, t.swatch);
-    retext(Label4, t.contactAuthor);
-    retext(Label5, t.contactLink);
-    retext(Label6, t.contactFeedback);
+    cmdExit.Retext(t.turnOff);
+    Label1.Retext(t.tint);
+    lbLig.Retext(t.light);
+    lbColor.Retext(t.swatch);
+    Label4.Retext(t.contactAuthor);
+    Label5.Retext(t.contactLink);
+    Label6.Retext(t.contactFeedback);
 }
 
 void FrmSet::Form_Load() {
@@ -42,15 +39,59 @@ void FrmSet::Form_Load() {
     frmNight.Apply();
 }
 
+// The slider's band, the knob's reach at both ends included.
+TwipsRect FrmSet::SliderBand() const {
+    const float reach = 150;
+    return {Lx.X1() - reach, lbLig.Top(), Lx.X2() - Lx.X1() + 2 * reach, lbLig.Height()};
+}
+
+void FrmSet::ShowStrength() {
+    PlaceKnob();
+    Announce(AccessibleEvent::ValueChange, static_cast<int>(Part::Slider));
+}
+
+// The parts that take the keyboard come first, in its order (so a part's
+// index is its Part), then the texts.
+std::vector<AccessiblePart> FrmSet::AccessibleParts() {
+    const Texts& t = program_.texts();
+    using R = AccessibleRole;
+    std::vector<AccessiblePart> parts(9);
+    const auto part = [&parts, this](int i, R role, const std::string& name, const TwipsRect& r) {
+        AccessiblePart& p = parts[static_cast<std::size_t>(i)];
+        p.role = role;
+        p.name = name;
+        p.rect = r;
+        p.focusable = i < static_cast<int>(Part::Count);
+        p.focused = i == static_cast<int>(focus_);
+    };
+    part(0, R::Slider, t.brightness, SliderBand());
+    parts[0].value = BrightnessPercent(program_.mdl.bytLig);
+    part(1, R::PushButton, lbColor.Caption(), lbColor.Rect());
+    part(2, R::PushButton, t.close, Label2.Rect());
+    part(3, R::Link, Label5.Caption(), Label5.Rect());
+    part(4, R::PushButton, cmdExit.Get().caption, cmdExit.Get().rect);
+    part(5, R::StaticText, Label1.Caption(), Label1.Rect());
+    part(6, R::StaticText, lbLig.Caption(), lbLig.Rect());
+    part(7, R::StaticText, Label4.Caption(), Label4.Rect());
+    part(8, R::StaticText, Label6.Caption(), Label6.Rect());
+    return parts;
+}
+
+void FrmSet::AccessiblePress(int index) {
+    if (index >= 0 && index < static_cast<int>(Part::Count)) Press(static_cast<Part>(index));
+}
+
+void FrmSet::AccessibleFocus(int index) {
+    if (index >= 0 && index < static_cast<int>(Part::Count)) FocusOn(static_cast<Part>(index));
+}
+
 void FrmSet::FocusOn(Part part) {
     focus_ = part;
+    Announce(AccessibleEvent::Focus, static_cast<int>(part));
     switch (part) {
-        case Part::Slider: {
-            // The slider's band, the knob's reach at both ends included.
-            const float reach = 150;
-            FocusArea({Lx.X1() - reach, lbLig.Top(), Lx.X2() - Lx.X1() + 2 * reach, lbLig.Height()});
+        case Part::Slider:
+            FocusArea(SliderBand());
             break;
-        }
         case Part::Swatch:
             FocusArea(lbColor.Rect());
             break;
@@ -88,7 +129,7 @@ void FrmSet::Press(Part part) {
 void FrmSet::SetStrength(int alpha) {
     Mdluser& mdl = program_.mdl;
     mdl.bytLig = static_cast<std::uint8_t>(alpha < 0 ? 0 : alpha > 254 ? 254 : alpha);
-    PlaceKnob();
+    ShowStrength();
     program_.frmNight.ShowAlpha(mdl.bytLig);
 }
 
@@ -231,6 +272,7 @@ void FrmSet::Form_MouseMove(const MouseArgs& e) {
         Mdluser& mdl = program_.mdl;
         mdl.bytLig = AlphaAt(e.x, Lx.X1(), Lx.X2());
         program_.frmNight.ShowAlpha(mdl.bytLig);
+        Announce(AccessibleEvent::ValueChange, static_cast<int>(Part::Slider));
     }
     Label5.SetForeColor(look_.Link(layout::kWhite));
     Label2.SetForeColor(closeRest_.fore);

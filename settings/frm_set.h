@@ -17,7 +17,10 @@ class FrmSet : public Form, public layout::SetControls {
     // back when this one closes.
     void OpenedFrom(Handle user) { returnTo_ = user; }
     // The knob follows a strength changed elsewhere (the hot keys).
-    void ShowStrength() { PlaceKnob(); }
+    void ShowStrength();
+    std::vector<AccessiblePart> AccessibleParts() override;
+    void AccessiblePress(int index) override;
+    void AccessibleFocus(int index) override;
 
    protected:
     void Form_Load() override;
@@ -41,6 +44,7 @@ class FrmSet : public Form, public layout::SetControls {
     // The keyboard's way round the window, in this order.
     enum class Part { Slider, Swatch, Close, Link, TurnOff, Count };
     void FocusOn(Part part);
+    TwipsRect SliderBand() const;
     // What a click on the part does (the slider has no such thing).
     void Press(Part part);
     // The strength set from the keyboard, as a drag sets it.

@@ -2,7 +2,14 @@
 
 #include <cmath>
 
+#include "settings/convert.h"
+
 namespace dv {
+
+std::string BrightnessPercent(std::uint8_t alpha) {
+    const int percent = ((255 - alpha) * 100 + 127) / 255;
+    return LngToText(percent) + "%";
+}
 
 float KnobX(float x1, float x2, std::uint8_t alpha) {
     const double step = static_cast<double>(x2 - x1) / 255.0;

@@ -4,11 +4,16 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace dv {
 
 // Where the knob stands for `alpha` on a track from x1 to x2 (twips).
 float KnobX(float x1, float x2, std::uint8_t alpha);
+
+// The brightness a screen reader reads: the part of the light let through,
+// in whole percent, rounded ("41%" at alpha 150).
+std::string BrightnessPercent(std::uint8_t alpha);
 
 // The alpha for a pointer at x, rounded half to even. Only meaningful for
 // x strictly between the track's ends.

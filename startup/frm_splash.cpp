@@ -14,14 +14,11 @@ void FrmSplash::ResetDesign() {
     static_cast<layout::SplashControls&>(*this) = {};
     if (program_.language == Language::Chinese) return;
     const Texts& t = program_.texts();
-    const auto retext = [](Label& label, const char* text) {
-        label.Retext(text, layout::Latin(label.Get().font));
-    };
-    retext(Label2, t.slogan);
-    retext(Label3, t.usage);
-    retext(Label4, t.contactAuthor);
-    retext(Label5, t.contactLink);
-    retext(Label6, t.contactFeedback);
+    Label2.Retext(t.slogan);
+    Label3.Retext(t.usage);
+    Label4.Retext(t.contactAuthor);
+    Label5.Retext(t.contactLink);
+    Label6.Retext(t.contactFeedback);
     // The title and the countdown are the same in both languages, in
     // their own faces.
 }

@@ -142,14 +142,18 @@ void Win32Platform::Shell_NotifyIconA(std::uint32_t message, const TrayRecord& r
 }
 
 bool Win32Platform::Shell(std::string_view commandLine, int windowStyle) {
-    std::wstring cmd = Wide(commandLine);
-    const std::size_t end = ProgramEnd(cmd);
-    std::wstring program = cmd.substr(0, end);
-    if (program.size() >= 2 && program.front() == L'"')
-        program = program.substr(1, program.size() - 2);
+    std::wstring line = Wide(commandLine);
+    const std::size_t end = ProgramEnd(line);
+    std::wstring program(line, 0, end);
     // The program's own command line names it quoted, so that it too reads
     // its path whole.
-    std::wstring line = L"\"" + program + L"\"" + cmd.substr(end);
+    if (program.size() >= 2 && program.front() == L'"') {
+        program.pop_back();
+        program.erase(0, 1);
+    } else {
+        line.insert(end, 1, L'"');
+        line.insert(0, 1, L'"');
+    }
     STARTUPINFOW si;
     std::memset(&si, 0, sizeof si);
     si.cb = sizeof si;

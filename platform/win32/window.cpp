@@ -1,5 +1,7 @@
 #include "platform/win32/window.h"
 
+#include "platform/win32/accessible.h"
+
 #include <windowsx.h>
 
 #include <cmath>
@@ -175,6 +177,10 @@ void Win32Peer::Focus() {
     SetFocus(FocusTarget());
 }
 
+void Win32Peer::Announce(AccessibleEvent event, int index) {
+    if (hwnd_) NotifyAccessible(hwnd_, event == AccessibleEvent::Focus, index);
+}
+
 void Win32Peer::FocusMoved() {
     if (!hwnd_) return;
     if (GetActiveWindow() == hwnd_) SetFocus(FocusTarget());
@@ -329,6 +335,19 @@ LRESULT Win32Peer::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_THEMECHANGED:
             form_.DispatchSchemeChanged();
             break;
+        case WM_GETOBJECT:
+            // Screen readers ask for the client area; the rest is the system's.
+            if (static_cast<LONG>(static_cast<DWORD>(lp)) == OBJID_CLIENT &&
+                !form_.AccessibleParts().empty()) {
+                if (const LRESULT object = AccessibleClient(hwnd, wp)) return object;
+            }
+            break;
+        case kPressPart:
+            form_.AccessiblePress(static_cast<int>(wp));
+            return 0;
+        case kFocusPart:
+            form_.AccessibleFocus(static_cast<int>(wp));
+            return 0;
         case WM_HOTKEY:
             form_.DispatchHotKey(static_cast<int>(wp));
             return 0;

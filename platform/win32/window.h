@@ -38,6 +38,9 @@ class Win32Peer final : public WindowPeer {
     void SetState(WindowState state) override;
     void Focus() override;
     void FocusMoved() override;
+    void Announce(AccessibleEvent event, int index) override;
+    Form& OwnerForm() const { return form_; }
+    RECT PxRect(const TwipsRect& r) const;
     void Invalidate(const TwipsRect* area) override;
     void SetBounds(const PixelRect& screen) override;
     void ArmTimer(int id, unsigned intervalMs) override;
@@ -50,7 +53,6 @@ class Win32Peer final : public WindowPeer {
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
     int Px(float twips) const;   // horizontal twips to pixels
     int PxY(float twips) const;  // vertical twips to pixels
-    RECT PxRect(const TwipsRect& r) const;
     void CreateButtons();
     void Place(Form* owner);
     void CoverScreen();

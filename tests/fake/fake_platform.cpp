@@ -57,6 +57,9 @@ class FakePeer final : public WindowPeer {
     }
     void Focus() override { p_.focused = p_.foreground = h_; }
     void FocusMoved() override { p_.calls.push_back({"FocusMoved", {h_}, {}}); }
+    void Announce(AccessibleEvent e, int index) override {
+        p_.calls.push_back({"Announce", {h_, static_cast<int>(e), index}, {}});
+    }
     void SetBounds(const PixelRect& r) override { p_.windows[h_].bounds = r; }
     void Invalidate(const TwipsRect* area) override {
         FakeWindow& w = p_.windows[h_];

@@ -76,6 +76,10 @@ int main() {
         TaskbarCreated();
     else if (cmd == L"close-overlay")  // as a task manager's "End task" does
         PostMessageW(Overlay(), WM_CLOSE, 0, 0);
+    else if (cmd == L"accessible")  // what a screen reader reads in the settings window
+        return AccessibleDump();
+    else if (cmd == L"accessible-press" && argc > 2)
+        return AccessiblePress(_wtoi(argv[2]));
     else if (cmd == L"button-text")  // the settings window's button, in UTF-8
         return ButtonText();
     else if (cmd == L"close-settings")

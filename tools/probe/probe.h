@@ -37,6 +37,11 @@ void DisplayChange();
 int Raise();
 // The caption of the open settings window's button, as UTF-8.
 int ButtonText();
+// The settings window's parts as a screen reader reads them from outside
+// ("part N role=0x.. state=0x.. rect=X,Y,W,H name=... value=..."), and a
+// reader's press of part N.
+int AccessibleDump();
+int AccessiblePress(int n);
 // A value of the settings key (or of `key`): "sz TEXT", "type N" or "absent".
 void RegGet(const wchar_t* name, const wchar_t* key = kKey);
 void RegSet(const wchar_t* name, const wchar_t* kind, const wchar_t* text);

@@ -14,6 +14,11 @@ reads() {  # the settings window's turn-off button reads this
   eventually 3 visible_client $SET || return 1
   becomes 3 "$1" probe button-text || { echo "    it reads: $(probe button-text)"; return 1; }
 }
+read_aloud() {  # the slider's and the close mark's accessible names
+  local all; all=$(probe accessible)
+  echo "$all" | grep -q "^part 1 .* name=$1 value=" && echo "$all" | grep -q "^part 3 .* name=$2 value=" ||
+    { echo "    read: $all"; return 1; }
+}
 saved_lang=${LANG-} saved_lc_all=${LC_ALL-}
 
 in_language en_US.UTF-8
@@ -21,6 +26,7 @@ fresh "in English where Windows speaks English"
 start_duskveil
 wait_overlay 12 >/dev/null
 check "the turn-off button reads \"Turn night mode off\"" reads "Turn night mode off"
+check "a screen reader reads \"Brightness\" and \"Close\"" read_aloud Brightness Close
 screenshot settings-english
 
 in_language zh_CN.UTF-8
@@ -28,6 +34,7 @@ fresh "in Chinese where Windows speaks Chinese"
 start_duskveil
 wait_overlay 12 >/dev/null
 check "the turn-off button reads \"关闭夜间模式\"" reads "关闭夜间模式"
+check "a screen reader reads \"亮度\" and \"关闭\"" read_aloud "亮度" "关闭"
 
 fresh "a stored language over Windows' own"
 probe reg-set Language sz en >/dev/null

@@ -1,0 +1,294 @@
+#include "platform/win32/accessible.h"
+
+#include <oleacc.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/form.h"
+#include "platform/win32/text.h"
+#include "platform/win32/window.h"
+
+namespace dv::win32 {
+namespace {
+
+// Written out: linked statically, the import libraries' IIDs can resolve to
+// thunks rather than to the GUIDs themselves.
+constexpr GUID kIidUnknown{0x00000000, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+constexpr GUID kIidDispatch{0x00020400, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+constexpr GUID kIidAccessible{
+    0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
+
+bool Same(REFIID a, const GUID& b) { return IsEqualGUID(a, b) != 0; }
+
+// The few calls of the COM libraries, looked up when a reader first asks:
+// a program nobody reads never loads them.
+struct ComCalls {
+    using Init = HRESULT(WINAPI*)(void*, DWORD);
+    using Lresult = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
+    using Alloc = BSTR(WINAPI*)(const OLECHAR*);
+    Lresult lresultFromObject = nullptr;
+    Alloc sysAllocString = nullptr;
+    bool ok = false;
+
+    static HMODULE Load(const wchar_t* dll) {
+        HMODULE m = LoadLibraryExW(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        return m ? m : LoadLibraryW(dll);  // a system without the search flags
+    }
+    template <typename Fn>
+    static Fn Find(HMODULE m, const char* name) {
+        return m ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(m, name))) : nullptr;
+    }
+    ComCalls() {
+        const auto init = Find<Init>(Load(L"ole32.dll"), "CoInitializeEx");
+        lresultFromObject = Find<Lresult>(Load(L"oleacc.dll"), "LresultFromObject");
+        sysAllocString = Find<Alloc>(Load(L"oleaut32.dll"), "SysAllocString");
+        // The program's one thread, an apartment of its own.
+        ok = init && lresultFromObject && sysAllocString && SUCCEEDED(init(nullptr, 2));
+    }
+};
+
+ComCalls& Com() {
+    static ComCalls calls;
+    return calls;
+}
+
+LONG Role(AccessibleRole r) {
+    switch (r) {
+        case AccessibleRole::PushButton:
+            return ROLE_SYSTEM_PUSHBUTTON;
+        case AccessibleRole::Slider:
+            return ROLE_SYSTEM_SLIDER;
+        case AccessibleRole::Link:
+            return ROLE_SYSTEM_LINK;
+        default:
+            return ROLE_SYSTEM_STATICTEXT;
+    }
+}
+
+class Client final : public IAccessible {
+   public:
+    explicit Client(HWND hwnd) : hwnd_(hwnd) {}
+
+    // IUnknown
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        if (!out) return E_POINTER;
+        *out = nullptr;
+        if (!Same(iid, kIidUnknown) && !Same(iid, kIidDispatch) && !Same(iid, kIidAccessible))
+            return E_NOINTERFACE;
+        *out = static_cast<IAccessible*>(this);
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const ULONG left = --refs_;
+        if (left == 0) delete this;
+        return left;
+    }
+
+    // IDispatch: readers use the interface's own methods.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
+        if (n) *n = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                     UINT*) override {
+        return E_NOTIMPL;
+    }
+
+    // IAccessible
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+        if (parent) *parent = nullptr;
+        return S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
+        Form* form = Owner();
+        if (!form) return CO_E_OBJNOTCONNECTED;
+        *count = static_cast<LONG>(form->AccessibleParts().size());
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT, IDispatch** child) override {
+        if (child) *child = nullptr;
+        return S_FALSE;  // the parts are simple elements of this object
+    }
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+        Parts parts;
+        const AccessiblePart* p = nullptr;
+        if (const HRESULT hr = Resolve(child, parts, p); hr != S_OK) return hr;
+        return Text(p ? p->name : std::string("Duskveil"), name);
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+        Parts parts;
+        const AccessiblePart* p = nullptr;
+        if (const HRESULT hr = Resolve(child, parts, p); hr != S_OK) return hr;
+        return p && !p->value.empty() ? Text(p->value, value) : None(value);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT, BSTR* d) override { return None(d); }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+        Parts parts;
+        const AccessiblePart* p = nullptr;
+        if (const HRESULT hr = Resolve(child, parts, p); hr != S_OK) return hr;
+        return Int(p ? Role(p->role) : ROLE_SYSTEM_CLIENT, role);
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+        Parts parts;
+        const AccessiblePart* p = nullptr;
+        if (const HRESULT hr = Resolve(child, parts, p); hr != S_OK) return hr;
+        if (!p) return Int(STATE_SYSTEM_FOCUSABLE, state);
+        LONG s = p->focusable ? STATE_SYSTEM_FOCUSABLE : STATE_SYSTEM_READONLY;
+        if (p->focused && HasKeyboard()) s |= STATE_SYSTEM_FOCUSED;
+        return Int(s, state);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR* help) override { return None(help); }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT, LONG* topic) override {
+        if (topic) *topic = 0;
+        return None(file);
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT, BSTR* keys) override {
+        return None(keys);
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
+        Form* form = Owner();
+        if (!form) return CO_E_OBJNOTCONNECTED;
+        focus->vt = VT_EMPTY;
+        if (!HasKeyboard()) return S_FALSE;
+        const std::vector<AccessiblePart> parts = form->AccessibleParts();
+        for (std::size_t i = 0; i < parts.size(); ++i)
+            if (parts[i].focused) return Int(static_cast<LONG>(i + 1), focus);
+        return Int(CHILDID_SELF, focus);
+    }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
+        selection->vt = VT_EMPTY;
+        return S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+        Parts parts;
+        const AccessiblePart* p = nullptr;
+        if (const HRESULT hr = Resolve(child, parts, p); hr != S_OK) return hr;
+        if (!p || !p->focusable || p->role == AccessibleRole::Slider) return None(action);
+        return Text(p->role == AccessibleRole::Link ? "Jump" : "Press", action);
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
+        const int index = Index(child);
+        if (index < 0 || !(flags & SELFLAG_TAKEFOCUS)) return E_INVALIDARG;
+        PostMessageW(hwnd_, kFocusPart, static_cast<WPARAM>(index), 0);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE accLocation(LONG* x, LONG* y, LONG* w, LONG* h,
+                                          VARIANT child) override {
+        Parts parts;
+        const AccessiblePart* p = nullptr;
+        if (const HRESULT hr = Resolve(child, parts, p); hr != S_OK) return hr;
+        RECT r;
+        if (p)
+            r = Peer()->PxRect(p->rect);
+        else
+            GetClientRect(hwnd_, &r);
+        MapWindowPoints(hwnd_, nullptr, reinterpret_cast<POINT*>(&r), 2);
+        *x = r.left, *y = r.top, *w = r.right - r.left, *h = r.bottom - r.top;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(LONG, VARIANT, VARIANT* end) override {
+        if (end) end->vt = VT_EMPTY;
+        return S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override {
+        Form* form = Owner();
+        if (!form) return CO_E_OBJNOTCONNECTED;
+        child->vt = VT_EMPTY;
+        POINT p{x, y};
+        ScreenToClient(hwnd_, &p);
+        RECT client;
+        GetClientRect(hwnd_, &client);
+        if (!PtInRect(&client, p)) return S_FALSE;
+        const std::vector<AccessiblePart> parts = form->AccessibleParts();
+        for (std::size_t i = 0; i < parts.size(); ++i) {
+            const RECT r = Peer()->PxRect(parts[i].rect);
+            if (PtInRect(&r, p)) return Int(static_cast<LONG>(i + 1), child);
+        }
+        return Int(CHILDID_SELF, child);
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+        const int index = Index(child);
+        if (index < 0) return E_INVALIDARG;
+        // Pressed from the window's own loop, not inside the reader's call.
+        PostMessageW(hwnd_, kPressPart, static_cast<WPARAM>(index), 0);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
+
+   private:
+    // The peer and form of the window, while it lives.
+    Win32Peer* Peer() const {
+        return IsWindow(hwnd_) ? reinterpret_cast<Win32Peer*>(GetWindowLongPtrW(hwnd_, GWLP_USERDATA))
+                               : nullptr;
+    }
+    Form* Owner() const {
+        Win32Peer* peer = Peer();
+        return peer ? &peer->OwnerForm() : nullptr;
+    }
+    bool HasKeyboard() const {
+        const HWND focus = GetFocus();
+        return focus == hwnd_ || (focus && GetParent(focus) == hwnd_);
+    }
+    // The part a child id names (0-based), -1 for the window or none.
+    int Index(const VARIANT& child) const {
+        Form* form = Owner();
+        if (!form || child.vt != VT_I4 || child.lVal <= 0) return -1;
+        const auto n = static_cast<LONG>(form->AccessibleParts().size());
+        return child.lVal <= n ? static_cast<int>(child.lVal - 1) : -1;
+    }
+    // The part a child id names: nullptr for the window itself; S_OK, or
+    // why not.
+    using Parts = std::vector<AccessiblePart>;
+    HRESULT Resolve(const VARIANT& child, Parts& parts, const AccessiblePart*& part) const {
+        Form* form = Owner();
+        if (!form) return CO_E_OBJNOTCONNECTED;
+        if (child.vt != VT_I4) return E_INVALIDARG;
+        part = nullptr;
+        if (child.lVal == CHILDID_SELF) return S_OK;
+        parts = form->AccessibleParts();
+        if (child.lVal < 0 || child.lVal > static_cast<LONG>(parts.size())) return E_INVALIDARG;
+        part = &parts[static_cast<std::size_t>(child.lVal - 1)];
+        return S_OK;
+    }
+    static HRESULT Text(const std::string& utf8, BSTR* out) {
+        *out = Com().sysAllocString(Wide(utf8).c_str());
+        return *out ? S_OK : E_OUTOFMEMORY;
+    }
+    static HRESULT None(BSTR* out) {
+        if (out) *out = nullptr;
+        return S_FALSE;
+    }
+    static HRESULT Int(LONG value, VARIANT* out) {
+        out->vt = VT_I4;
+        out->lVal = value;
+        return S_OK;
+    }
+
+    HWND hwnd_;
+    ULONG refs_ = 1;
+};
+
+}  // namespace
+
+LRESULT AccessibleClient(HWND hwnd, WPARAM wp) {
+    if (!Com().ok) return 0;
+    Client* client = new Client(hwnd);
+    const LRESULT result = Com().lresultFromObject(kIidAccessible, wp, client);
+    client->Release();
+    return result > 0 ? result : 0;
+}
+
+void NotifyAccessible(HWND hwnd, bool focus, int index) {
+    NotifyWinEvent(focus ? EVENT_OBJECT_FOCUS : EVENT_OBJECT_VALUECHANGE, hwnd, OBJID_CLIENT,
+                   index + 1);
+}
+
+}  // namespace dv::win32
