@@ -41,6 +41,13 @@ void Label::SetBackColor(Colour c) {
     if (d_.opaque) Repaint(d_.rect);
 }
 
+void Label::EndBefore(float x, float gap) {
+    const TwipsRect before = d_.rect;
+    d_.rect.left = std::max(0.0f, x - gap - d_.rect.width);
+    Repaint(before);
+    Repaint(d_.rect);
+}
+
 void Label::Fit(TwipsSize textSize) {
     d_.rect.width = textSize.width;
     d_.rect.height = textSize.height;

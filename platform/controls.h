@@ -87,6 +87,9 @@ class Label : public Control {
     void SetBackColor(Colour c);
     // Width and height follow the text; left and top stay.
     void Fit(TwipsSize textSize);
+    // Moves the label so that it ends `gap` before `x` (not past the
+    // window's left edge).
+    void EndBefore(float x, float gap);
 
    private:
     LabelDesign d_;

@@ -6,6 +6,12 @@
 #include "startup/program.h"
 
 namespace dv {
+namespace {
+
+// Between a label of the left column and its control: 8 pixels at 96 dpi.
+constexpr float kLabelGap = 120;
+
+}  // namespace
 
 FrmSet::FrmSet(Program& program) : Form(program.host, layout::kSet), program_(program) {
     Bind(controls);
@@ -32,6 +38,12 @@ void FrmSet::Form_Load() {
     ApplyScheme();  // the swatch and the knob show the tint
     Host().SetWindowPos(hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoMoveNoSize);
     PlaceKnob();
+    // English words run longer than the two characters the left column is
+    // drawn for: they end a little before their controls instead.
+    if (program_.language != Language::Chinese) {
+        Label1.EndBefore(lbColor.Rect().left, kLabelGap);
+        lbLig.EndBefore(SliderBand().left, kLabelGap);
+    }
     // The slider has the keyboard first: a key meant for another program
     // never turns night mode off.
     FocusOn(Part::Slider);

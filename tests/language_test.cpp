@@ -97,7 +97,10 @@ TEST_P(Fit, EveryTextFitsItsControl) {
     for (const Label* l : {&set.Label4, &set.Label5, &set.Label6})
         EXPECT_LE(l->Rect().left + l->Rect().width, width) << l->Caption();
     EXPECT_LE(set.Label1.Rect().left + set.Label1.Rect().width, set.lbColor.Rect().left);
-    EXPECT_LE(set.lbLig.Rect().left + set.lbLig.Rect().width, set.Lx.X1());
+    EXPECT_GE(set.Label1.Rect().left, 0);
+    // Clear of the slider's focus rectangle, which reaches 150 twips left of it.
+    EXPECT_LE(set.lbLig.Rect().left + set.lbLig.Rect().width, set.Lx.X1() - 150);
+    EXPECT_GE(set.lbLig.Rect().left, 0);
     const auto holds = [&](const std::string& caption, const Font& font, const TwipsRect& r) {
         const TwipsSize size = set.Peer()->MeasureText(font, caption);
         return size.width <= r.width && size.height <= r.height;

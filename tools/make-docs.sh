@@ -2,7 +2,8 @@
 # Makes the README's pictures from the real program on a virtual display:
 # docs/splash.png, docs/night.png (a bright page under the tint, cut to
 # its upper half), docs/settings.png (the settings window over the tint) and
-# docs/menu.png (the tray icon's menu).
+# docs/menu.png (the tray icon's menu); then the settings window and the menu
+# in English (docs/settings-en.png, docs/menu-en.png).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/deps.sh
@@ -14,6 +15,7 @@ dv_virtual_display
 dv_wine_prefix
 trap 'dv_stop_prefix; dv_stop_display' EXIT
 dv_probe reg-clear
+dv_probe reg-set Language sz zh >/dev/null
 dv_probe page >/dev/null &
 sleep 2
 "$DV_WINE64" build/win64/Duskveil.exe >/dev/null 2>&1 &
@@ -32,4 +34,24 @@ xdotool mousemove ${icon% *} ${icon#* } click 3
 sleep 1.5
 import -window root -crop 260x180+0+0 docs/menu.png
 dv_probe menu-pick 0
-echo "wrote docs/splash.png docs/night.png docs/settings.png docs/menu.png"
+sleep 1
+
+# In English: the program started again with the language stored.
+dv_probe tray-notify 517
+dv_probe menu-pick $(source tests/e2e/lib.sh && menu_place turn-off)
+sleep 2
+dv_probe reg-set Language sz en >/dev/null
+"$DV_WINE64" build/win64/Duskveil.exe >/dev/null 2>&1 &
+sleep 9
+xdotool key F7
+sleep 1.5
+import -window root -crop 500x350+262+209 docs/settings-en.png
+dv_probe close-settings
+sleep 1
+dv_probe tray-on-top
+icon=$(dv_probe tray | sed -n 's/^icon //p' | head -n 1)
+xdotool mousemove ${icon% *} ${icon#* } click 3
+sleep 1.5
+import -window root -crop 260x180+0+0 docs/menu-en.png
+dv_probe menu-pick 0
+echo "wrote docs/splash.png docs/night.png docs/settings.png docs/menu.png docs/settings-en.png docs/menu-en.png"
