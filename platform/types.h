@@ -72,6 +72,7 @@ struct AccessiblePart {
     AccessibleRole role = AccessibleRole::StaticText;
     std::string name;
     std::string value;
+    std::string action;  // what pressing it is called; empty: nothing to press
     TwipsRect rect;
     bool focusable = false;
     bool focused = false;

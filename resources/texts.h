@@ -40,6 +40,9 @@ struct Texts {
     const char* turnOff;
     const char* close;
     const char* brightness;
+    // What a screen reader calls pressing a button and following a link.
+    const char* press;
+    const char* jump;
     // Both windows.
     const char* contactAuthor;
     const char* contactFeedback;
@@ -59,7 +62,7 @@ struct Texts {
 
 inline constexpr Texts kChinese{
     "夜间呵护您的眼睛", "说明：使用过程中可点击托盘图标进行设置",
-    "色调", "亮度", "点击此处选择颜色", "关闭夜间模式", "关闭", "亮度",
+    "色调", "亮度", "点击此处选择颜色", "关闭夜间模式", "关闭", "亮度", "按下", "跳转",
     kContactAuthor, kContactFeedback, kContactLink,
     kMenuSettings, kMenuAllScreens, kMenuHideInCaptures, kMenuStartAtLogOn, kMenuSchedule,
     kMenuNoSchedule, kMenuSun, kMenuPause, kMenuResume, kMenuTurnOff,
@@ -67,7 +70,8 @@ inline constexpr Texts kChinese{
 
 inline constexpr Texts kEnglish{
     "Kind to your eyes", "Tip: the tray icon opens the settings",
-    "Tint", "Light", "Choose a colour", "Turn night mode off", "Close", "Brightness",
+    "Tint", "Light", "Choose a colour", "Turn night mode off", "Close", "Brightness", "Press",
+    "Jump",
     "Author: Duskveil contributors", "Feedback: on the home page", "Duskveil home page",
     "Settings", "Cover every monitor", "Hide the tint in screenshots", "Start at log-on",
     "Schedule", "No schedule", "Sunset to sunrise", "Pause for an hour", "Resume night mode",

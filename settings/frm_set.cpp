@@ -82,6 +82,8 @@ std::vector<AccessiblePart> FrmSet::AccessibleParts() {
     part(2, R::PushButton, t.close, Label2.Rect());
     part(3, R::Link, Label5.Caption(), Label5.Rect());
     part(4, R::PushButton, cmdExit.Get().caption, cmdExit.Get().rect);
+    for (int i : {1, 2, 4}) parts[static_cast<std::size_t>(i)].action = t.press;
+    parts[3].action = t.jump;
     part(5, R::StaticText, Label1.Caption(), Label1.Rect());
     part(6, R::StaticText, lbLig.Caption(), lbLig.Rect());
     part(7, R::StaticText, Label4.Caption(), Label4.Rect());

@@ -49,6 +49,9 @@ TEST_F(Accessible, EveryPartHasItsRoleNameStatesAndPlaceInChinese) {
                                                  "关闭夜间模式", "色调", "亮度", text::kContactAuthor,
                                                  text::kContactFeedback}));
     EXPECT_EQ(parts[0].value, "41%") << "alpha 150";
+    std::vector<std::string> actions;
+    for (const AccessiblePart& p : parts) actions.push_back(p.action);
+    EXPECT_EQ(actions, (std::vector<std::string>{"", "按下", "按下", "跳转", "按下", "", "", "", ""}));
     const FrmSet& set = program.frmSet;
     EXPECT_EQ(parts[1].rect.left, set.lbColor.Rect().left);
     EXPECT_EQ(parts[2].rect.width, set.Label2.Rect().width);
@@ -65,6 +68,8 @@ TEST_F(Accessible, NamesInEnglish) {
                                                  "Duskveil home page", "Turn night mode off", "Tint",
                                                  "Light", "Author: Duskveil contributors",
                                                  "Feedback: on the home page"}));
+    EXPECT_EQ(Parts()[1].action, "Press");
+    EXPECT_EQ(Parts()[3].action, "Jump");
 }
 
 TEST_F(Accessible, TheSliderReadsTheBrightnessInPercentAfterEveryKindOfMove) {

@@ -170,8 +170,7 @@ class Client final : public IAccessible {
         Parts parts;
         const AccessiblePart* p = nullptr;
         if (const HRESULT hr = Resolve(child, parts, p); hr != S_OK) return hr;
-        if (!p || !p->focusable || p->role == AccessibleRole::Slider) return None(action);
-        return Text(p->role == AccessibleRole::Link ? "Jump" : "Press", action);
+        return p && !p->action.empty() ? Text(p->action, action) : None(action);
     }
     HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
         const int index = Index(child);
