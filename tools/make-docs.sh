@@ -23,18 +23,23 @@ sleep 3
 import -window root -crop 440x300+292+234 docs/splash.png
 sleep 6
 import -window root -crop 1024x420+0+0 -resize 50% docs/night.png
-xdotool key F7
-sleep 1.5
-import -window root -crop 500x350+262+209 docs/settings.png
-dv_probe close-settings
-sleep 1
-dv_probe tray-on-top
-icon=$(dv_probe tray | sed -n 's/^icon //p' | head -n 1)
-xdotool mousemove ${icon% *} ${icon#* } click 3
-sleep 1.5
-import -window root -crop 260x180+0+0 docs/menu.png
-dv_probe menu-pick 0
-sleep 1
+# The settings window (F7), then the icon's menu: docs/settings$1.png and
+# docs/menu$1.png.
+settings_and_menu() {
+  xdotool key F7
+  sleep 1.5
+  import -window root -crop 500x350+262+209 "docs/settings$1.png"
+  dv_probe close-settings
+  sleep 1
+  dv_probe tray-on-top
+  local icon; icon=$(dv_probe tray | sed -n 's/^icon //p' | head -n 1)
+  xdotool mousemove ${icon% *} ${icon#* } click 3
+  sleep 1.5
+  import -window root -crop 260x180+0+0 "docs/menu$1.png"
+  dv_probe menu-pick 0
+  sleep 1
+}
+settings_and_menu ""
 
 # In English: the program started again with the language stored.
 dv_probe tray-notify 517
@@ -43,15 +48,5 @@ sleep 2
 dv_probe reg-set Language sz en >/dev/null
 "$DV_WINE64" build/win64/Duskveil.exe >/dev/null 2>&1 &
 sleep 9
-xdotool key F7
-sleep 1.5
-import -window root -crop 500x350+262+209 docs/settings-en.png
-dv_probe close-settings
-sleep 1
-dv_probe tray-on-top
-icon=$(dv_probe tray | sed -n 's/^icon //p' | head -n 1)
-xdotool mousemove ${icon% *} ${icon#* } click 3
-sleep 1.5
-import -window root -crop 260x180+0+0 docs/menu-en.png
-dv_probe menu-pick 0
+settings_and_menu -en
 echo "wrote docs/splash.png docs/night.png docs/settings.png docs/menu.png docs/settings-en.png docs/menu-en.png"
