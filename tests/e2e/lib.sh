@@ -200,12 +200,30 @@ menu_place() {
     *) echo "no such command: $1" >&2; return 1 ;;
   esac
 }
+# A right click on the icon, as a user makes it: the keyboard settled first
+# with the program the user works in, the pointer coming from elsewhere (so
+# that no tip of the icon stands in the way), and the button released only
+# once the tray holds the keyboard. A taskbar is active from the press on,
+# before the program hears of the release; Wine's tray becomes so in its
+# own time, and an activation arriving after the menu opened would close it.
+tray_has_keyboard() { probe foreground | grep -q '^foreground __winex11_standalone_tray|'; }
+keyboard_with_user() { below_has_keyboard || tray_has_keyboard; }
+right_click_icon() {
+  eventually 3 keyboard_with_user
+  local icon; icon=$(icon_at)
+  xdotool mousemove ${SPOT% *} ${SPOT#* } mousemove ${icon% *} ${icon#* } mousedown 3
+  eventually 3 tray_has_keyboard
+  xdotool mouseup 3
+}
 # Opens the icon's menu with a right click and picks a command by its name.
 pick() {
   local place; place=$(menu_place "$1") || return 1
-  eventually 3 tray_has 1 || return 1
-  local icon; icon=$(icon_at)
-  xdotool mousemove ${icon% *} ${icon#* } click 3
-  eventually 3 menu_open || return 1
+  eventually 3 tray_has 1 || { echo "    no icon: $(probe tray)"; return 1; }
+  right_click_icon
+  eventually 3 menu_open || {
+    echo "    no menu after a right click at $icon: $(probe tray | tr '\n' ' ')"
+    echo "    on top: $(probe zorder | head -n 4 | tr '\n' ' ')"
+    return 1
+  }
   probe menu-pick $place
 }

@@ -50,8 +50,7 @@ if probe monitors | grep -q 'rect=0,0,800,600'; then
   check "  ... picked again, it comes back" becomes 3 2 layers
   sleep 0.3
   pick_shot() {
-    local icon; icon=$(icon_at)
-    xdotool mousemove ${icon% *} ${icon#* } click 3
+    right_click_icon
     eventually 3 menu_open && sleep 0.3 && screenshot tray-menu && probe menu-pick 0
   }
   check "a right click opens the menu over the tint" pick_shot
