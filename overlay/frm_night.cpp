@@ -169,6 +169,7 @@ void FrmNight::Timer4_Timer() {
 }
 
 void FrmNight::Timer1_Timer() {
+    NoteUserWindow();
     if (Host().GetAsyncKeyState(kVkF7) == 0) return;
     const Handle user = Host().GetForegroundWindow();
     FrmSet& frmSet = program_.frmSet;
@@ -195,13 +196,19 @@ void FrmNight::Form_MouseMove(const MouseArgs& e) {
 }
 
 // A click on the icon may give the shell's notification area the keyboard
-// before the program hears of it; the window the user works in is the last
-// other one seen, as the pointer came to the icon.
-Handle FrmNight::UserWindow() {
+// before the program hears of it (a tap on a touch screen brings no pointer
+// to the icon first): the window the user works in is the last other one
+// seen, by the F7 poll or by the icon's notifications.
+Handle FrmNight::NoteUserWindow() {
     Platform& host = Host();
     const Handle now = host.GetForegroundWindow();
     if (now != 0 && !program_.IsOurs(now) && !host.IsNotificationArea(now)) userWindow_ = now;
-    return userWindow_ != 0 && host.IsWindow(userWindow_) ? userWindow_ : now;
+    return now;
+}
+
+Handle FrmNight::UserWindow() {
+    const Handle now = NoteUserWindow();
+    return userWindow_ != 0 && Host().IsWindow(userWindow_) ? userWindow_ : now;
 }
 
 void FrmNight::OpenSettingsFromTray(Handle user) {

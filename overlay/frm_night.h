@@ -69,6 +69,9 @@ class FrmNight : public Form, public layout::NightControls {
     bool LayersExcluded();
     // The window the user works in, as the icon's notifications come.
     Handle UserWindow();
+    // Notes the window that has the keyboard when it is the user's; returns
+    // whichever has it.
+    Handle NoteUserWindow();
 
     Program& program_;
     Handle userWindow_ = 0;

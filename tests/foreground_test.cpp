@@ -119,6 +119,14 @@ TEST_F(Foreground, AClickThatGaveTheShellTheKeyboardStillGivesItBackToTheUser) {
     EXPECT_EQ(fake.foreground, user);
 }
 
+TEST_F(Foreground, ATapThatGaveTheShellTheKeyboardBeforeAnyNotificationStillGivesItBack) {
+    LaunchToNight();
+    fake.Advance(200);  // the user works on
+    fake.notificationArea = fake.UserWindow();  // a tap: the shell first, no pointer before it
+    PickInMenu(0);
+    EXPECT_EQ(fake.foreground, user);
+}
+
 TEST_F(Foreground, TheMenuGivesTheKeyboardBackWhateverIsPicked) {
     LaunchToNight();
     for (int command :
