@@ -216,14 +216,24 @@ right_click_icon() {
   xdotool mouseup 3
 }
 # Opens the icon's menu with a right click and picks a command by its name.
+# The menu opens over the icon. Without a window manager Wine takes it off
+# the X screen in its own time after it closes, and a click there meanwhile
+# lands on it: the pick ends once the X windows that came with the menu are
+# gone (or, for a tip that stays, after 5 s).
+x_shown() { xdotool search --maxdepth 1 --onlyvisible --name '' 2>/dev/null | sort; }
+off_screen() { local w; for w in $1; do x_shown | grep -qx "$w" && return 1; done; return 0; }
 pick() {
   local place; place=$(menu_place "$1") || return 1
   eventually 3 tray_has 1 || { echo "    no icon: $(probe tray)"; return 1; }
+  local before; before=$(x_shown)
   right_click_icon
   eventually 3 menu_open || {
-    echo "    no menu after a right click at $icon: $(probe tray | tr '\n' ' ')"
+    echo "    no menu after a right click: $(probe tray | tr '\n' ' ')"
+    echo "    the keyboard is with: $(probe foreground)"
     echo "    on top: $(probe zorder | head -n 4 | tr '\n' ' ')"
     return 1
   }
-  probe menu-pick $place
+  local came; came=$(comm -13 <(echo "$before") <(x_shown))
+  probe menu-pick $place || return 1
+  eventually 5 off_screen "$came" || true
 }
