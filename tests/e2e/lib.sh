@@ -208,7 +208,13 @@ menu_place() {
 # own time, and an activation arriving after the menu opened would close it.
 tray_has_keyboard() { probe foreground | grep -q '^foreground __winex11_standalone_tray|'; }
 keyboard_with_user() { below_has_keyboard || tray_has_keyboard; }
+no_tip() { ! probe zorder | grep -q '^z tooltips_class32|'; }
 right_click_icon() {
+  # The program done with what it was doing (a hide, say, that Wine without
+  # a window manager finishes in about 2 s), and no tip of the icon up.
+  probe idle
+  xdotool mousemove ${SPOT% *} ${SPOT#* }
+  eventually 3 no_tip
   eventually 3 keyboard_with_user
   local icon; icon=$(icon_at)
   xdotool mousemove ${SPOT% *} ${SPOT#* } mousemove ${icon% *} ${icon#* } mousedown 3
@@ -236,4 +242,8 @@ pick() {
   local came; came=$(comm -13 <(echo "$before") <(x_shown))
   probe menu-pick $place || return 1
   eventually 5 off_screen "$came" || true
+  # The pointer leaves the icon, as a user's does: resting there, it brings
+  # up the icon's tip, which Wine takes off the X screen in its own time and
+  # which would take the next press.
+  xdotool mousemove ${SPOT% *} ${SPOT#* }
 }

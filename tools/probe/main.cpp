@@ -68,6 +68,8 @@ int main() {
         return Below(L"NUL", 250, 250, 246, true);
     else if (cmd == L"tray-notify" && argc > 2)
         TrayNotify(static_cast<unsigned>(_wtoi(argv[2])));
+    else if (cmd == L"idle")  // returns once the program's thread takes messages again
+        return SendMessageTimeoutW(Overlay(), WM_NULL, 0, 0, SMTO_NORMAL, 10000, nullptr) ? 0 : 1;
     else if (cmd == L"menu-pick" && argc > 2)
         return MenuPick(_wtoi(argv[2]), argc > 3 ? _wtoi(argv[3]) : 0);
     else if (cmd == L"tray-drop")
