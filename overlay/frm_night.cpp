@@ -6,6 +6,7 @@
 #include "resources/names.h"
 #include "settings/convert.h"
 #include "settings/store.h"
+#include "settings/zones.h"
 #include "startup/program.h"
 
 namespace dv {
@@ -36,6 +37,7 @@ void FrmNight::Form_Load() {
     // The layers start as the schedule has them now: by day hidden, in a
     // fade at the fade's strength, else at the user's.
     ReadSchedule();
+    ReadPlace();
     const LayerPlan plan = PlanLayers(night_, host.Now(), false, mdl.bytLig, false, false);
     if (plan.alpha != shownAlpha_) ShowAlpha(plan.alpha);
     program_.screens.SetShown(plan.shown);
@@ -44,10 +46,51 @@ void FrmNight::Form_Load() {
     program_.os = host.WindowsVersion();
     if (program_.options.hideInCaptures) SetCaptureExclusion(host, hWnd(), program_.os, true);
     LayOutScreens();
-    // Combinations another program holds are left to it.
-    host.RegisterHotKey(hWnd(), kHotKeyDarker, kModAlt, kVkNext);
-    host.RegisterHotKey(hWnd(), kHotKeyBrighter, kModAlt, kVkPrior);
-    host.RegisterHotKey(hWnd(), kHotKeyPause, kModAlt, kVkEnd);
+    if (program_.options.hotKeys) SetHotKeys(true);
+}
+
+namespace {
+
+struct HotKey {
+    int id;
+    unsigned vk;
+    const char* name;
+};
+constexpr HotKey kHotKeys[] = {
+    {FrmNight::kHotKeyDarker, kVkNext, "Alt+PgDn"},
+    {FrmNight::kHotKeyBrighter, kVkPrior, "Alt+PgUp"},
+    {FrmNight::kHotKeyPause, kVkEnd, "Alt+End"},
+};
+
+}  // namespace
+
+// Combinations another program holds are left to it, and the menu says so.
+void FrmNight::SetHotKeys(bool on) {
+    for (std::size_t i = 0; i < std::size(kHotKeys); ++i) {
+        const HotKey& k = kHotKeys[i];
+        if (on) {
+            hotKeyTaken_[i] = !Host().RegisterHotKey(hWnd(), k.id, kModAlt, k.vk);
+        } else {
+            if (!hotKeyTaken_[i]) Host().UnregisterHotKey(hWnd(), k.id);
+            hotKeyTaken_[i] = false;
+        }
+    }
+}
+
+std::string FrmNight::HotKeysText() const {
+    const Texts& t = program_.texts();
+    std::string taken;
+    int count = 0;
+    for (std::size_t i = 0; i < std::size(kHotKeys); ++i) {
+        if (!hotKeyTaken_[i]) continue;
+        if (count++ > 0) taken += t.listJoin;
+        taken += kHotKeys[i].name;
+    }
+    if (count == 0) {
+        for (const HotKey& k : kHotKeys) taken += (taken.empty() ? "" : " / ") + std::string(k.name);
+        return std::string(t.menuHotKeys) + " (" + taken + ")";
+    }
+    return std::string(t.menuHotKeys) + " (" + taken + (count == 1 ? t.takenOne : t.takenMany) + ")";
 }
 
 void FrmNight::Begin() {
@@ -62,19 +105,27 @@ void FrmNight::ReadSchedule() {
         return t.kind == StoredText::Kind::Text ? t.text : std::string();
     };
     night_.schedule = ParseSchedule(read(names::kKeySchedule));
-    const auto latitude = ParseDegrees(read(names::kKeyLatitude));
-    const auto longitude = ParseDegrees(read(names::kKeyLongitude));
+    storedOwnSpan_ = ParseSchedule(read(names::kKeyOwnSpan));
+}
+
+void FrmNight::ReadPlace() {
+    Platform& host = Host();
+    const auto read = [&host](const char* key) {
+        const StoredText t = host.GetSetting(names::kAppName, names::kSection, key);
+        return t.kind == StoredText::Kind::Text ? ParseDegrees(t.text) : std::nullopt;
+    };
+    const auto latitude = read(names::kKeyLatitude);
+    const auto longitude = read(names::kKeyLongitude);
     if (latitude && longitude && OnEarth({*latitude, *longitude}))
         night_.place = GeoPoint{*latitude, *longitude};
     else
-        night_.place = host.RegionLocation();
-    if (night_.place && !OnEarth(*night_.place)) night_.place.reset();
+        night_.place = PlaceOfZone(host.TimeZoneKey());
 }
 
 void FrmNight::Apply() {
     if (!IsLoaded() || IsUnloading()) return;
     const WallClock now = Host().Now();
-    const bool paused = night_.Paused(now);
+    const bool paused = night_.Paused(Host().TickCount());
     const FrmSet& frmSet = program_.frmSet;
     const bool settingsOpen = frmSet.IsLoaded() && !frmSet.IsUnloading();
     const LayerPlan plan =
@@ -118,15 +169,19 @@ void FrmNight::Strengthen(int step) {
 }
 
 void FrmNight::PauseOrResume() {
-    const WallClock now = Host().Now();
-    if (night_.Paused(now))
+    const std::uint64_t tick = Host().TickCount();
+    if (night_.Paused(tick))
         night_.Resume();
     else
-        night_.Pause(now);
+        night_.Pause(tick);
     Apply();
 }
 
-void FrmNight::Form_TimeChanged() { Apply(); }
+// A new zone may stand for another place.
+void FrmNight::Form_TimeChanged() {
+    ReadPlace();
+    Apply();
+}
 
 LayerLook FrmNight::Look() {
     return {BackColor(), shownAlpha_, program_.options.hideInCaptures, program_.os};
@@ -226,6 +281,8 @@ void FrmNight::OpenSettingsFromTray(Handle user) {
 // any unload), so that the program ends instead of waiting with nothing on
 // screen, and no hidden countdown brings the overlay back.
 void FrmNight::Form_QueryUnload() {
+    // A strength the hot keys set and that waits to be written is written.
+    if (Timer4.Enabled()) Timer4_Timer();
     program_.mdl.TrayDelete(Host());
     program_.screens.UnloadAll();
     program_.frmSet.Unload();

@@ -3,6 +3,8 @@
 // F7 to open the settings window.
 #pragma once
 
+#include <array>
+#include <string>
 #include <vector>
 
 #include "overlay/night.h"
@@ -50,8 +52,19 @@ class FrmNight : public Form, public layout::NightControls {
     // The strength one step darker (`step` > 0) or brighter.
     void Strengthen(int step);
     void PauseOrResume();
+    // Registers the hot keys (noting those another program holds) or takes
+    // them back.
+    void SetHotKeys(bool on);
+    // The hot keys' menu item: the combinations, or those another program
+    // holds.
+    std::string HotKeysText() const;
     // The schedule and the place it is worked out for, as stored.
     void ReadSchedule();
+    // The stored place, else the one that stands for the system's time zone.
+    void ReadPlace();
+    // The user's own span: the schedule itself when it is one that the menu
+    // does not offer, else the one kept from before (none: Kind::None).
+    Schedule OwnSpan() const;
     // Writes a schedule picked in the menu and follows it; a refused write
     // changes nothing.
     void PickSchedule(const Schedule& s);
@@ -76,6 +89,8 @@ class FrmNight : public Form, public layout::NightControls {
     Program& program_;
     Handle userWindow_ = 0;
     NightState night_;
+    Schedule storedOwnSpan_;
+    std::array<bool, 3> hotKeyTaken_{};
     bool menuOpen_ = false;
     std::uint8_t shownAlpha_ = 0;
 };

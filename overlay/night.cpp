@@ -2,18 +2,8 @@
 
 namespace dv {
 
-void NightState::Pause(const WallClock& now) {
-    pausedAt = now.utc;
-    pausedUntil = now.utc + kPauseSeconds;
-}
-
-void NightState::Resume() {
-    pausedAt.reset();
-    pausedUntil.reset();
-}
-
-bool NightState::Paused(const WallClock& now) {
-    if (pausedUntil && (now.utc >= *pausedUntil || now.utc < *pausedAt)) Resume();
+bool NightState::Paused(std::uint64_t tick) {
+    if (pausedUntil && tick >= *pausedUntil) Resume();
     return pausedUntil.has_value();
 }
 

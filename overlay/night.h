@@ -15,15 +15,15 @@ struct NightState {
     // The place the sun is worked out for; nothing when neither the
     // settings nor the system name one.
     std::optional<GeoPoint> place;
-    // A pause: when it began and when it ends (UTC seconds).
-    std::optional<std::int64_t> pausedAt, pausedUntil;
+    // When a pause ends, on the system's tick count: an hour of time that
+    // really passes, whatever is done to the wall clock meanwhile.
+    std::optional<std::uint64_t> pausedUntil;
 
-    static constexpr std::int64_t kPauseSeconds = 60 * 60;
-    void Pause(const WallClock& now);
-    void Resume();
-    // Ends a pause whose hour is over, or that a clock set back by more
-    // than it has run makes unreadable; true while paused.
-    bool Paused(const WallClock& now);
+    static constexpr std::uint64_t kPauseMs = 60 * 60 * 1000;
+    void Pause(std::uint64_t tick) { pausedUntil = tick + kPauseMs; }
+    void Resume() { pausedUntil.reset(); }
+    // Ends a pause whose hour is over; true while paused.
+    bool Paused(std::uint64_t tick);
     // Whether time alone can change what the layers show.
     bool Ticking() const { return schedule.kind != Schedule::Kind::None || pausedUntil.has_value(); }
 };

@@ -52,17 +52,29 @@ std::string SpanText(int from, int to) {
     return ClockText(from) + text::kMenuSpanDash + ClockText(to);
 }
 
+bool Offered(const Schedule& s) {
+    for (const OfferedSpan& o : kOffered)
+        if (o.span == s) return true;
+    return false;
+}
+
 // The schedule a command of the submenu stands for.
-std::optional<Schedule> ScheduleOf(int command, const Schedule& stored) {
+std::optional<Schedule> ScheduleOf(int command, const Schedule& own) {
     if (command == kNoSchedule) return Schedule{};
     if (command == kSun) return Schedule{Schedule::Kind::Sun};
-    if (command == kStoredSpan) return stored;
+    if (command == kStoredSpan && own.kind == Schedule::Kind::Span) return own;
     for (const OfferedSpan& o : kOffered)
         if (o.command == command) return o.span;
     return std::nullopt;
 }
 
 }  // namespace
+
+Schedule FrmNight::OwnSpan() const {
+    for (const Schedule& s : {night_.schedule, storedOwnSpan_})
+        if (s.kind == Schedule::Kind::Span && !Offered(s)) return s;
+    return {};
+}
 
 std::vector<MenuItem> FrmNight::ScheduleItems() {
     const Schedule& now = night_.schedule;
@@ -78,17 +90,26 @@ std::vector<MenuItem> FrmNight::ScheduleItems() {
     std::vector<MenuItem> items;
     Add(items, kNoSchedule, t.menuNoSchedule, now.kind == Schedule::Kind::None, true);
     Add(items, kSun, sun, now.kind == Schedule::Kind::Sun, true);
-    bool offered = now.kind != Schedule::Kind::Span;
-    for (const OfferedSpan& o : kOffered) {
+    for (const OfferedSpan& o : kOffered)
         Add(items, o.command, SpanText(o.span.from, o.span.to), now == o.span, true);
-        offered = offered || now == o.span;
-    }
-    if (!offered) Add(items, kStoredSpan, SpanText(now.from, now.to), true, true);
+    if (const Schedule own = OwnSpan(); own.kind == Schedule::Kind::Span)
+        Add(items, kStoredSpan, SpanText(own.from, own.to), now == own, true);
     return items;
 }
 
+// The user's own span is kept under a value of its own before another
+// choice replaces it, so that the menu offers it again; a refused write of
+// either leaves everything as it was.
 void FrmNight::PickSchedule(const Schedule& s) {
-    if (!Host().SaveSetting(names::kAppName, names::kSection, names::kKeySchedule, ScheduleText(s)))
+    Platform& host = Host();
+    const Schedule own = OwnSpan();
+    if (own.kind == Schedule::Kind::Span && !(own == storedOwnSpan_)) {
+        if (!host.SaveSetting(names::kAppName, names::kSection, names::kKeyOwnSpan,
+                              ScheduleText(own)))
+            return;
+        storedOwnSpan_ = own;
+    }
+    if (!host.SaveSetting(names::kAppName, names::kSection, names::kKeySchedule, ScheduleText(s)))
         return;
     night_.schedule = s;
 }
@@ -112,7 +133,8 @@ void FrmNight::TrayMenu(Handle user) {
     Add(items, kStartAtLogOn, t.menuStartAtLogOn, atLogOn);
     Add(items, 0, {});
     Add(items, 0, t.menuSchedule).sub = ScheduleItems();
-    Add(items, kPause, night_.Paused(host.Now()) ? t.menuResume : t.menuPause);
+    Add(items, kPause, night_.Paused(host.TickCount()) ? t.menuResume : t.menuPause);
+    Add(items, kHotKeys, HotKeysText(), options.hotKeys);
     Add(items, 0, {});
     Add(items, kTurnOff, t.menuTurnOff);
     // Keep-on-top waits while the menu is open, or the layers would cover it.
@@ -147,8 +169,13 @@ void FrmNight::TrayMenu(Handle user) {
         case kPause:
             PauseOrResume();
             break;
+        case kHotKeys:
+            if (!SaveOption(host, names::kKeyHotKeys, !options.hotKeys)) break;
+            options.hotKeys = !options.hotKeys;
+            SetHotKeys(options.hotKeys);
+            break;
         default:
-            if (const auto picked = ScheduleOf(chosen, night_.schedule)) PickSchedule(*picked);
+            if (const auto picked = ScheduleOf(chosen, OwnSpan())) PickSchedule(*picked);
             break;
     }
     Apply();

@@ -17,7 +17,8 @@ enum Command : int {
     kSpan21,
     kSpan22,
     kSpan23,
-    kStoredSpan,  // a stored span none of the above
+    kStoredSpan,  // the user's own span, none of the above
+    kHotKeys,
 };
 
 }  // namespace dv::menu

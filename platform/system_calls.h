@@ -94,12 +94,16 @@ class SystemCalls {
     virtual SystemColours GetSystemColours() = 0;
     // The local wall clock now.
     virtual WallClock Now() = 0;
-    // Where the user's region in the system's settings lies; nothing when
-    // the system does not say.
-    virtual std::optional<GeoPoint> RegionLocation() = 0;
+    // Milliseconds since the system started: a clock that only runs forward,
+    // whatever is done to the wall clock.
+    virtual std::uint64_t TickCount() = 0;
+    // The key name of the system's time zone as set now ("China Standard
+    // Time"); empty when the system does not say.
+    virtual std::string TimeZoneKey() = 0;
     // A key combination that reaches `hWnd` as a hot key `id` wherever the
     // keyboard is; false when another program holds it.
     virtual bool RegisterHotKey(Handle hWnd, int id, unsigned modifiers, unsigned vk) = 0;
+    virtual void UnregisterHotKey(Handle hWnd, int id) = 0;
 };
 
 }  // namespace dv

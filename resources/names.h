@@ -12,8 +12,13 @@
 // When night mode shows by itself ("sun", "HH:MM-HH:MM"), and where the sun
 // is worked out for (decimal degrees, north and east positive).
 #define DV_KEY_SCHEDULE "Schedule"
+// A span of the user's own ("HH:MM-HH:MM"), kept when another choice is
+// picked so that the menu can offer it again.
+#define DV_KEY_OWN_SPAN "OwnSchedule"
 #define DV_KEY_LATITUDE "Latitude"
 #define DV_KEY_LONGITUDE "Longitude"
+// Alt+PgDn, Alt+PgUp and Alt+End: "1" on (the default), "0" off.
+#define DV_KEY_HOT_KEYS "HotKeys"
 // "zh" or "en": the language of every text, over the system's.
 #define DV_KEY_LANGUAGE "Language"
 // Where the per-user settings live, under HKEY_CURRENT_USER.
@@ -45,6 +50,8 @@ inline constexpr const char* kKeyAlpha = DV_KEY_ALPHA;
 inline constexpr const char* kKeyAllScreens = DV_KEY_ALL_SCREENS;
 inline constexpr const char* kKeyHideInCaptures = DV_KEY_HIDE_IN_CAPTURES;
 inline constexpr const char* kKeySchedule = DV_KEY_SCHEDULE;
+inline constexpr const char* kKeyOwnSpan = DV_KEY_OWN_SPAN;
+inline constexpr const char* kKeyHotKeys = DV_KEY_HOT_KEYS;
 inline constexpr const char* kKeyLatitude = DV_KEY_LATITUDE;
 inline constexpr const char* kKeyLongitude = DV_KEY_LONGITUDE;
 inline constexpr const char* kKeyLanguage = DV_KEY_LANGUAGE;

@@ -58,6 +58,12 @@ struct Texts {
     const char* menuPause;
     const char* menuResume;
     const char* menuTurnOff;
+    // The hot keys' item: its name, then in brackets the combinations, or
+    // those another program holds, joined, with what is said of one or more.
+    const char* menuHotKeys;
+    const char* listJoin;
+    const char* takenOne;
+    const char* takenMany;
 };
 
 inline constexpr Texts kChinese{
@@ -66,6 +72,7 @@ inline constexpr Texts kChinese{
     kContactAuthor, kContactFeedback, kContactLink,
     kMenuSettings, kMenuAllScreens, kMenuHideInCaptures, kMenuStartAtLogOn, kMenuSchedule,
     kMenuNoSchedule, kMenuSun, kMenuPause, kMenuResume, kMenuTurnOff,
+    "快捷键", "、", " 被其他程序占用", " 被其他程序占用",
 };
 
 inline constexpr Texts kEnglish{
@@ -76,6 +83,7 @@ inline constexpr Texts kEnglish{
     "Settings", "Cover every monitor", "Hide the tint in screenshots", "Start at log-on",
     "Schedule", "No schedule", "Sunset to sunrise", "Pause for an hour", "Resume night mode",
     "Turn night mode off",
+    "Hot keys", ", ", " is taken by another program", " are taken by another program",
 };
 
 inline constexpr const Texts& TextsFor(Language language) {

@@ -27,7 +27,8 @@ bool SamePath(std::string_view a, std::string_view b) {
 }  // namespace
 
 Options ReadOptions(RuntimeServices& host) {
-    return {ReadOption(host, names::kKeyAllScreens), ReadOption(host, names::kKeyHideInCaptures)};
+    return {ReadOption(host, names::kKeyAllScreens), ReadOption(host, names::kKeyHideInCaptures),
+            ReadOption(host, names::kKeyHotKeys)};
 }
 
 bool SaveOption(RuntimeServices& host, const char* key, bool on) {

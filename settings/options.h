@@ -13,6 +13,7 @@ namespace dv {
 struct Options {
     bool allScreens = true;      // a companion layer on every further monitor
     bool hideInCaptures = true;  // the layers kept out of screenshots and shares
+    bool hotKeys = true;         // Alt+PgDn, Alt+PgUp and Alt+End
 };
 
 Options ReadOptions(RuntimeServices& host);

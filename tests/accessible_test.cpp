@@ -82,6 +82,8 @@ TEST_F(Accessible, TheSliderReadsTheBrightnessInPercentAfterEveryKindOfMove) {
     EXPECT_EQ(Parts()[0].value, "0%");
     fake.KeyDown(program.frmSet, kVkEnd);
     EXPECT_EQ(Parts()[0].value, "100%");
+    EXPECT_EQ(BrightnessPercent(1), "100%") << "rounded, not cut";
+    EXPECT_EQ(BrightnessPercent(254), "0%");
     fake.MouseMove(program.frmSet, 3600, 1290, kLeftButton);
     EXPECT_EQ(Parts()[0].value, BrightnessPercent(program.mdl.bytLig));
     fake.PressHotKey(kModAlt, kVkNext);
@@ -99,6 +101,10 @@ TEST_F(Accessible, FocusMovesAreToldAndAReaderCanFocusAndPress) {
     EXPECT_TRUE(Parts()[1].focused);
     fake.Run([this] { program.frmSet.AccessibleFocus(4); });
     EXPECT_EQ(program.frmSet.FocusedButton(), &program.frmSet.cmdExit);
+    fake.Run([this] { program.frmSet.AccessibleFocus(5); });
+    EXPECT_TRUE(Parts()[4].focused) << "a text takes no focus";
+    for (const AccessiblePart& p : Parts())
+        EXPECT_EQ(p.focusable, p.role != AccessibleRole::StaticText) << p.name;
     fake.Run([this] { program.frmSet.AccessiblePress(0); });
     EXPECT_TRUE(program.frmSet.IsShown()) << "the slider has nothing to press";
     fake.Run([this] { program.frmSet.AccessiblePress(9); });

@@ -136,5 +136,22 @@ TEST_F(Foreground, TheMenuGivesTheKeyboardBackWhateverIsPicked) {
     }
 }
 
+TEST_F(Foreground, AProgramTheUserWentToWhileTheMenuWasOpenKeepsTheKeyboard) {
+    LaunchToNight();
+    fake.TrayNotify(program.frmNight, kWmRButtonUp);
+    const Handle other = fake.UserWindow();
+    fake.AnswerMenu(menu::kAllScreens);
+    EXPECT_EQ(fake.foreground, other);
+}
+
+TEST_F(Foreground, AUserWindowThatWentIsNotRememberedAndTheKeyboardStaysWhereItIs) {
+    LaunchToNight();
+    fake.Advance(200);  // the poll notes the user's window
+    fake.Run([&] { fake.outsideWindows.erase(user); });
+    fake.notificationArea = fake.UserWindow();  // a tap on the icon
+    PickInMenu(0);
+    EXPECT_EQ(fake.foreground, fake.notificationArea) << "not left with no window at all";
+}
+
 }  // namespace
 }  // namespace dv::fake

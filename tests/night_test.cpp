@@ -19,11 +19,11 @@ struct Outcome {
 };
 
 Outcome StartWith(const std::vector<std::pair<std::string, std::string>>& stored, int hour,
-                  int minute, int offset = 0, std::optional<GeoPoint> region = std::nullopt) {
+                  int minute, int offset = 0, const std::string& zone = {}) {
     FakePlatform fake;
     Program program{fake};
     for (const auto& [key, text] : stored) fake.store[key] = {StoredText::Kind::Text, text};
-    fake.region = region;
+    fake.timeZone = zone;
     fake.offsetMinutes = offset;
     fake.wallStart = DaysFromCivil(kToday) * 86400 + hour * 3600 + minute * 60 - offset * 60 - 5;
     fake.Launch([&program] { program.Start(); });
@@ -181,25 +181,47 @@ TEST_F(Night, AChangedZoneOrAClockSetByHandIsFollowedAndNoFadeStaysHalfWay) {
     EXPECT_EQ(Alpha(), 37);
 }
 
-TEST_F(Night, SunWithoutAnyPlaceIsNineToSevenAndAStoredPlaceComesBeforeTheRegions) {
+TEST_F(Night, TheSunIsWorkedOutForTheStoredPlaceElseTheTimeZonesElseNineToSeven) {
     EXPECT_TRUE(StartWith({{"Schedule", "sun"}}, 21, 30).shown) << "no place: 21:00 to 07:00";
     EXPECT_FALSE(StartWith({{"Schedule", "sun"}}, 20, 30).shown);
-    // Singapore's region, where the sun set at about 19:00: deep night.
-    const GeoPoint singapore{1.29, 103.85};
-    const Outcome night = StartWith({{"Schedule", "sun"}}, 21, 30, 480, singapore);
+    EXPECT_FALSE(StartWith({{"Schedule", "sun"}}, 20, 30, 480, "Mars Standard Time").shown)
+        << "a zone the list does not know: no place";
+    // The zone of Kuala Lumpur and Singapore, where the sun set at about
+    // 19:15: deep night at 21:30, day at 18:30, whatever 21:00 would say.
+    const Outcome night = StartWith({{"Schedule", "sun"}}, 21, 30, 480, "Singapore Standard Time");
     EXPECT_TRUE(night.shown);
     EXPECT_EQ(night.alpha, 150);
+    EXPECT_FALSE(StartWith({{"Schedule", "sun"}}, 18, 30, 480, "Singapore Standard Time").shown);
     // A stored place on the other side of the earth, where it is morning.
     const std::vector<std::pair<std::string, std::string>> elsewhere{
         {"Schedule", "sun"}, {"Latitude", "1.29"}, {"Longitude", "-76.15"}};
-    EXPECT_FALSE(StartWith(elsewhere, 21, 30, 480, singapore).shown);
-    // One coordinate out of range or unreadable: the region's again.
+    EXPECT_FALSE(StartWith(elsewhere, 21, 30, 480, "Singapore Standard Time").shown);
+    // One coordinate out of range or unreadable: the zone's again.
     for (const char* bad : {"91", "1,29", ""}) {
         EXPECT_TRUE(StartWith({{"Schedule", "sun"}, {"Latitude", bad}, {"Longitude", "-76.15"}},
-                              21, 30, 480, singapore)
+                              21, 30, 480, "Singapore Standard Time")
                         .shown)
             << bad;
     }
+    // Latitude is latitude: 45 N at 90 W is an hour and a half into the
+    // night at 01:00 UTC, while 90 S (the coordinates the other way round)
+    // has the sun all day in December.
+    EXPECT_TRUE(
+        StartWith({{"Schedule", "sun"}, {"Latitude", "45"}, {"Longitude", "-90"}}, 1, 0).shown);
+}
+
+TEST_F(Night, AChangedTimeZoneMovesTheSunWithIt) {
+    fake.timeZone = "Singapore Standard Time";
+    Put("Schedule", "sun");
+    ClockAt(21, 10, 0, 480);
+    LaunchToNight();
+    EXPECT_EQ(Alpha(), 150);
+    // Moved to the zone of Moscow, 16:10 there at the same moment, where
+    // the sun set at 15:58.
+    fake.timeZone = "Russian Standard Time";
+    fake.SetClock(fake.Now().utc, 180);
+    EXPECT_TRUE(Shown());
+    EXPECT_LT(Alpha(), 150) << "a quarter of an hour into Moscow's evening fade";
 }
 
 TEST_F(Night, APauseHidesForAnHourThenTheLayersComeBackAndNothingIsStored) {
@@ -227,9 +249,19 @@ TEST_F(Night, APauseHidesForAnHourThenTheLayersComeBackAndNothingIsStored) {
     EXPECT_FALSE(Shown());
     fake.PressHotKey(kAlt, kVkEnd);
     EXPECT_TRUE(Shown());
-    // A clock set back past the pause's start ends it too.
+}
+
+TEST_F(Night, APauseLastsAnHourOfRealTimeWhateverTheWallClockDoes) {
+    LaunchAt(22, 0);
     fake.PressHotKey(kAlt, kVkEnd);
-    fake.SetClock(fake.Now().utc - 7200, 0);
+    fake.SetClock(fake.Now().utc - 30 * 60, 0);  // set back half an hour
+    fake.Advance(30 * 60 * 1000);
+    fake.SetClock(fake.Now().utc, 60);  // summer time begins
+    fake.Advance(29 * 60 * 1000);
+    EXPECT_FALSE(Shown());
+    fake.SetClock(fake.Now().utc + 2 * 3600, 60);  // set forward two hours
+    EXPECT_FALSE(Shown()) << "59 minutes have passed, whatever the clock reads";
+    fake.Advance(60 * 1000 + 1000);
     EXPECT_TRUE(Shown());
 }
 
@@ -282,6 +314,60 @@ TEST_F(Night, HotKeysInAFadeScaleWithItAndCombinationsHeldElsewhereAreLeftAlone)
     EXPECT_EQ(Alpha(), 67);
 }
 
+TEST_F(Night, HotKeysTurnOffAndOnFromTheMenuAndSayWhichAnotherProgramHolds) {
+    fake.heldElsewhere = {{kAlt, kVkEnd}};
+    LaunchAt(22, 0);
+    PickInMenu(0);
+    EXPECT_EQ(Shown(kHotKeys).text, "快捷键 (Alt+End 被其他程序占用)");
+    EXPECT_TRUE(Shown(kHotKeys).checked);
+    PickInMenu(kHotKeys);
+    EXPECT_EQ(Stored("HotKeys"), "0");
+    fake.PressHotKey(kAlt, kVkNext);
+    EXPECT_EQ(Alpha(), 150) << "off: the keys are the other programs' again";
+    EXPECT_TRUE(fake.hotKeys.empty());
+    PickInMenu(0);
+    EXPECT_FALSE(Shown(kHotKeys).checked);
+    EXPECT_EQ(Shown(kHotKeys).text, "快捷键 (Alt+PgDn / Alt+PgUp / Alt+End)");
+
+    fake.heldElsewhere = {{kAlt, kVkEnd}, {kAlt, kVkNext}};
+    fake.refusedWrites = {"HotKeys"};
+    PickInMenu(kHotKeys);
+    EXPECT_TRUE(fake.hotKeys.empty()) << "a refused write keeps them off";
+    fake.refusedWrites.clear();
+    PickInMenu(kHotKeys);
+    EXPECT_EQ(Stored("HotKeys"), "1");
+    fake.PressHotKey(kAlt, kVkPrior);
+    EXPECT_EQ(Alpha(), 134);
+    PickInMenu(0);
+    EXPECT_EQ(Shown(kHotKeys).text, "快捷键 (Alt+PgDn、Alt+End 被其他程序占用)");
+}
+
+TEST_F(Night, HotKeysStoredOffAreNeverRegisteredAndEnglishSaysWhichAreTaken) {
+    Put("HotKeys", "0");
+    LaunchAt(22, 0);
+    EXPECT_TRUE(fake.CallsNamed("RegisterHotKey").empty());
+
+    FakePlatform english;
+    Program second{english};
+    english.uiLanguage = 0x0409;
+    english.heldElsewhere = {{kAlt, kVkPrior}, {kAlt, kVkEnd}};
+    english.Launch([&second] { second.Start(); });
+    english.Advance(5000);
+    english.TrayNotify(second.frmNight, kWmRButtonUp);
+    english.AnswerMenu(0);
+    const MenuItem* item = Find(english.menus.back(), kHotKeys);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text, "Hot keys (Alt+PgUp, Alt+End are taken by another program)");
+    english.Stop();
+}
+
+TEST_F(Night, AStrengthTheHotKeysSetIsWrittenWhenTheProgramIsClosedBeforeTheDelay) {
+    LaunchAt(22, 0);
+    fake.PressHotKey(kAlt, kVkNext);
+    fake.SystemClose(program.frmNight);
+    EXPECT_EQ(Stored("intLig"), "166");
+}
+
 TEST_F(Night, TheScheduleSubmenuShowsTheChoicesAndAPickTakesEffectAtOnce) {
     LaunchAt(22, 30);
     PickInMenu(0);
@@ -325,13 +411,57 @@ TEST_F(Night, AStoredSpanOfItsOwnIsAFurtherCheckedItemAndTheSunShowsTodaysHours)
     PickInMenu(0);
     EXPECT_EQ(Shown(kStoredSpan).text, "20:30 – 06:15");
     EXPECT_TRUE(Shown(kStoredSpan).checked);
-    // London on 7 December: sunset 15:52, sunrise 07:55 (GMT).
+    // London on 7 December: sunset 15:52, sunrise 07:51 (GMT), in that
+    // order, each within two minutes.
     const std::string sun = Shown(kSun).text;
-    EXPECT_EQ(sun.substr(0, sun.find(" (")), text::kMenuSun);
-    EXPECT_EQ(sun.size(), std::string("日落到日出 (15:52 – 07:55)").size());
+    ASSERT_EQ(sun.substr(0, sun.find(" (")), text::kMenuSun);
+    const auto minutes = [&sun](std::size_t at) {
+        return std::stoi(sun.substr(at, 2)) * 60 + std::stoi(sun.substr(at + 3, 2));
+    };
+    const std::size_t open = sun.find('(') + 1, dash = sun.find("– ") + 4;
+    EXPECT_NEAR(minutes(open), 15 * 60 + 52, 2) << sun;
+    EXPECT_NEAR(minutes(dash), 7 * 60 + 51, 2) << sun;
     PickInMenu(kSun);
     EXPECT_EQ(Stored("Schedule"), "sun");
     EXPECT_TRUE(Shown());
+}
+
+TEST_F(Night, TheUsersOwnSpanStaysInTheMenuAfterAnotherPickAndCanBePickedAgain) {
+    Put("Schedule", "20:30-6:15");
+    LaunchAt(22, 30);
+    PickInMenu(kSpan23);
+    EXPECT_EQ(Stored("Schedule"), "23:00-07:00");
+    EXPECT_EQ(Stored("OwnSchedule"), "20:30-06:15");
+    PickInMenu(0);
+    EXPECT_EQ(Shown(kStoredSpan).text, "20:30 – 06:15");
+    EXPECT_FALSE(Shown(kStoredSpan).checked);
+    PickInMenu(kStoredSpan);
+    EXPECT_EQ(Stored("Schedule"), "20:30-06:15");
+    EXPECT_TRUE(Shown());
+
+    // Kept where the store refuses to keep it: nothing changes.
+    Put("Schedule", "19:00-05:00");
+    Put("OwnSchedule", "20:30-06:15");
+    FakePlatform other;
+    Program second{other};
+    other.store = fake.store;
+    other.refusedWrites = {"OwnSchedule"};
+    other.Launch([&second] { second.Start(); });
+    other.Advance(5000);
+    other.TrayNotify(second.frmNight, kWmRButtonUp);
+    other.AnswerMenu(kNoSchedule);
+    EXPECT_EQ(other.store["Schedule"].text, "19:00-05:00");
+    other.Stop();
+}
+
+TEST_F(Night, AnOfferedSpanIsNeverListedTwice) {
+    Put("Schedule", "22:00-07:00");
+    Put("OwnSchedule", "21:00-07:00");
+    LaunchAt(22, 30);
+    PickInMenu(kNoSchedule);
+    PickInMenu(0);
+    EXPECT_EQ(Find(fake.menus.back(), kStoredSpan), nullptr);
+    EXPECT_EQ(Stored("OwnSchedule"), "21:00-07:00") << "nothing of the user's to keep";
 }
 
 TEST_F(Night, KeepOnTopWaitsWhileTheMenuIsOpenAndNotAfter) {

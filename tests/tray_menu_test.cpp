@@ -28,8 +28,10 @@ TEST_F(TrayMenu, ARightReleaseShowsTheItemsWithTheirChecks) {
         texts.push_back(item.id || !item.sub.empty() ? item.text : "-");
     EXPECT_EQ(texts, (std::vector<std::string>{text::kMenuSettings, "-", text::kMenuAllScreens,
                                                text::kMenuHideInCaptures, text::kMenuStartAtLogOn,
-                                               "-", text::kMenuSchedule, text::kMenuPause, "-",
+                                               "-", text::kMenuSchedule, text::kMenuPause,
+                                               "快捷键 (Alt+PgDn / Alt+PgUp / Alt+End)", "-",
                                                text::kMenuTurnOff}));
+    EXPECT_TRUE(Shown(kHotKeys).checked);
     EXPECT_TRUE(Shown(kAllScreens).checked);
     EXPECT_FALSE(Shown(kHideInCaptures).checked);
     EXPECT_FALSE(Shown(kStartAtLogOn).checked);
@@ -160,6 +162,16 @@ TEST_F(TrayMenu, ARefusedExclusionShowsUntickedAndAPickAsksForItAgain) {
     RightClick();
     EXPECT_TRUE(Shown(kHideInCaptures).checked);
     EXPECT_EQ(fake.WindowOf(program.frmNight)->affinity, kWdaExcludeFromCapture);
+}
+
+TEST_F(TrayMenu, TheCaptureTickNeedsEveryMonitorsLayerExcluded) {
+    fake.monitors = {{0, 0, 1024, 768}, {1024, 0, 2048, 768}};
+    LaunchToNight();
+    RightClick();
+    EXPECT_TRUE(Shown(kHideInCaptures).checked);
+    fake.Run([&] { fake.WindowOf(*program.screens.All()[0])->affinity = kWdaNone; });
+    RightClick();
+    EXPECT_FALSE(Shown(kHideInCaptures).checked) << "the second monitor's layer shows in captures";
 }
 
 TEST(Options, AreOnUnlessZeroIsStored) {

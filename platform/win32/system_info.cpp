@@ -1,8 +1,6 @@
-// The monitors, the system's version, capture exclusion, the clock, the
-// region, hot keys and the exe's path.
+// The monitors, the system's version, capture exclusion, the clocks, the
+// time zone, hot keys and the exe's path.
 #include <vector>
-
-#include "settings/schedule.h"
 
 #include "platform/win32/text.h"
 #include "platform/win32/win32_platform.h"
@@ -117,23 +115,21 @@ WallClock Win32Platform::Now() {
     return {utc, static_cast<int>(-bias)};
 }
 
-std::optional<GeoPoint> Win32Platform::RegionLocation() {
-    const GEOID nation = GetUserGeoID(GEOCLASS_NATION);
-    if (nation == GEOID_NOT_AVAILABLE) return std::nullopt;
-    const auto degrees = [nation](GEOTYPE type) -> std::optional<double> {
-        wchar_t text[32];
-        if (GetGeoInfoW(nation, type, text, 32, 0) <= 0) return std::nullopt;
-        std::string ascii;
-        for (const wchar_t* c = text; *c; ++c) ascii.push_back(*c < 128 ? static_cast<char>(*c) : '?');
-        return ParseDegrees(ascii);
-    };
-    const auto latitude = degrees(GEO_LATITUDE), longitude = degrees(GEO_LONGITUDE);
-    if (!latitude || !longitude) return std::nullopt;
-    return GeoPoint{*latitude, *longitude};
+// Vista and later; the key name is what the zone is known by in the
+// registry, whatever the user's language.
+std::string Win32Platform::TimeZoneKey() {
+    DYNAMIC_TIME_ZONE_INFORMATION zone{};
+    if (GetDynamicTimeZoneInformation(&zone) == TIME_ZONE_ID_INVALID) return {};
+    zone.TimeZoneKeyName[sizeof zone.TimeZoneKeyName / sizeof(wchar_t) - 1] = L'\0';
+    return Utf8(zone.TimeZoneKeyName);
 }
 
 bool Win32Platform::RegisterHotKey(Handle hWnd, int id, unsigned modifiers, unsigned vk) {
     return ::RegisterHotKey(reinterpret_cast<HWND>(hWnd), id, modifiers, vk) != 0;
+}
+
+void Win32Platform::UnregisterHotKey(Handle hWnd, int id) {
+    ::UnregisterHotKey(reinterpret_cast<HWND>(hWnd), id);
 }
 
 std::string Win32Platform::ExePath() {

@@ -52,8 +52,10 @@ class Win32Platform final : public Platform {
     bool IsNotificationArea(Handle hWnd) override;
     SystemColours GetSystemColours() override;
     WallClock Now() override;
-    std::optional<GeoPoint> RegionLocation() override;
+    std::uint64_t TickCount() override { return GetTickCount64(); }
+    std::string TimeZoneKey() override;
     bool RegisterHotKey(Handle hWnd, int id, unsigned modifiers, unsigned vk) override;
+    void UnregisterHotKey(Handle hWnd, int id) override;
     StoredBytes GetStartupApproved() override;
     bool DeleteStartupApproved() override;
     std::vector<PixelRect> Monitors() override;

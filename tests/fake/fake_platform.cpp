@@ -301,6 +301,11 @@ bool FakePlatform::RegisterHotKey(Handle hWnd, int id, unsigned modifiers, unsig
     return true;
 }
 
+void FakePlatform::UnregisterHotKey(Handle hWnd, int id) {
+    Record("UnregisterHotKey", {hWnd, id});
+    std::erase_if(hotKeys, [&](const auto& k) { return k.second == std::pair{hWnd, id}; });
+}
+
 void FakePlatform::ShellRestart(Form& f) {
     Run([this, &f] {
         trayIcons.clear();

@@ -131,7 +131,8 @@ class FakePlatform final : public Platform {
     // The wall clock: `wallStart` at virtual time 0, then running with it.
     std::int64_t wallStart = 1'700'000'000;
     int offsetMinutes = 0;
-    std::optional<GeoPoint> region;
+    // The system's time zone, by its key name.
+    std::string timeZone;
     // Hot keys registered, by combination; those other programs hold.
     std::map<std::pair<unsigned, unsigned>, std::pair<Handle, int>> hotKeys;
     std::set<std::pair<unsigned, unsigned>> heldElsewhere;
@@ -166,8 +167,11 @@ class FakePlatform final : public Platform {
     bool IsNotificationArea(Handle hWnd) override { return hWnd == notificationArea; }
     SystemColours GetSystemColours() override { return colours; }
     WallClock Now() override { return {wallStart + now / 1000, offsetMinutes}; }
-    std::optional<GeoPoint> RegionLocation() override { return region; }
+    // The tick count runs with virtual time alone, from an hour after boot.
+    std::uint64_t TickCount() override { return 3'600'000 + static_cast<std::uint64_t>(now); }
+    std::string TimeZoneKey() override { return timeZone; }
     bool RegisterHotKey(Handle hWnd, int id, unsigned modifiers, unsigned vk) override;
+    void UnregisterHotKey(Handle hWnd, int id) override;
     StoredBytes GetStartupApproved() override { return startupApproved; }
     bool DeleteStartupApproved() override;
     std::vector<PixelRect> Monitors() override { return monitors; }

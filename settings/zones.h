@@ -1,0 +1,25 @@
+// Where the sun is worked out for when the user names no place: a place
+// that stands for the system's time zone.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "platform/types.h"
+
+namespace dv {
+
+struct ZonePlace {
+    const char* key;  // the zone's key name in the system's list
+    GeoPoint place;
+};
+
+// Every time zone Windows ships, each with its place.
+std::span<const ZonePlace> ZonePlaces();
+
+// The place that stands for the zone with this key name; nothing for a
+// zone not in the list.
+std::optional<GeoPoint> PlaceOfZone(std::string_view key);
+
+}  // namespace dv
