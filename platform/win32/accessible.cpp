@@ -8,6 +8,7 @@
 #include "platform/form.h"
 #include "platform/win32/text.h"
 #include "platform/win32/window.h"
+#include "platform/win32/window_class.h"
 
 namespace dv::win32 {
 namespace {
@@ -27,8 +28,10 @@ struct ComCalls {
     using Init = HRESULT(WINAPI*)(void*, DWORD);
     using Lresult = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
     using Alloc = BSTR(WINAPI*)(const OLECHAR*);
+    using FromWindow = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
     Lresult lresultFromObject = nullptr;
     Alloc sysAllocString = nullptr;
+    FromWindow objectFromWindow = nullptr;
     bool ok = false;
 
     static HMODULE Load(const wchar_t* dll) {
@@ -41,10 +44,13 @@ struct ComCalls {
     }
     ComCalls() {
         const auto init = Find<Init>(Load(L"ole32.dll"), "CoInitializeEx");
-        lresultFromObject = Find<Lresult>(Load(L"oleacc.dll"), "LresultFromObject");
+        const HMODULE oleacc = Load(L"oleacc.dll");
+        lresultFromObject = Find<Lresult>(oleacc, "LresultFromObject");
+        objectFromWindow = Find<FromWindow>(oleacc, "AccessibleObjectFromWindow");
         sysAllocString = Find<Alloc>(Load(L"oleaut32.dll"), "SysAllocString");
         // The program's one thread, an apartment of its own.
-        ok = init && lresultFromObject && sysAllocString && SUCCEEDED(init(nullptr, 2));
+        ok = init && lresultFromObject && sysAllocString && objectFromWindow &&
+             SUCCEEDED(init(nullptr, 2));
     }
 };
 
@@ -101,61 +107,73 @@ class Client final : public IAccessible {
         return E_NOTIMPL;
     }
 
-    // IAccessible
+    // IAccessible. A child id names the window itself (CHILDID_SELF) or a
+    // part (1 to the number of parts); any other is refused, and so is a
+    // missing place for the answer.
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
-        if (parent) *parent = nullptr;
-        return S_FALSE;
+        if (!parent) return E_POINTER;
+        *parent = nullptr;
+        if (!Owner()) return CO_E_OBJNOTCONNECTED;
+        return Com().objectFromWindow(hwnd_, static_cast<DWORD>(OBJID_WINDOW), kIidDispatch,
+                                      reinterpret_cast<void**>(parent));
     }
     HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
+        if (!count) return E_POINTER;
         Form* form = Owner();
         if (!form) return CO_E_OBJNOTCONNECTED;
         *count = static_cast<LONG>(form->AccessibleParts().size());
         return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT, IDispatch** child) override {
-        if (child) *child = nullptr;
-        return S_FALSE;  // the parts are simple elements of this object
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
+        if (!out) return E_POINTER;
+        *out = nullptr;
+        Parts parts;
+        const AccessiblePart* p = nullptr;
+        if (const HRESULT hr = Resolve(child, parts, p); hr != S_OK) return hr;
+        return p ? S_FALSE : E_INVALIDARG;  // the parts are simple elements of this object
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        Parts parts;
-        const AccessiblePart* p = nullptr;
-        if (const HRESULT hr = Resolve(child, parts, p); hr != S_OK) return hr;
-        return Text(p ? p->name : std::string("Duskveil"), name);
+        return Answer(child, name, [](const AccessiblePart* p, BSTR* out) {
+            return Text(p ? p->name : std::string("Duskveil"), out);
+        });
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-        Parts parts;
-        const AccessiblePart* p = nullptr;
-        if (const HRESULT hr = Resolve(child, parts, p); hr != S_OK) return hr;
-        return p && !p->value.empty() ? Text(p->value, value) : None(value);
+        return Answer(child, value, [](const AccessiblePart* p, BSTR* out) {
+            return p && !p->value.empty() ? Text(p->value, out) : None(out);
+        });
     }
-    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT, BSTR* d) override { return None(d); }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* d) override {
+        return Answer(child, d, [](const AccessiblePart*, BSTR* out) { return None(out); });
+    }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-        Parts parts;
-        const AccessiblePart* p = nullptr;
-        if (const HRESULT hr = Resolve(child, parts, p); hr != S_OK) return hr;
-        return Int(p ? Role(p->role) : ROLE_SYSTEM_CLIENT, role);
+        return Answer(child, role, [](const AccessiblePart* p, VARIANT* out) {
+            return Int(p ? Role(p->role) : ROLE_SYSTEM_CLIENT, out);
+        });
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
-        Parts parts;
-        const AccessiblePart* p = nullptr;
-        if (const HRESULT hr = Resolve(child, parts, p); hr != S_OK) return hr;
-        if (!p) return Int(STATE_SYSTEM_FOCUSABLE, state);
-        LONG s = p->focusable ? STATE_SYSTEM_FOCUSABLE : STATE_SYSTEM_READONLY;
-        if (p->focused && HasKeyboard()) s |= STATE_SYSTEM_FOCUSED;
-        return Int(s, state);
+        return Answer(child, state, [this](const AccessiblePart* p, VARIANT* out) {
+            if (!p) return Int(STATE_SYSTEM_FOCUSABLE, out);
+            LONG s = p->focusable ? STATE_SYSTEM_FOCUSABLE : STATE_SYSTEM_READONLY;
+            if (p->focused && HasKeyboard()) s |= STATE_SYSTEM_FOCUSED;
+            return Int(s, out);
+        });
     }
-    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR* help) override { return None(help); }
-    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT, LONG* topic) override {
-        if (topic) *topic = 0;
-        return None(file);
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
+        return Answer(child, help, [](const AccessiblePart*, BSTR* out) { return None(out); });
     }
-    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT, BSTR* keys) override {
-        return None(keys);
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override {
+        if (!topic) return E_POINTER;
+        *topic = 0;
+        return Answer(child, file, [](const AccessiblePart*, BSTR* out) { return None(out); });
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* keys) override {
+        return Answer(child, keys, [](const AccessiblePart*, BSTR* out) { return None(out); });
     }
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
+        if (!focus) return E_POINTER;
+        focus->vt = VT_EMPTY;
         Form* form = Owner();
         if (!form) return CO_E_OBJNOTCONNECTED;
-        focus->vt = VT_EMPTY;
         if (!HasKeyboard()) return S_FALSE;
         const std::vector<AccessiblePart> parts = form->AccessibleParts();
         for (std::size_t i = 0; i < parts.size(); ++i)
@@ -163,23 +181,29 @@ class Client final : public IAccessible {
         return Int(CHILDID_SELF, focus);
     }
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
+        if (!selection) return E_POINTER;
         selection->vt = VT_EMPTY;
-        return S_FALSE;
+        return Owner() ? S_FALSE : CO_E_OBJNOTCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+        return Answer(child, action, [](const AccessiblePart* p, BSTR* out) {
+            return p && !p->action.empty() ? Text(p->action, out) : None(out);
+        });
+    }
+    // Only a part that takes the keyboard takes a reader's focus, and only
+    // as a focus: nothing here is selected.
+    HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
         Parts parts;
         const AccessiblePart* p = nullptr;
         if (const HRESULT hr = Resolve(child, parts, p); hr != S_OK) return hr;
-        return p && !p->action.empty() ? Text(p->action, action) : None(action);
-    }
-    HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
-        const int index = Index(child);
-        if (index < 0 || !(flags & SELFLAG_TAKEFOCUS)) return E_INVALIDARG;
-        PostMessageW(hwnd_, kFocusPart, static_cast<WPARAM>(index), 0);
+        if (flags != SELFLAG_TAKEFOCUS) return E_INVALIDARG;
+        if (!p || !p->focusable) return DISP_E_MEMBERNOTFOUND;
+        PostMessageW(hwnd_, kFocusPart, static_cast<WPARAM>(p - parts.data()), 0);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE accLocation(LONG* x, LONG* y, LONG* w, LONG* h,
                                           VARIANT child) override {
+        if (!x || !y || !w || !h) return E_POINTER;
         Parts parts;
         const AccessiblePart* p = nullptr;
         if (const HRESULT hr = Resolve(child, parts, p); hr != S_OK) return hr;
@@ -192,14 +216,43 @@ class Client final : public IAccessible {
         *x = r.left, *y = r.top, *w = r.right - r.left, *h = r.bottom - r.top;
         return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE accNavigate(LONG, VARIANT, VARIANT* end) override {
-        if (end) end->vt = VT_EMPTY;
-        return S_FALSE;
+    // The parts in their order: the first and last from the window, the
+    // next and previous from a part.
+    HRESULT STDMETHODCALLTYPE accNavigate(LONG dir, VARIANT start, VARIANT* end) override {
+        if (!end) return E_POINTER;
+        end->vt = VT_EMPTY;
+        Parts parts;
+        const AccessiblePart* p = nullptr;
+        if (const HRESULT hr = Resolve(start, parts, p); hr != S_OK) return hr;
+        if (!p) parts = Owner()->AccessibleParts();
+        const auto n = static_cast<LONG>(parts.size());
+        LONG to = 0;
+        switch (dir) {
+            case NAVDIR_FIRSTCHILD:
+            case NAVDIR_LASTCHILD:
+                if (p) return E_INVALIDARG;
+                to = dir == NAVDIR_FIRSTCHILD ? 1 : n;
+                break;
+            case NAVDIR_NEXT:
+            case NAVDIR_PREVIOUS:
+                if (!p) return S_FALSE;  // the window's siblings are the system's to tell
+                to = static_cast<LONG>(p - parts.data()) + (dir == NAVDIR_NEXT ? 2 : 0);
+                break;
+            case NAVDIR_UP:
+            case NAVDIR_DOWN:
+            case NAVDIR_LEFT:
+            case NAVDIR_RIGHT:
+                return S_FALSE;
+            default:
+                return E_INVALIDARG;
+        }
+        return to >= 1 && to <= n ? Int(to, end) : S_FALSE;
     }
     HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override {
+        if (!child) return E_POINTER;
+        child->vt = VT_EMPTY;
         Form* form = Owner();
         if (!form) return CO_E_OBJNOTCONNECTED;
-        child->vt = VT_EMPTY;
         POINT p{x, y};
         ScreenToClient(hwnd_, &p);
         RECT client;
@@ -212,21 +265,31 @@ class Client final : public IAccessible {
         }
         return Int(CHILDID_SELF, child);
     }
+    // Only a part with something to press is pressed: the slider, the
+    // texts and the window have nothing.
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-        const int index = Index(child);
-        if (index < 0) return E_INVALIDARG;
+        Parts parts;
+        const AccessiblePart* p = nullptr;
+        if (const HRESULT hr = Resolve(child, parts, p); hr != S_OK) return hr;
+        if (!p || p->action.empty()) return DISP_E_MEMBERNOTFOUND;
         // Pressed from the window's own loop, not inside the reader's call.
-        PostMessageW(hwnd_, kPressPart, static_cast<WPARAM>(index), 0);
+        PostMessageW(hwnd_, kPressPart, static_cast<WPARAM>(p - parts.data()), 0);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
 
    private:
-    // The peer and form of the window, while it lives.
+    // The peer and form of the window, while it lives and is still one of
+    // this program's: a handle the system has since given to another
+    // window is never read as one.
     Win32Peer* Peer() const {
-        return IsWindow(hwnd_) ? reinterpret_cast<Win32Peer*>(GetWindowLongPtrW(hwnd_, GWLP_USERDATA))
-                               : nullptr;
+        DWORD process = 0;
+        wchar_t cls[32];
+        if (!GetWindowThreadProcessId(hwnd_, &process) || process != GetCurrentProcessId() ||
+            !GetClassNameW(hwnd_, cls, 32) || lstrcmpW(cls, kFormClassName) != 0)
+            return nullptr;
+        return reinterpret_cast<Win32Peer*>(GetWindowLongPtrW(hwnd_, GWLP_USERDATA));
     }
     Form* Owner() const {
         Win32Peer* peer = Peer();
@@ -235,13 +298,6 @@ class Client final : public IAccessible {
     bool HasKeyboard() const {
         const HWND focus = GetFocus();
         return focus == hwnd_ || (focus && GetParent(focus) == hwnd_);
-    }
-    // The part a child id names (0-based), -1 for the window or none.
-    int Index(const VARIANT& child) const {
-        Form* form = Owner();
-        if (!form || child.vt != VT_I4 || child.lVal <= 0) return -1;
-        const auto n = static_cast<LONG>(form->AccessibleParts().size());
-        return child.lVal <= n ? static_cast<int>(child.lVal - 1) : -1;
     }
     // The part a child id names: nullptr for the window itself; S_OK, or
     // why not.
@@ -256,6 +312,15 @@ class Client final : public IAccessible {
         if (child.lVal < 0 || child.lVal > static_cast<LONG>(parts.size())) return E_INVALIDARG;
         part = &parts[static_cast<std::size_t>(child.lVal - 1)];
         return S_OK;
+    }
+    // A property of the window or a part, answered by `answer`.
+    template <typename Out, typename Fn>
+    HRESULT Answer(const VARIANT& child, Out* out, Fn answer) const {
+        if (!out) return E_POINTER;
+        Parts parts;
+        const AccessiblePart* p = nullptr;
+        if (const HRESULT hr = Resolve(child, parts, p); hr != S_OK) return hr;
+        return answer(p, out);
     }
     static HRESULT Text(const std::string& utf8, BSTR* out) {
         *out = Com().sysAllocString(Wide(utf8).c_str());

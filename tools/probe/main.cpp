@@ -80,6 +80,8 @@ int main() {
         PostMessageW(Overlay(), WM_CLOSE, 0, 0);
     else if (cmd == L"accessible")  // what a screen reader reads in the settings window
         return AccessibleDump();
+    else if (cmd == L"accessible-contract")  // the object's answers where it must refuse
+        return AccessibleContract();
     else if (cmd == L"accessible-press" && argc > 2)
         return AccessiblePress(_wtoi(argv[2]));
     else if (cmd == L"button-text")  // the settings window's button, in UTF-8

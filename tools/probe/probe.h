@@ -42,6 +42,7 @@ int ButtonText();
 // reader's press of part N.
 int AccessibleDump();
 int AccessiblePress(int n);
+int AccessibleContract();
 // A value of the settings key (or of `key`): "sz TEXT", "type N" or "absent".
 void RegGet(const wchar_t* name, const wchar_t* key = kKey);
 void RegSet(const wchar_t* name, const wchar_t* kind, const wchar_t* text);

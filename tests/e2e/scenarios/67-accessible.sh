@@ -33,3 +33,36 @@ check "the swatch stands where it is drawn, 250 x 28" sized 2 250,28
 probe accessible-press 3 >/dev/null
 check "a reader's press of the close mark closes the window" eventually 3 set_gone
 check "  ... saving" becomes 3 "sz 145" reg intLig
+
+fresh "the reader's object refuses what it cannot do, and outlives its window"
+start_duskveil
+wait_overlay 12 >/dev/null
+xdotool key F7
+eventually 3 visible_client $SET >/dev/null
+contract=$(probe accessible-contract)
+answers() {  # section answer names...: each name in the section answers so
+  local section=$1 want=$2 name
+  for name in "${@:3}"; do
+    sed -n "/^-- $section/,/^--/p" <<<"$contract" | grep -qx "$name $want" ||
+      { echo "    $name: $(grep "^$name " <<<"$contract" | tr '\n' ' ')"; return 1; }
+  done
+}
+every="name value description role state help shortcut action location child select press navigate"
+check "a child id past the parts is refused by every method" answers beyond 0x80070057 $every
+check "  ... and one below them" answers below 0x80070057 $every
+# Wine's marshalling refuses a null place itself (RPC_X_NULL_REF_POINTER)
+# before the call reaches the program; a reader in the same process gets
+# E_POINTER.
+null_refused() { answers rest 0x80004003 "$@" >/dev/null || answers rest 0x800706f4 "$@"; }
+check "no place for the answer: refused" null_refused null-count null-name null-role
+check "the window and the slider have nothing to press" answers rest 0x80020003 press-self press-slider
+check "the window and a text take no reader's focus" answers rest 0x80020003 select-self select-text
+check "the parent is the window's own object" answers rest "0x00000000 1" parent-is-the-window
+check "the first part from the window" answers rest "0x00000000 1" first
+check "  ... and the last" answers rest "0x00000000 9" last
+check "the next part after the first" answers rest "0x00000000 2" next-of-1
+check "  ... and the one before the second" answers rest "0x00000000 1" previous-of-2
+check "  ... and nothing beyond either end" answers rest 0x00000001 previous-of-1 next-of-last
+closed_answer() { grep -qE '^name-after-close 0x(800401fd|80004005)$' <<<"$contract"; }
+check "asked after its window closed: not connected, no crash" closed_answer
+check "  ... and the program runs on" eventually 3 tray_has 1
