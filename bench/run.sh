@@ -38,7 +38,11 @@ probe reg-clear
 echo "sizes" > "$out/raw"
 for a in win32 win64; do echo "size_$a $(stat -c %s build/$a/Duskveil.exe)" >> "$out/raw"; done
 
-echo "start-up (5 runs of $arch)"
+echo "start-up (5 runs of $arch, after one of each that warms the prefix)"
+probe launch "$(winepath_w "$PWD/build/$arch/Duskveil.exe")" >/dev/null
+stop
+probe launch "$(winepath_w "$PWD/build/$arch/reference.exe")" >/dev/null
+stop
 for _ in 1 2 3 4 5; do
   probe launch "$(winepath_w "$PWD/build/$arch/Duskveil.exe")" >> "$out/raw"
   stop

@@ -71,6 +71,19 @@ class Night : public ProgramTest {
         if (!item) throw std::runtime_error("no such item");
         return *item;
     }
+    // The sun's item in the last menu: its name, then sunset and sunrise in
+    // minutes after midnight, in the order the item shows them.
+    struct SunItem {
+        std::string name;
+        int sunset = -1, sunrise = -1;
+    };
+    SunItem SunShown() {
+        const std::string text = Shown(kSun).text;
+        const auto at = [&text](std::size_t i) {
+            return std::stoi(text.substr(i, 2)) * 60 + std::stoi(text.substr(i + 3, 2));
+        };
+        return {text.substr(0, text.find(" (")), at(text.find('(') + 1), at(text.find("– ") + 4)};
+    }
 };
 
 TEST_F(Night, WithoutAScheduleNothingChangesAndNoClockRuns) {
@@ -222,6 +235,11 @@ TEST_F(Night, AChangedTimeZoneMovesTheSunWithIt) {
     fake.SetClock(fake.Now().utc, 180);
     EXPECT_TRUE(Shown());
     EXPECT_LT(Alpha(), 150) << "a quarter of an hour into Moscow's evening fade";
+    // And the menu shows Moscow's times for 7 December: sunset 15:58,
+    // sunrise 08:44, each within two minutes.
+    PickInMenu(0);
+    EXPECT_NEAR(SunShown().sunset, 15 * 60 + 58, 2);
+    EXPECT_NEAR(SunShown().sunrise, 8 * 60 + 44, 2);
 }
 
 TEST_F(Night, APauseHidesForAnHourThenTheLayersComeBackAndNothingIsStored) {
@@ -413,14 +431,10 @@ TEST_F(Night, AStoredSpanOfItsOwnIsAFurtherCheckedItemAndTheSunShowsTodaysHours)
     EXPECT_TRUE(Shown(kStoredSpan).checked);
     // London on 7 December: sunset 15:52, sunrise 07:51 (GMT), in that
     // order, each within two minutes.
-    const std::string sun = Shown(kSun).text;
-    ASSERT_EQ(sun.substr(0, sun.find(" (")), text::kMenuSun);
-    const auto minutes = [&sun](std::size_t at) {
-        return std::stoi(sun.substr(at, 2)) * 60 + std::stoi(sun.substr(at + 3, 2));
-    };
-    const std::size_t open = sun.find('(') + 1, dash = sun.find("– ") + 4;
-    EXPECT_NEAR(minutes(open), 15 * 60 + 52, 2) << sun;
-    EXPECT_NEAR(minutes(dash), 7 * 60 + 51, 2) << sun;
+    const SunItem sun = SunShown();
+    EXPECT_EQ(sun.name, text::kMenuSun);
+    EXPECT_NEAR(sun.sunset, 15 * 60 + 52, 2);
+    EXPECT_NEAR(sun.sunrise, 7 * 60 + 51, 2);
     PickInMenu(kSun);
     EXPECT_EQ(Stored("Schedule"), "sun");
     EXPECT_TRUE(Shown());

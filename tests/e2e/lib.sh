@@ -102,6 +102,12 @@ x_focus_foreground() {
   [ -n "$x" ] && [ "$x" != 0 ] && xdotool windowfocus "$x" 2>/dev/null
   true
 }
+types() {  # text: typed into what has the keyboard; true once the window below has it all
+  local before; before=$(typed)
+  x_focus_foreground
+  xdotool type --delay 40 "$1"
+  becomes 3 "$before$1" typed || { echo "    typed so far: $(typed), wanted $before$1"; return 1; }
+}
 below_up() { probe zorder | grep -q DuskveilE2EBelow; }
 overlay_visible() { overlay_line | grep -q 'visible=1'; }
 wait_overlay() { eventually "${1:-12}" overlay_visible; }
@@ -196,7 +202,8 @@ menu_place() {
     23-07) echo 5 5 ;;
     stored-span) echo 5 6 ;;
     pause) echo 6 ;;
-    turn-off) echo 7 ;;
+    hot-keys) echo 7 ;;
+    turn-off) echo 8 ;;
     *) echo "no such command: $1" >&2; return 1 ;;
   esac
 }
@@ -246,4 +253,21 @@ pick() {
   # up the icon's tip, which Wine takes off the X screen in its own time and
   # which would take the next press.
   xdotool mousemove ${SPOT% *} ${SPOT#* }
+}
+
+overlay_hidden() { overlay_line | grep -q 'visible=0'; }
+# Hidden, and the screen shows it: without a window manager Wine finishes a
+# hide about 2 s after the program asked, and the program's next step (a
+# menu, say) waits for it.
+untinted() { overlay_hidden && [ "$(pixel $SPOT)" = "$BELOW" ]; }
+# Shown, or hidden to the end.
+tint_settled() { overlay_visible || untinted; }
+splash_gone() { ! visible_client $SPLASH; }
+# Started, the countdown over: the overlay loaded, shown or not. Waited for
+# in two steps, the splash and then its end, so that a slow start of Wine
+# under load is told apart from a countdown that never ends.
+overlay_loaded_and_splash_gone() { [ -n "$(overlay_line)" ] && splash_gone; }
+counted_down() {
+  eventually 10 splash_shows || { echo "    no splash; running: $(running_count)"; return 1; }
+  eventually 10 overlay_loaded_and_splash_gone || { echo "    windows: $(windows)"; return 1; }
 }

@@ -44,6 +44,8 @@ int main() {
         RegGet(dv::names::kRunValue, dv::names::kRunKey);
     else if (cmd == L"reg-set" && argc > 4)
         RegSet(argv[2], argv[3], argv[4]);
+    else if (cmd == L"zones")
+        Zones();
     else if (cmd == L"reg-clear")
         RegClear();
     else if (cmd == L"approved-set" && argc > 2)

@@ -47,6 +47,8 @@ int AccessibleContract();
 void RegGet(const wchar_t* name, const wchar_t* key = kKey);
 void RegSet(const wchar_t* name, const wchar_t* kind, const wchar_t* text);
 void RegClear();
+// The system's time zones against the program's places for them.
+void Zones();
 void ApprovedSet(const wchar_t* hex);
 void ApprovedGet();
 // The window that has the keyboard: "foreground CLASS|TITLE x=XWINDOW".

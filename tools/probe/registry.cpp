@@ -1,10 +1,14 @@
 // The settings key: reading, planting hostile values, denying writes.
 #include "tools/probe/probe.h"
 
+#include "settings/zones.h"
+
 #include <aclapi.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <cwchar>
 #include <string>
 
@@ -120,6 +124,58 @@ void RegDeny() {
     std::printf("deny %lu write-open %ld\n", static_cast<unsigned long>(r),
                 static_cast<long>(probeWrite));
     FreeSid(everyone);
+}
+
+}  // namespace probe
+
+namespace probe {
+
+// The system's time-zone list against the program's places: a line for
+// every zone the program has no place for ("zone NAME no place"), or whose
+// place lies more than 30 degrees of longitude (rounded to whole degrees)
+// from the zone's standard meridian ("zone NAME DEGREES off"), then
+// "zones N missing M off K".
+void Zones() {
+    HKEY list;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones",
+                      0, KEY_READ, &list) != ERROR_SUCCESS) {
+        std::printf("zones 0 missing 0 off 0\n");
+        return;
+    }
+    int n = 0, missing = 0, off = 0;
+    wchar_t name[128];
+    for (DWORD i = 0;; ++i) {
+        DWORD len = 128;
+        if (RegEnumKeyExW(list, i, name, &len, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+            break;
+        ++n;
+        char utf8[256];
+        WideCharToMultiByte(CP_UTF8, 0, name, -1, utf8, sizeof utf8, nullptr, nullptr);
+        const auto place = dv::PlaceOfZone(utf8);
+        if (!place) {
+            ++missing;
+            std::printf("zone %s no place\n", utf8);
+            continue;
+        }
+        HKEY zone;
+        LONG bias = 0;
+        if (RegOpenKeyExW(list, name, 0, KEY_READ, &zone) == ERROR_SUCCESS) {
+            BYTE tzi[44] = {};
+            DWORD size = sizeof tzi;
+            if (RegQueryValueExW(zone, L"TZI", nullptr, nullptr, tzi, &size) == ERROR_SUCCESS)
+                std::memcpy(&bias, tzi, sizeof bias);
+            RegCloseKey(zone);
+        }
+        const double meridian = -bias / 4.0;  // minutes west of UTC to degrees east
+        double d = std::fmod(place->longitude - meridian + 540.0, 360.0) - 180.0;
+        if (d < 0) d = -d;
+        if (std::lround(d) > 30) {
+            ++off;
+            std::printf("zone %s %.2f off\n", utf8, d);
+        }
+    }
+    RegCloseKey(list);
+    std::printf("zones %d missing %d off %d\n", n, missing, off);
 }
 
 }  // namespace probe

@@ -10,12 +10,6 @@ keeps_keyboard() {
   local end=$((SECONDS + 2))
   while [ $SECONDS -lt "$end" ]; do below_has_keyboard || return 1; sleep 0.1; done
 }
-types() {  # text: typed into what has the keyboard; true once the window below has it all
-  local before; before=$(typed)
-  x_focus_foreground
-  xdotool type --delay 40 "$1"
-  becomes 3 "$before$1" typed || { echo "    typed so far: $(typed), wanted $before$1"; return 1; }
-}
 
 fresh "the keyboard stays with the program the user works in"
 check "the window below has the keyboard before the start" keyboard_back

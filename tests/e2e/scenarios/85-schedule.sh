@@ -17,22 +17,6 @@ longitude_at_solar() {
   local utc; utc=$(clock_minutes utc)
   awk -v u="$utc" -v h="$1" 'BEGIN { l = (h * 60 - u) / 4; while (l > 180) l -= 360; while (l < -180) l += 360; printf "%.2f\n", l }'
 }
-overlay_hidden() { overlay_line | grep -q 'visible=0'; }
-# Hidden, and the screen shows it: without a window manager Wine finishes a
-# hide about 2 s after the program asked, and the program's next step (a
-# menu, say) waits for it.
-untinted() { overlay_hidden && [ "$(pixel $SPOT)" = "$BELOW" ]; }
-# Shown, or hidden to the end.
-tint_settled() { overlay_visible || untinted; }
-splash_gone() { ! visible_client $SPLASH; }
-# Started, the countdown over: the overlay loaded, shown or not. Waited for
-# in two steps, the splash and then its end, so that a slow start of Wine
-# under load is told apart from a countdown that never ends.
-overlay_loaded_and_splash_gone() { [ -n "$(overlay_line)" ] && splash_gone; }
-counted_down() {
-  eventually 10 splash_shows || { echo "    no splash; running: $(running_count)"; return 1; }
-  eventually 10 overlay_loaded_and_splash_gone || { echo "    windows: $(windows)"; return 1; }
-}
 
 fresh "a fixed span around now"
 probe reg-set Schedule sz "$(span_from_now -60 60)" >/dev/null
@@ -96,6 +80,18 @@ check "  ... the tint goes" eventually 5 untinted
 check "pick 继续夜间模式" pick pause
 check "  ... the tint is back" eventually 3 overlay_visible
 check "nothing of the pause is stored" test "$(reg Schedule)" = absent
+check "pick the hot keys' item: off" pick hot-keys
+check "  ... stored" becomes 3 "sz 0" reg HotKeys
+x_focus_foreground
+xdotool key alt+Next
+check "  ... Alt+PgDn reaches the program the user works in" types x
+probe idle
+check "  ... and leaves the strength alone" alpha_is 134
+check "pick it again: on" pick hot-keys
+check "  ... stored" becomes 3 "sz 1" reg HotKeys
+x_focus_foreground
+xdotool key alt+Next
+check "  ... Alt+PgDn darkens again" becomes 3 150 alpha_now
 
 fresh "the schedule's submenu"
 start_duskveil
@@ -117,3 +113,6 @@ check "  ... \"Schedule\" unchanged" becomes 3 "sz $own" reg Schedule
 check "  ... and the tint stays hidden" overlay_hidden
 check "pick 21:00 – 07:00" pick 21-07
 check "  ... written" becomes 3 "sz 21:00-07:00" reg Schedule
+check "  ... the user's own span kept beside it" becomes 3 "sz $own" reg OwnSchedule
+check "the user's own span picked again from the menu" pick stored-span
+check "  ... written" becomes 3 "sz $own" reg Schedule
