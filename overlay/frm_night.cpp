@@ -99,27 +99,17 @@ void FrmNight::Begin() {
 }
 
 void FrmNight::ReadSchedule() {
-    Platform& host = Host();
-    const auto read = [&host](const char* key) {
-        const StoredText t = host.GetSetting(names::kAppName, names::kSection, key);
-        return t.kind == StoredText::Kind::Text ? t.text : std::string();
-    };
-    night_.schedule = ParseSchedule(read(names::kKeySchedule));
-    storedOwnSpan_ = ParseSchedule(read(names::kKeyOwnSpan));
+    night_.schedule = ParseSchedule(StoredOrEmpty(Host(), names::kKeySchedule));
+    storedOwnSpan_ = ParseSchedule(StoredOrEmpty(Host(), names::kKeyOwnSpan));
 }
 
 void FrmNight::ReadPlace() {
-    Platform& host = Host();
-    const auto read = [&host](const char* key) {
-        const StoredText t = host.GetSetting(names::kAppName, names::kSection, key);
-        return t.kind == StoredText::Kind::Text ? ParseDegrees(t.text) : std::nullopt;
-    };
-    const auto latitude = read(names::kKeyLatitude);
-    const auto longitude = read(names::kKeyLongitude);
+    const auto latitude = ParseDegrees(StoredOrEmpty(Host(), names::kKeyLatitude));
+    const auto longitude = ParseDegrees(StoredOrEmpty(Host(), names::kKeyLongitude));
     if (latitude && longitude && OnEarth({*latitude, *longitude}))
         night_.place = GeoPoint{*latitude, *longitude};
     else
-        night_.place = PlaceOfZone(host.TimeZoneKey());
+        night_.place = PlaceOfZone(Host().TimeZoneKey());
 }
 
 void FrmNight::Apply() {

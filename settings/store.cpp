@@ -18,6 +18,11 @@ std::optional<std::string> ReadSetting(Platform& host, const char* key, std::int
     return std::nullopt;
 }
 
+std::string StoredOrEmpty(Platform& host, const char* key) {
+    StoredText stored = host.GetSetting(names::kAppName, names::kSection, key);
+    return stored.kind == StoredText::Kind::Text ? std::move(stored.text) : std::string();
+}
+
 void SaveSettings(Platform& host, std::uint8_t alpha, Colour colour) {
     // The results are deliberately not looked at: a write the store refuses
     // leaves the old text, and the other value is still written.

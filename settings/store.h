@@ -17,6 +17,10 @@ inline constexpr std::int32_t kDefaultAlpha = names::kDefaultAlpha;
 // stored. Nothing when the store holds something that is not text.
 std::optional<std::string> ReadSetting(Platform& host, const char* key, std::int32_t fallback);
 
+// The stored text of a key; empty when nothing, or nothing readable as
+// text, is stored.
+std::string StoredOrEmpty(Platform& host, const char* key);
+
 // Writes "intLig", then "lngColor". A refused write does not stop the other.
 void SaveSettings(Platform& host, std::uint8_t alpha, Colour colour);
 

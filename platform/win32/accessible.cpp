@@ -95,7 +95,8 @@ class Client final : public IAccessible {
 
     // IDispatch: readers use the interface's own methods.
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
-        if (n) *n = 0;
+        if (!n) return E_POINTER;
+        *n = 0;
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
@@ -191,13 +192,23 @@ class Client final : public IAccessible {
         });
     }
     // Only a part that takes the keyboard takes a reader's focus, and only
-    // as a focus: nothing here is selected.
+    // as a focus: nothing here is selected. The window's own focus is its
+    // focused part's.
     HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
         Parts parts;
         const AccessiblePart* p = nullptr;
         if (const HRESULT hr = Resolve(child, parts, p); hr != S_OK) return hr;
-        if (flags != SELFLAG_TAKEFOCUS) return E_INVALIDARG;
-        if (!p || !p->focusable) return DISP_E_MEMBERNOTFOUND;
+        constexpr LONG kAll = SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION | SELFLAG_EXTENDSELECTION |
+                              SELFLAG_ADDSELECTION | SELFLAG_REMOVESELECTION;
+        const bool clash =
+            (flags & SELFLAG_ADDSELECTION && flags & SELFLAG_REMOVESELECTION) ||
+            (flags & SELFLAG_TAKESELECTION &&
+             flags & (SELFLAG_ADDSELECTION | SELFLAG_REMOVESELECTION | SELFLAG_EXTENDSELECTION));
+        if ((flags & ~kAll) != 0 || clash) return E_INVALIDARG;
+        if (!p)
+            for (const AccessiblePart& part : parts)
+                if (part.focused) p = &part;
+        if (!(flags & SELFLAG_TAKEFOCUS) || !p || !p->focusable) return DISP_E_MEMBERNOTFOUND;
         PostMessageW(hwnd_, kFocusPart, static_cast<WPARAM>(p - parts.data()), 0);
         return S_OK;
     }
@@ -224,7 +235,6 @@ class Client final : public IAccessible {
         Parts parts;
         const AccessiblePart* p = nullptr;
         if (const HRESULT hr = Resolve(start, parts, p); hr != S_OK) return hr;
-        if (!p) parts = Owner()->AccessibleParts();
         const auto n = static_cast<LONG>(parts.size());
         LONG to = 0;
         switch (dir) {
@@ -307,8 +317,8 @@ class Client final : public IAccessible {
         if (!form) return CO_E_OBJNOTCONNECTED;
         if (child.vt != VT_I4) return E_INVALIDARG;
         part = nullptr;
-        if (child.lVal == CHILDID_SELF) return S_OK;
         parts = form->AccessibleParts();
+        if (child.lVal == CHILDID_SELF) return S_OK;
         if (child.lVal < 0 || child.lVal > static_cast<LONG>(parts.size())) return E_INVALIDARG;
         part = &parts[static_cast<std::size_t>(child.lVal - 1)];
         return S_OK;

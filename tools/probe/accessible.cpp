@@ -138,6 +138,8 @@ int AccessibleContract() {
     say("select-self", acc->accSelect(SELFLAG_TAKEFOCUS, self));
     say("press-slider", acc->accDoDefaultAction(id(1)));
     say("select-text", acc->accSelect(SELFLAG_TAKEFOCUS, id(n)));
+    say("select-clash", acc->accSelect(SELFLAG_ADDSELECTION | SELFLAG_REMOVESELECTION, id(2)));
+    say("select-swatch", acc->accSelect(SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION, id(2)));
     // The parent, and the window it stands for.
     IDispatch* parent = nullptr;
     const HRESULT hr = acc->get_accParent(&parent);

@@ -80,6 +80,10 @@ LRESULT CALLBACK BelowProc(HWND h, UINT m, WPARAM w, LPARAM l) {
         Log("key %c\n", static_cast<int>(w));
         return 0;
     }
+    if (m == WM_SYSKEYDOWN && w != VK_MENU) {  // a key with Alt, by its virtual-key code
+        Log("alt %d\n", static_cast<int>(w));
+        return DefWindowProcW(h, m, w, l);
+    }
     if (m == WM_CLOSE) {  // Alt+F4 typed here: noted, and refused
         Log("close\n", 0);
         return 0;

@@ -56,8 +56,8 @@ void Foreground();
 void RegDeny();
 int Choose(int red, int green, int blue);
 // A window under the overlay, in its colour, that logs to `log` every click
-// ("click X Y"), every key typed into it ("key C") and every close asked of
-// it ("close", which it refuses).
+// ("click X Y"), every key typed into it ("key C"), every key pressed with
+// Alt ("alt VK") and every close asked of it ("close", which it refuses).
 int Below(const wchar_t* log, int r, int g, int b, bool page = false);
 void Usage(const char* when);
 int Soak(int cycles, int colours, int moves);

@@ -56,7 +56,10 @@ check "  ... and one below them" answers below 0x80070057 $every
 null_refused() { answers rest 0x80004003 "$@" >/dev/null || answers rest 0x800706f4 "$@"; }
 check "no place for the answer: refused" null_refused null-count null-name null-role
 check "the window and the slider have nothing to press" answers rest 0x80020003 press-self press-slider
-check "the window and a text take no reader's focus" answers rest 0x80020003 select-self select-text
+check "a text takes no reader's focus" answers rest 0x80020003 select-text
+check "  ... nor a focus with a selection that cannot be" answers rest 0x80070057 select-clash
+check "the window's focus is its focused part's" answers rest 0x00000000 select-self
+check "the swatch takes the focus, a click's flags too" answers rest 0x00000000 select-swatch
 check "the parent is the window's own object" answers rest "0x00000000 1" parent-is-the-window
 check "the first part from the window" answers rest "0x00000000 1" first
 check "  ... and the last" answers rest "0x00000000 9" last
