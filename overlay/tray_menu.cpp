@@ -98,8 +98,10 @@ std::vector<MenuItem> FrmNight::ScheduleItems() {
 }
 
 // The user's own span is kept under a value of its own before another
-// choice replaces it, so that the menu offers it again; a refused write of
-// either leaves everything as it was.
+// choice replaces it, so that the menu offers it again. A store that
+// refuses to keep it refuses the pick too: the span is never lost. A
+// refused write of the choice itself leaves the schedule as it was (the
+// span, kept by then, stays kept).
 void FrmNight::PickSchedule(const Schedule& s) {
     Platform& host = Host();
     const Schedule own = OwnSpan();
@@ -136,7 +138,7 @@ void FrmNight::TrayMenu(Handle user) {
     Add(items, kPause, night_.Paused(host.TickCount()) ? t.menuResume : t.menuPause);
     Add(items, kHotKeys, HotKeysText(), options.hotKeys);
     Add(items, 0, {});
-    Add(items, kTurnOff, t.menuTurnOff);
+    Add(items, kTurnOff, t.turnOff);
     // Keep-on-top waits while the menu is open, or the layers would cover it.
     menuOpen_ = true;
     Apply();

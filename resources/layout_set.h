@@ -26,25 +26,25 @@ inline constexpr Font kSong14{"宋体", 14.25f, false, 134};
 struct SetControls {
     ControlList controls;
     // turns night mode off
-    CommandButton cmdExit{controls, {{2520, 1920, 3255, 615}, "关闭夜间模式", kCyan, kSong14}};
+    CommandButton cmdExit{controls, {{2520, 1920, 3255, 615}, text::kChinese.turnOff, kCyan, kSong14}};
     // the close mark "×"
     Label Label2{controls, {{6480, 120, 420, 345}, "×", kSysButtonText, kWhite, true, false, Align::Centre, false, kSong18Bold}};
     // contact line: who makes it
-    Label Label4{controls, {{2400, 2880, 3480, 240}, text::kContactAuthor, kWhite, 0, false, false, Align::Left, true, kSong12}};
+    Label Label4{controls, {{2400, 2880, 3480, 240}, text::kChinese.contactAuthor, kWhite, 0, false, false, Align::Left, true, kSong12}};
     // contact line and link to the home page
-    Label Label5{controls, {{3720, 3960, 2160, 240}, text::kContactLink, kWhite, 0, false, false, Align::Left, true, kSong12}};
+    Label Label5{controls, {{3720, 3960, 2160, 240}, text::kChinese.contactLink, kWhite, 0, false, false, Align::Left, true, kSong12}};
     // contact line: where to report
-    Label Label6{controls, {{2520, 3420, 3360, 240}, text::kContactFeedback, kWhite, 0, false, false, Align::Left, true, kSong12}};
+    Label Label6{controls, {{2520, 3420, 3360, 240}, text::kChinese.contactFeedback, kWhite, 0, false, false, Align::Left, true, kSong12}};
     // the slider's knob
     Line Ly{controls, {2790, 1110, 2790, 1515, 0xC0C0C0, 10}};
     // the slider's track
     Line Lx{controls, {2160, 1290, 5625, 1290, kWhite, 20}};
     // the colour swatch
-    Label lbColor{controls, {{2025, 345, 3750, 420}, "点击此处选择颜色", kWhite, names::kDefaultTint, true, true, Align::Centre, false, kSong15Bold}};
-    // "亮度"; its height is the slider's band
-    Label lbLig{controls, {{945, 1065, 900, 435}, "亮度", kWhite, 0, false, false, Align::Left, true, kSong21Bold}};
-    // "色调"
-    Label Label1{controls, {{945, 345, 900, 435}, "色调", kWhite, 0, false, false, Align::Left, true, kSong21Bold}};
+    Label lbColor{controls, {{2025, 345, 3750, 420}, text::kChinese.swatch, kWhite, names::kDefaultTint, true, true, Align::Centre, false, kSong15Bold}};
+    // the brightness caption; its height is the slider's band
+    Label lbLig{controls, {{945, 1065, 900, 435}, text::kChinese.light, kWhite, 0, false, false, Align::Left, true, kSong21Bold}};
+    // the tint caption
+    Label Label1{controls, {{945, 345, 900, 435}, text::kChinese.tint, kWhite, 0, false, false, Align::Left, true, kSong21Bold}};
     CommonDialog CommonDialog1;  // the Color dialog, not drawn
 };
 

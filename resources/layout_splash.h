@@ -26,17 +26,17 @@ struct SplashControls {
     // the title
     Label Label1{controls, {{285, 360, 5955, 435}, "Duskveil V4.0", kGreen, 0, false, false, Align::Left, false, kHei21}};
     // the slogan
-    Label Label2{controls, {{1455, 1080, 0, 0}, "夜间呵护您的眼睛", kGreen, 0, false, false, Align::Left, true, kHei21Regular}};
+    Label Label2{controls, {{1455, 1080, 0, 0}, text::kChinese.slogan, kGreen, 0, false, false, Align::Left, true, kHei21Regular}};
     // the countdown digit
     Label lbTime{controls, {{1560, 1920, 495, 960}, "5", kGreen, 0, false, false, Align::Left, true, kSong48}};
     // contact line: who makes it
-    Label Label4{controls, {{2520, 2040, 3480, 240}, text::kContactAuthor, kWhite, 0, false, false, Align::Left, true, kSong12}};
+    Label Label4{controls, {{2520, 2040, 3480, 240}, text::kChinese.contactAuthor, kWhite, 0, false, false, Align::Left, true, kSong12}};
     // contact line: where to report
-    Label Label6{controls, {{2640, 2520, 3360, 240}, text::kContactFeedback, kWhite, 0, false, false, Align::Left, true, kSong12}};
+    Label Label6{controls, {{2640, 2520, 3360, 240}, text::kChinese.contactFeedback, kWhite, 0, false, false, Align::Left, true, kSong12}};
     // contact line and link to the home page
-    Label Label5{controls, {{3840, 3000, 2160, 240}, text::kContactLink, kWhite, 0, false, false, Align::Left, true, kSong12}};
+    Label Label5{controls, {{3840, 3000, 2160, 240}, text::kChinese.contactLink, kWhite, 0, false, false, Align::Left, true, kSong12}};
     // the usage note
-    Label Label3{controls, {{1440, 3600, 0, 0}, "说明：使用过程中可点击托盘图标进行设置", kGreen, 0, false, false, Align::Left, true, kSong12}};
+    Label Label3{controls, {{1440, 3600, 0, 0}, text::kChinese.usage, kGreen, 0, false, false, Align::Left, true, kSong12}};
     Timer Timer1{controls, 1000, true};  // the countdown clock
 };
 

@@ -3,29 +3,13 @@
 
 namespace dv::text {
 
-// The contact lines of the splash and settings windows. Their widths at
-// 12 pt are those the layouts are drawn for: 29, 28 and 18 half-width cells.
-inline constexpr const char* kContactAuthor = "作者：Duskveil 开源项目贡献者";
-inline constexpr const char* kContactFeedback = "反馈：请在项目主页上提交问题";
-inline constexpr const char* kContactLink = "访问 Duskveil 主页";
-
-// The tray icon's menu.
-inline constexpr const char* kMenuSettings = "设置";
-inline constexpr const char* kMenuAllScreens = "覆盖所有显示器";
-inline constexpr const char* kMenuHideInCaptures = "截图时隐藏色调";
-inline constexpr const char* kMenuStartAtLogOn = "开机时启动";
-inline constexpr const char* kMenuTurnOff = "关闭夜间模式";
-inline constexpr const char* kMenuSchedule = "定时";
-inline constexpr const char* kMenuNoSchedule = "不定时";
-inline constexpr const char* kMenuSun = "日落到日出";
-inline constexpr const char* kMenuPause = "暂停一小时";
-inline constexpr const char* kMenuResume = "继续夜间模式";
 // Between the two times of a span in the menu: blank, en dash, blank.
 inline constexpr const char* kMenuSpanDash = " – ";
 
-// Every text the user reads, in each of the program's two languages. The
-// Chinese are those above and the windows' own; the English fit the same
-// controls at the same sizes (the contact lines in 29, 28 and 18 cells).
+// Every text the user reads, in each of the program's two languages, each
+// stated here once: the windows' designs take the Chinese. The contact
+// lines' widths at 12 pt are those the layouts are drawn for: 29, 28 and 18
+// half-width cells, in both languages.
 enum class Language { Chinese, English };
 
 struct Texts {
@@ -37,7 +21,7 @@ struct Texts {
     const char* tint;
     const char* light;
     const char* swatch;
-    const char* turnOff;
+    const char* turnOff;  // the button, and the menu's last item
     const char* close;
     const char* brightness;
     // What a screen reader calls pressing a button and following a link.
@@ -57,7 +41,6 @@ struct Texts {
     const char* menuSun;
     const char* menuPause;
     const char* menuResume;
-    const char* menuTurnOff;
     // The hot keys' item: its name, then in brackets the combinations, or
     // those another program holds, joined, with what is said of one or more.
     const char* menuHotKeys;
@@ -69,9 +52,9 @@ struct Texts {
 inline constexpr Texts kChinese{
     "夜间呵护您的眼睛", "说明：使用过程中可点击托盘图标进行设置",
     "色调", "亮度", "点击此处选择颜色", "关闭夜间模式", "关闭", "亮度", "按下", "跳转",
-    kContactAuthor, kContactFeedback, kContactLink,
-    kMenuSettings, kMenuAllScreens, kMenuHideInCaptures, kMenuStartAtLogOn, kMenuSchedule,
-    kMenuNoSchedule, kMenuSun, kMenuPause, kMenuResume, kMenuTurnOff,
+    "作者：Duskveil 开源项目贡献者", "反馈：请在项目主页上提交问题", "访问 Duskveil 主页",
+    "设置", "覆盖所有显示器", "截图时隐藏色调", "开机时启动", "定时", "不定时", "日落到日出",
+    "暂停一小时", "继续夜间模式",
     "快捷键", "、", " 被其他程序占用", " 被其他程序占用",
 };
 
@@ -82,7 +65,6 @@ inline constexpr Texts kEnglish{
     "Author: Duskveil contributors", "Feedback: on the home page", "Duskveil home page",
     "Settings", "Cover every monitor", "Hide the tint in screenshots", "Start at log-on",
     "Schedule", "No schedule", "Sunset to sunrise", "Pause for an hour", "Resume night mode",
-    "Turn night mode off",
     "Hot keys", ", ", " is taken by another program", " are taken by another program",
 };
 

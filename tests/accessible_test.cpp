@@ -45,9 +45,9 @@ TEST_F(Accessible, EveryPartHasItsRoleNameStatesAndPlaceInChinese) {
         EXPECT_EQ(parts[i].focusable, i < 5) << i;
         EXPECT_EQ(parts[i].focused, i == 0) << i;
     }
-    EXPECT_EQ(Names(), (std::vector<std::string>{"亮度", "点击此处选择颜色", "关闭", text::kContactLink,
-                                                 "关闭夜间模式", "色调", "亮度", text::kContactAuthor,
-                                                 text::kContactFeedback}));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"亮度", "点击此处选择颜色", "关闭", text::kChinese.contactLink,
+                                                 "关闭夜间模式", "色调", "亮度", text::kChinese.contactAuthor,
+                                                 text::kChinese.contactFeedback}));
     EXPECT_EQ(parts[0].value, "41%") << "alpha 150";
     std::vector<std::string> actions;
     for (const AccessiblePart& p : parts) actions.push_back(p.action);

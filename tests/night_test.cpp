@@ -248,7 +248,7 @@ TEST_F(Night, APauseHidesForAnHourThenTheLayersComeBackAndNothingIsStored) {
     EXPECT_FALSE(Shown());
     EXPECT_FALSE(program.frmNight.Timer2.Enabled());
     PickInMenu(0);
-    EXPECT_EQ(Shown(kPause).text, text::kMenuResume);
+    EXPECT_EQ(Shown(kPause).text, text::kChinese.menuResume);
     fake.Advance(59 * 60 * 1000);
     EXPECT_FALSE(Shown());
     fake.Advance(60 * 1000 + 1000);
@@ -256,7 +256,7 @@ TEST_F(Night, APauseHidesForAnHourThenTheLayersComeBackAndNothingIsStored) {
     EXPECT_EQ(Alpha(), 150);
     EXPECT_FALSE(program.frmNight.Timer3.Enabled()) << "no schedule, no pause: no clock";
     PickInMenu(0);
-    EXPECT_EQ(Shown(kPause).text, text::kMenuPause);
+    EXPECT_EQ(Shown(kPause).text, text::kChinese.menuPause);
     EXPECT_EQ(fake.store.count("Schedule"), 0u);
 
     // Resumed at once from the menu or with Alt+End.
@@ -391,7 +391,7 @@ TEST_F(Night, TheScheduleSubmenuShowsTheChoicesAndAPickTakesEffectAtOnce) {
     PickInMenu(0);
     const MenuItem* schedule = nullptr;
     for (const MenuItem& item : fake.menus.back())
-        if (item.text == text::kMenuSchedule) schedule = &item;
+        if (item.text == text::kChinese.menuSchedule) schedule = &item;
     ASSERT_NE(schedule, nullptr);
     std::vector<std::string> texts;
     for (const MenuItem& item : schedule->sub) {
@@ -432,7 +432,7 @@ TEST_F(Night, AStoredSpanOfItsOwnIsAFurtherCheckedItemAndTheSunShowsTodaysHours)
     // London on 7 December: sunset 15:52, sunrise 07:51 (GMT), in that
     // order, each within two minutes.
     const SunItem sun = SunShown();
-    EXPECT_EQ(sun.name, text::kMenuSun);
+    EXPECT_EQ(sun.name, text::kChinese.menuSun);
     EXPECT_NEAR(sun.sunset, 15 * 60 + 52, 2);
     EXPECT_NEAR(sun.sunrise, 7 * 60 + 51, 2);
     PickInMenu(kSun);

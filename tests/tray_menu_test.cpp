@@ -26,11 +26,11 @@ TEST_F(TrayMenu, ARightReleaseShowsTheItemsWithTheirChecks) {
     std::vector<std::string> texts;
     for (const MenuItem& item : fake.menus[0])
         texts.push_back(item.id || !item.sub.empty() ? item.text : "-");
-    EXPECT_EQ(texts, (std::vector<std::string>{text::kMenuSettings, "-", text::kMenuAllScreens,
-                                               text::kMenuHideInCaptures, text::kMenuStartAtLogOn,
-                                               "-", text::kMenuSchedule, text::kMenuPause,
+    EXPECT_EQ(texts, (std::vector<std::string>{text::kChinese.menuSettings, "-", text::kChinese.menuAllScreens,
+                                               text::kChinese.menuHideInCaptures, text::kChinese.menuStartAtLogOn,
+                                               "-", text::kChinese.menuSchedule, text::kChinese.menuPause,
                                                "快捷键 (Alt+PgDn / Alt+PgUp / Alt+End)", "-",
-                                               text::kMenuTurnOff}));
+                                               text::kChinese.turnOff}));
     EXPECT_TRUE(Shown(kHotKeys).checked);
     EXPECT_TRUE(Shown(kAllScreens).checked);
     EXPECT_FALSE(Shown(kHideInCaptures).checked);

@@ -225,7 +225,7 @@ right_click_icon() {
   eventually 3 keyboard_with_user
   local icon; icon=$(icon_at)
   xdotool mousemove ${SPOT% *} ${SPOT#* } mousemove ${icon% *} ${icon#* } mousedown 3
-  eventually 3 tray_has_keyboard
+  eventually 3 tray_has_keyboard || echo "    (debug) the press gave the tray no keyboard: $(probe foreground); on top: $(probe zorder | head -n 4 | tr '\n' ' ')"
   xdotool mouseup 3
 }
 # Opens the icon's menu with a right click and picks a command by its name.
