@@ -62,32 +62,36 @@ void FrmSet::ShowStrength() {
     Announce(AccessibleEvent::ValueChange, static_cast<int>(Part::Slider));
 }
 
+std::array<FrmSet::KeyPart, static_cast<std::size_t>(FrmSet::Part::Count)> FrmSet::KeyParts()
+    const {
+    const Texts& t = program_.texts();
+    using R = AccessibleRole;
+    const ButtonDesign& button = cmdExit.Get();
+    return {{
+        {nullptr, R::Slider, t.brightness, SliderBand(), nullptr, nullptr},
+        {&lbColor, R::PushButton, lbColor.Caption(), lbColor.Rect(), t.press, &FrmSet::lbColor_Click},
+        {&Label2, R::PushButton, t.close, Label2.Rect(), t.press, &FrmSet::Label2_Click},
+        {&Label5, R::Link, Label5.Caption(), Label5.Rect(), t.jump, &FrmSet::Label5_Click},
+        {&cmdExit, R::PushButton, button.caption, button.rect, t.press, &FrmSet::cmdExit_Click},
+    }};
+}
+
 // The parts that take the keyboard come first, in its order (so a part's
 // index is its Part), then the texts.
 std::vector<AccessiblePart> FrmSet::AccessibleParts() {
-    const Texts& t = program_.texts();
-    using R = AccessibleRole;
-    std::vector<AccessiblePart> parts(9);
-    const auto part = [&parts, this](int i, R role, const std::string& name, const TwipsRect& r) {
-        AccessiblePart& p = parts[static_cast<std::size_t>(i)];
-        p.role = role;
-        p.name = name;
-        p.rect = r;
-        p.focusable = i < static_cast<int>(Part::Count);
-        p.focused = i == static_cast<int>(focus_);
-    };
-    part(0, R::Slider, t.brightness, SliderBand());
-    parts[0].value = BrightnessPercent(program_.mdl.bytLig);
-    part(1, R::PushButton, lbColor.Caption(), lbColor.Rect());
-    part(2, R::PushButton, t.close, Label2.Rect());
-    part(3, R::Link, Label5.Caption(), Label5.Rect());
-    part(4, R::PushButton, cmdExit.Get().caption, cmdExit.Get().rect);
-    for (int i : {1, 2, 4}) parts[static_cast<std::size_t>(i)].action = t.press;
-    parts[3].action = t.jump;
-    part(5, R::StaticText, Label1.Caption(), Label1.Rect());
-    part(6, R::StaticText, lbLig.Caption(), lbLig.Rect());
-    part(7, R::StaticText, Label4.Caption(), Label4.Rect());
-    part(8, R::StaticText, Label6.Caption(), Label6.Rect());
+    std::vector<AccessiblePart> parts;
+    for (const KeyPart& k : KeyParts()) {
+        AccessiblePart& p = parts.emplace_back();
+        p.role = k.role;
+        p.name = k.name;
+        p.rect = k.rect;
+        p.action = k.action ? k.action : "";
+        p.focusable = true;
+        p.focused = parts.size() - 1 == static_cast<std::size_t>(focus_);
+    }
+    parts[static_cast<std::size_t>(Part::Slider)].value = BrightnessPercent(program_.mdl.bytLig);
+    for (const Label* text : {&Label1, &lbLig, &Label4, &Label6})
+        parts.push_back({AccessibleRole::StaticText, text->Caption(), {}, {}, text->Rect()});
     return parts;
 }
 
@@ -102,42 +106,16 @@ void FrmSet::AccessibleFocus(int index) {
 void FrmSet::FocusOn(Part part) {
     focus_ = part;
     Announce(AccessibleEvent::Focus, static_cast<int>(part));
-    switch (part) {
-        case Part::Slider:
-            FocusArea(SliderBand());
-            break;
-        case Part::Swatch:
-            FocusArea(lbColor.Rect());
-            break;
-        case Part::Close:
-            FocusArea(Label2.Rect());
-            break;
-        case Part::Link:
-            FocusArea(Label5.Rect());
-            break;
-        default:
-            FocusButton(cmdExit);
-            break;
-    }
+    const KeyPart k = KeyParts()[static_cast<std::size_t>(part)];
+    if (k.control == &cmdExit)
+        FocusButton(cmdExit);
+    else
+        FocusArea(k.rect);
 }
 
 void FrmSet::Press(Part part) {
-    switch (part) {
-        case Part::Swatch:
-            lbColor_Click();
-            break;
-        case Part::Close:
-            Label2_Click();
-            break;
-        case Part::Link:
-            Label5_Click();
-            break;
-        case Part::TurnOff:
-            cmdExit_Click();
-            break;
-        default:
-            break;
-    }
+    const KeyPart k = KeyParts()[static_cast<std::size_t>(part)];
+    if (k.press) (this->*k.press)();
 }
 
 void FrmSet::SetStrength(int alpha) {
@@ -245,14 +223,11 @@ bool FrmSet::OverlayLives() const {
 }
 
 void FrmSet::Control_Click(Control& c) {
-    if (&c == &cmdExit)
-        cmdExit_Click();
-    else if (&c == &Label2)
-        Label2_Click();
-    else if (&c == &Label5)
-        Label5_Click();
-    else if (&c == &lbColor)
-        lbColor_Click();
+    for (const KeyPart& k : KeyParts()) {
+        if (k.control != &c || !k.press) continue;
+        (this->*k.press)();
+        return;
+    }
 }
 
 void FrmSet::Control_MouseMove(Control& c) {

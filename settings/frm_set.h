@@ -2,6 +2,9 @@
 // it back to the tray, and the button that turns night mode off.
 #pragma once
 
+#include <array>
+#include <string>
+
 #include "platform/form.h"
 #include "resources/layout_set.h"
 #include "settings/scheme.h"
@@ -41,11 +44,22 @@ class FrmSet : public Form, public layout::SetControls {
     void Label5_MouseMove();
     void lbColor_Click();
     void PlaceKnob();
-    // The keyboard's way round the window, in this order.
+    // The parts that take the keyboard, in the order Tab goes round them.
     enum class Part { Slider, Swatch, Close, Link, TurnOff, Count };
+    // What each is: the control that draws it (none for the slider), what
+    // a screen reader calls it, where it stands, and what pressing it does
+    // (nothing for the slider), all in one table.
+    struct KeyPart {
+        const Control* control;
+        AccessibleRole role;
+        std::string name;
+        TwipsRect rect;
+        const char* action;
+        void (FrmSet::*press)();
+    };
+    std::array<KeyPart, static_cast<std::size_t>(Part::Count)> KeyParts() const;
     void FocusOn(Part part);
     TwipsRect SliderBand() const;
-    // What a click on the part does (the slider has no such thing).
     void Press(Part part);
     // The strength set from the keyboard, as a drag sets it.
     void SetStrength(int alpha);
