@@ -87,13 +87,16 @@ std::vector<MenuItem> FrmNight::ScheduleItems() {
     } else if (const auto times = TodaysSun(Host().Now(), *night_.place)) {
         sun += " (" + SpanText(times->sunset, times->sunrise) + ")";
     }
+    const Schedule own = OwnSpan();
     std::vector<MenuItem> items;
-    Add(items, kNoSchedule, t.menuNoSchedule, now.kind == Schedule::Kind::None, true);
-    Add(items, kSun, sun, now.kind == Schedule::Kind::Sun, true);
-    for (const OfferedSpan& o : kOffered)
-        Add(items, o.command, SpanText(o.span.from, o.span.to), now == o.span, true);
-    if (const Schedule own = OwnSpan(); own.kind == Schedule::Kind::Span)
-        Add(items, kStoredSpan, SpanText(own.from, own.to), now == own, true);
+    for (const Command c : kScheduleOrder) {
+        if (c == kNoSchedule) Add(items, c, t.menuNoSchedule, now.kind == Schedule::Kind::None, true);
+        if (c == kSun) Add(items, c, sun, now.kind == Schedule::Kind::Sun, true);
+        if (c == kStoredSpan && own.kind == Schedule::Kind::Span)
+            Add(items, c, SpanText(own.from, own.to), now == own, true);
+        for (const OfferedSpan& o : kOffered)
+            if (o.command == c) Add(items, c, SpanText(o.span.from, o.span.to), now == o.span, true);
+    }
     return items;
 }
 
@@ -128,17 +131,39 @@ void FrmNight::TrayMenu(Handle user) {
     const bool excluded = canExclude && LayersExcluded();
     const Texts& t = program_.texts();
     std::vector<MenuItem> items;
-    Add(items, kSettings, t.menuSettings);
-    Add(items, 0, {});
-    Add(items, kAllScreens, t.menuAllScreens, options.allScreens);
-    Add(items, kHideInCaptures, t.menuHideInCaptures, excluded, false, canExclude);
-    Add(items, kStartAtLogOn, t.menuStartAtLogOn, atLogOn);
-    Add(items, 0, {});
-    Add(items, 0, t.menuSchedule).sub = ScheduleItems();
-    Add(items, kPause, night_.Paused(host.TickCount()) ? t.menuResume : t.menuPause);
-    Add(items, kHotKeys, HotKeysText(), options.hotKeys);
-    Add(items, 0, {});
-    Add(items, kTurnOff, t.turnOff);
+    for (const Command c : kMenuOrder) {
+        switch (c) {
+            case kSeparator:
+                Add(items, 0, {});
+                break;
+            case kSettings:
+                Add(items, c, t.menuSettings);
+                break;
+            case kAllScreens:
+                Add(items, c, t.menuAllScreens, options.allScreens);
+                break;
+            case kHideInCaptures:
+                Add(items, c, t.menuHideInCaptures, excluded, false, canExclude);
+                break;
+            case kStartAtLogOn:
+                Add(items, c, t.menuStartAtLogOn, atLogOn);
+                break;
+            case kScheduleMenu:
+                Add(items, 0, t.menuSchedule).sub = ScheduleItems();
+                break;
+            case kPause:
+                Add(items, c, night_.Paused(host.TickCount()) ? t.menuResume : t.menuPause);
+                break;
+            case kHotKeys:
+                Add(items, c, HotKeysText(), options.hotKeys);
+                break;
+            case kTurnOff:
+                Add(items, c, t.turnOff);
+                break;
+            default:  // a command of the submenu
+                break;
+        }
+    }
     // Keep-on-top waits while the menu is open, or the layers would cover it.
     menuOpen_ = true;
     Apply();
