@@ -44,19 +44,22 @@ if build host; then
   if [ -n "$total" ]; then tally unit $((total - bad)) "$bad"; else tally unit 0 1; fi
 fi
 
-echo "== fuzzing the stored texts, the countdown and the slider (bounded, reproducible)"
+echo "== fuzzing the stored texts, the countdown, the slider and the command line (bounded, reproducible)"
 if build fuzz; then
   # A fixed seed and number of runs over the corpus kept in the repository;
   # what a run finds goes to a folder emptied first, so no run feeds the next.
-  rm -rf build/fuzz/found && mkdir -p build/fuzz/found
-  if build/fuzz/tests/fuzz/fuzz_settings -seed=1 -runs="${DV_FUZZ_RUNS:-5000000}" \
-      -print_final_stats=1 build/fuzz/found tests/fuzz/corpus 2>build/fuzz/fuzz.log; then
-    echo "fuzz: $(sed -n 's/^stat::number_of_executed_units: *//p' build/fuzz/fuzz.log) inputs, no failure"
-    tally fuzz 1 0
-  else
-    tail -n 30 build/fuzz/fuzz.log
-    tally fuzz 0 1
-  fi
+  for target in settings:corpus:5000000 command_line:corpus-command-line:1000000; do
+    IFS=: read -r name corpus runs <<<"$target"
+    rm -rf build/fuzz/found && mkdir -p build/fuzz/found
+    if build/fuzz/tests/fuzz/fuzz_$name -seed=1 -runs="${DV_FUZZ_RUNS:-$runs}" \
+        -print_final_stats=1 build/fuzz/found tests/fuzz/$corpus 2>build/fuzz/fuzz-$name.log; then
+      echo "fuzz $name: $(sed -n 's/^stat::number_of_executed_units: *//p' build/fuzz/fuzz-$name.log) inputs, no failure"
+      tally "fuzz $name" 1 0
+    else
+      tail -n 30 build/fuzz/fuzz-$name.log
+      tally "fuzz $name" 0 1
+    fi
+  done
 fi
 
 echo "== Windows builds and packages"

@@ -1,0 +1,177 @@
+#include "startup/command_line.h"
+
+namespace dv {
+namespace {
+
+constexpr std::size_t kMaxLength = 32767;
+// A message holds at most the longest command line's worth of arguments.
+constexpr std::size_t kMaxMessage = 4 * kMaxLength;
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::string Folded(std::string_view s) {
+    std::string out(s);
+    for (char& c : out) c = Lower(c);
+    return out;
+}
+
+bool IsOption(std::string_view a) { return a.size() > 1 && (a[0] == '/' || a[0] == '-'); }
+
+// Plain ASCII digits only, a few of them: nothing for "50%", "1e2", "+5",
+// "٥٠" or an empty text.
+std::optional<int> WholeNumber(std::string_view t) {
+    if (t.empty() || t.size() > 6) return std::nullopt;
+    int n = 0;
+    for (char c : t) {
+        if (c < '0' || c > '9') return std::nullopt;
+        n = n * 10 + (c - '0');
+    }
+    return n;
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    c = Lower(c);
+    return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+}
+
+// "RRGGBB" to the system's 0x00BBGGRR.
+std::optional<Colour> Rgb(std::string_view t) {
+    if (t.size() != 6) return std::nullopt;
+    Colour rgb = 0;
+    for (char c : t) {
+        const int d = HexDigit(c);
+        if (d < 0) return std::nullopt;
+        rgb = (rgb << 4) | static_cast<Colour>(d);
+    }
+    return ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | (rgb >> 16);
+}
+
+std::optional<Schedule> ScheduleValue(std::string_view t) {
+    const std::string folded = Folded(t);
+    if (folded == "none") return Schedule{};
+    if (folded == "sun") return Schedule{Schedule::Kind::Sun};
+    const Schedule s = ParseSchedule(t);
+    if (s.kind != Schedule::Kind::Span || folded.find('-') == std::string::npos) return std::nullopt;
+    return s;
+}
+
+Parsed Fail(std::string why) { return {std::nullopt, std::move(why)}; }
+
+}  // namespace
+
+bool Request::Empty() const {
+    return !brightness && step == 0 && !tint && pause == Pause::None && !schedule && !settings &&
+           !off && !help;
+}
+
+std::uint8_t AlphaForBrightness(int percent) {
+    const int alpha = (25550 - percent * 255) / 100;  // 255 - P x 2.55, rounded
+    return static_cast<std::uint8_t>(alpha < 0 ? 0 : alpha > 254 ? 254 : alpha);
+}
+
+const char* const kUsage =
+    "Duskveil [options], acting on the copy that runs:\n"
+    "  /brightness P         brightness in percent, 0 to 100\n"
+    "  /darker, /brighter    one step darker or brighter\n"
+    "  /colour RRGGBB        the tint, in hexadecimal (also /color)\n"
+    "  /pause [minutes]      pause, 1 to 1440 minutes (60 when left out)\n"
+    "  /resume, /toggle      resume; pause when tinted, resume when paused\n"
+    "  /schedule none|sun|HH:MM-HH:MM\n"
+    "  /settings             open the settings window\n"
+    "  /off                  turn night mode off\n"
+    "  /help                 this text\n"
+    "Exit codes: 0 done, 1 nothing runs, 2 a wrong command line, 3 no answer.\n";
+
+Parsed ParseCommandLine(std::span<const std::string> args, std::size_t length) {
+    if (length > kMaxLength) return Fail("the command line is longer than 32767 characters");
+    Request r;
+    std::vector<std::string> seen;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (!IsOption(arg)) return Fail("\"" + arg + "\" belongs to no option; /help lists them");
+        std::string name = Folded(std::string_view(arg).substr(1));
+        if (name == "color") name = "colour";
+        if (name == "?") name = "help";
+        for (const std::string& s : seen)
+            if (s == name) return Fail("/" + name + " is given twice");
+        seen.push_back(name);
+        // The value that follows, when there is one.
+        const bool hasValue = i + 1 < args.size() && !IsOption(args[i + 1]);
+        const std::string_view value = i + 1 < args.size() ? std::string_view(args[i + 1]) : "";
+        if (name == "brightness") {
+            const auto p = WholeNumber(value);
+            if (i + 1 >= args.size() || !p || *p > 100)
+                return Fail("/brightness takes a whole number from 0 to 100");
+            r.brightness = *p;
+            ++i;
+        } else if (name == "colour") {
+            const auto c = Rgb(value);
+            if (i + 1 >= args.size() || !c)
+                return Fail("/colour takes six hexadecimal digits, red, green and blue: 402000");
+            r.tint = *c;
+            ++i;
+        } else if (name == "schedule") {
+            const auto s = ScheduleValue(value);
+            if (i + 1 >= args.size() || !s)
+                return Fail("/schedule takes none, sun or two times such as 21:00-07:00");
+            r.schedule = *s;
+            ++i;
+        } else if (name == "pause") {
+            r.pause = Request::Pause::Pause;
+            if (hasValue) {
+                const auto m = WholeNumber(value);
+                if (!m || *m < 1 || *m > 1440)
+                    return Fail("/pause takes a whole number of minutes from 1 to 1440, or none");
+                r.pauseMinutes = *m;
+                ++i;
+            }
+        } else if (name == "darker" || name == "brighter" || name == "resume" ||
+                   name == "toggle" || name == "settings" || name == "off" || name == "help") {
+            if (name == "darker") r.step = 1;
+            if (name == "brighter") r.step = -1;
+            if (name == "resume") r.pause = Request::Pause::Resume;
+            if (name == "toggle") r.pause = Request::Pause::Toggle;
+            r.settings = r.settings || name == "settings";
+            r.off = r.off || name == "off";
+            r.help = r.help || name == "help";
+        } else {
+            return Fail("\"" + arg + "\" is no option; /help lists them");
+        }
+    }
+    // Options that say the opposite of each other.
+    int steps = (r.brightness ? 1 : 0), pauses = 0;
+    for (const std::string& s : seen) {
+        steps += s == "darker" || s == "brighter";
+        pauses += s == "pause" || s == "resume" || s == "toggle";
+    }
+    if (steps > 1) return Fail("/brightness, /darker and /brighter go one at a time");
+    if (pauses > 1) return Fail("/pause, /resume and /toggle go one at a time");
+    if (r.help && seen.size() > 1) return Fail("/help goes alone");
+    if (r.off && (r.pause != Request::Pause::None || r.settings || r.step != 0))
+        return Fail("/off goes alone, or after what it should store");
+    return {r, {}};
+}
+
+std::string EncodeRequest(std::span<const std::string> args) {
+    std::string bytes;
+    for (const std::string& a : args) {
+        bytes += a;
+        bytes.push_back('\0');
+    }
+    return bytes;
+}
+
+std::optional<std::vector<std::string>> DecodeRequest(std::uint32_t mark, std::string_view bytes) {
+    if (mark != kRequestMark || bytes.size() > kMaxMessage) return std::nullopt;
+    if (!bytes.empty() && bytes.back() != '\0') return std::nullopt;
+    std::vector<std::string> args;
+    while (!bytes.empty()) {
+        const std::size_t end = bytes.find('\0');
+        args.emplace_back(bytes.substr(0, end));
+        bytes.remove_prefix(end + 1);
+    }
+    return args;
+}
+
+}  // namespace dv

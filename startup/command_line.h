@@ -1,0 +1,65 @@
+// The command line that drives the copy already running: what it asks for,
+// read strictly, and the message that carries it there.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/types.h"
+#include "settings/schedule.h"
+
+namespace dv {
+
+struct Request {
+    // Brightness in percent, 0 to 100, as a screen reader reads the slider.
+    std::optional<int> brightness;
+    // One hot-key step: 1 darker, -1 brighter.
+    int step = 0;
+    std::optional<Colour> tint;
+    enum class Pause { None, Pause, Resume, Toggle };
+    Pause pause = Pause::None;
+    int pauseMinutes = 60;
+    std::optional<Schedule> schedule;
+    bool settings = false;
+    bool off = false;
+    bool help = false;
+
+    bool Empty() const;
+    // What changes the stored settings, and so may be done with no copy
+    // running before night mode starts.
+    bool Stores() const { return brightness || tint || schedule; }
+};
+
+// What a command line asks for, or one line that says what was wrong and
+// what is allowed.
+struct Parsed {
+    std::optional<Request> request;
+    std::string error;
+};
+
+// The arguments after the program's name, in UTF-8; `length` is the command
+// line's length in characters, which has a limit of its own.
+Parsed ParseCommandLine(std::span<const std::string> args, std::size_t length = 0);
+
+// The alpha for a brightness in percent: round(255 - P x 255 / 100), within
+// the slider's range.
+std::uint8_t AlphaForBrightness(int percent);
+
+// The usage, one option to a line.
+extern const char* const kUsage;
+
+// The message a new copy hands to the running one: the arguments, each
+// ending in a NUL, under a mark that names this format and its version.
+inline constexpr std::uint32_t kRequestMark = 0x31564444;  // "DDV1"
+std::string EncodeRequest(std::span<const std::string> args);
+// The arguments of a message, or nothing when it is not one of ours.
+std::optional<std::vector<std::string>> DecodeRequest(std::uint32_t mark, std::string_view bytes);
+
+// The exit codes a script reads.
+enum ExitCode : int { kDone = 0, kNothingRuns = 1, kBadCommandLine = 2, kNoAnswer = 3 };
+
+}  // namespace dv
