@@ -131,10 +131,12 @@ void RegDeny() {
 namespace probe {
 
 // The system's time-zone list against the program's places: a line for
-// every zone the program has no place for ("zone NAME no place"), or whose
+// every zone the program has no place for ("zone NAME no place"), whose
 // place lies more than 30 degrees of longitude (rounded to whole degrees)
-// from the zone's standard meridian ("zone NAME DEGREES off"), then
-// "zones N missing M off K".
+// from the zone's standard meridian ("zone NAME DEGREES off"), or, for a
+// zone with summer time, in the other hemisphere than its summer ("zone
+// NAME hemisphere off": summer time that begins later in the year than it
+// ends is the south's); then "zones N missing M off K".
 void Zones() {
     HKEY list;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones",
@@ -159,12 +161,20 @@ void Zones() {
         }
         HKEY zone;
         LONG bias = 0;
+        WORD standardMonth = 0, summerMonth = 0;
         if (RegOpenKeyExW(list, name, 0, KEY_READ, &zone) == ERROR_SUCCESS) {
             BYTE tzi[44] = {};
             DWORD size = sizeof tzi;
-            if (RegQueryValueExW(zone, L"TZI", nullptr, nullptr, tzi, &size) == ERROR_SUCCESS)
+            if (RegQueryValueExW(zone, L"TZI", nullptr, nullptr, tzi, &size) == ERROR_SUCCESS) {
                 std::memcpy(&bias, tzi, sizeof bias);
+                std::memcpy(&standardMonth, tzi + 14, sizeof standardMonth);
+                std::memcpy(&summerMonth, tzi + 30, sizeof summerMonth);
+            }
             RegCloseKey(zone);
+        }
+        if (standardMonth && summerMonth && (summerMonth > standardMonth) != (place->latitude < 0)) {
+            ++off;
+            std::printf("zone %s hemisphere off\n", utf8);
         }
         const double meridian = -bias / 4.0;  // minutes west of UTC to degrees east
         double d = std::fmod(place->longitude - meridian + 540.0, 360.0) - 180.0;
