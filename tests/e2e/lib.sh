@@ -186,26 +186,27 @@ alpha_is() { [ "$(overlay_line | field alpha)" = "$1" ]; }
 screenshot() { mkdir -p "$DV_ARTEFACTS"; import -window root "$DV_ARTEFACTS/$1.png" 2>/dev/null; }
 
 menu_open() { probe zorder | grep -q '^z #32768|'; }
-# Where each command stands in the icon's menu (and in its submenu). Wine
-# lets no other process read a menu, so the probe walks it by keyboard.
+# Where a command stands in the icon's menu, "N" or, in the schedule's
+# submenu, "N M", counting the items and not the separators, as the menu's
+# one statement of its order has it (overlay/tray_menu.h). A command by its
+# name there, in lower case with dashes (all-screens, span21); none: the menu
+# dismissed. Wine lets no other process read a menu, so the probe walks it by
+# keyboard.
+menu_order() {  # kMenuOrder or kScheduleOrder: its commands, one to a line
+  sed -n "s/.* $1\[\] = {\(.*\)};/\1/p" "$DV_ROOT/overlay/tray_menu.h" | tr -d ' ' | tr ',' '\n' |
+    grep -vx kSeparator
+}
 menu_place() {
-  case $1 in
-    none) echo 0 ;;
-    settings) echo 1 ;;
-    all-screens) echo 2 ;;
-    captures) echo 3 ;;
-    log-on) echo 4 ;;
-    no-schedule) echo 5 1 ;;
-    sun) echo 5 2 ;;
-    21-07) echo 5 3 ;;
-    22-07) echo 5 4 ;;
-    23-07) echo 5 5 ;;
-    stored-span) echo 5 6 ;;
-    pause) echo 6 ;;
-    hot-keys) echo 7 ;;
-    turn-off) echo 8 ;;
-    *) echo "no such command: $1" >&2; return 1 ;;
-  esac
+  [ "$1" = none ] && { echo 0; return; }
+  local name n m
+  name=k$(sed -E 's/(^|-)([a-z0-9])/\U\2/g' <<<"$1")
+  n=$(menu_order kMenuOrder | grep -nx "$name" | cut -d: -f1)
+  [ -n "$n" ] && { echo "$n"; return; }
+  m=$(menu_order kScheduleOrder | grep -nx "$name" | cut -d: -f1)
+  n=$(menu_order kMenuOrder | grep -nx kScheduleMenu | cut -d: -f1)
+  [ -n "$m" ] && { echo "$n $m"; return; }
+  echo "no such command: $1" >&2
+  return 1
 }
 # A right click on the icon, as a user makes it: the keyboard settled first
 # with the program the user works in, the pointer coming from elsewhere (so
@@ -225,7 +226,7 @@ right_click_icon() {
   eventually 3 keyboard_with_user
   local icon; icon=$(icon_at)
   xdotool mousemove ${SPOT% *} ${SPOT#* } mousemove ${icon% *} ${icon#* } mousedown 3
-  eventually 3 tray_has_keyboard || echo "    (debug) the press gave the tray no keyboard: $(probe foreground); on top: $(probe zorder | head -n 4 | tr '\n' ' ')"
+  eventually 3 tray_has_keyboard
   xdotool mouseup 3
 }
 # Opens the icon's menu with a right click and picks a command by its name.

@@ -55,15 +55,15 @@ if probe monitors | grep -q 'rect=0,0,800,600'; then
   }
   check "a right click opens the menu over the tint" pick_shot
   ours="sz \"$(winepath_w "$DV_EXE")\""
-  check "pick 开机时启动: the exe starts at log-on" pick log-on
+  check "pick 开机时启动: the exe starts at log-on" pick start-at-log-on
   check "  ... named whole, in quotes" becomes 3 "$ours" probe run-get
   probe approved-set 030000000000000000000000
-  check "disabled in Task Manager, a pick turns it on again" pick log-on
+  check "disabled in Task Manager, a pick turns it on again" pick start-at-log-on
   check "  ... the entry stays and the disabled mark goes" becomes 3 "$ours/absent" run_and_mark
-  pick log-on
+  pick start-at-log-on
   check "  ... picked again, it no longer does" becomes 3 absent probe run-get
   # Wine reports Windows 7 here, which cannot keep windows out of captures.
-  check "pick 截图时隐藏色调: greyed where the system cannot exclude" pick captures
+  check "pick 截图时隐藏色调: greyed where the system cannot exclude" pick hide-in-captures
   check "  ... nothing is written, nothing else is picked, and the program runs on" \
     becomes 3 "absent/1/absent" hide_running_and_run
   check "pick 设置: the settings window opens" pick settings

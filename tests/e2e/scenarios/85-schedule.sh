@@ -84,8 +84,7 @@ check "pick the hot keys' item: off" pick hot-keys
 check "  ... stored" becomes 3 "sz 0" reg HotKeys
 x_focus_foreground
 xdotool key alt+Next
-check "  ... Alt+PgDn reaches the program the user works in" types x
-probe idle
+check "  ... Alt+PgDn reaches the program the user works in" becomes 3 1 noted '^alt 34'
 check "  ... and leaves the strength alone" alpha_is 134
 check "pick it again: on" pick hot-keys
 check "  ... stored" becomes 3 "sz 1" reg HotKeys
@@ -111,7 +110,7 @@ check "after the countdown the overlay is loaded" counted_down
 check "picked again, it is kept as it was" pick stored-span
 check "  ... \"Schedule\" unchanged" becomes 3 "sz $own" reg Schedule
 check "  ... and the tint stays hidden" overlay_hidden
-check "pick 21:00 – 07:00" pick 21-07
+check "pick 21:00 – 07:00" pick span21
 check "  ... written" becomes 3 "sz 21:00-07:00" reg Schedule
 check "  ... the user's own span kept beside it" becomes 3 "sz $own" reg OwnSchedule
 check "the user's own span picked again from the menu" pick stored-span
