@@ -226,7 +226,8 @@ right_click_icon() {
   eventually 3 keyboard_with_user
   local icon; icon=$(icon_at)
   xdotool mousemove ${SPOT% *} ${SPOT#* } mousemove ${icon% *} ${icon#* } mousedown 3
-  eventually 3 tray_has_keyboard
+  DV_PRESS_SEEN=yes
+  eventually 3 tray_has_keyboard || DV_PRESS_SEEN=no
   xdotool mouseup 3
 }
 # Opens the icon's menu with a right click and picks a command by its name.
@@ -243,6 +244,7 @@ pick() {
   right_click_icon
   eventually 3 menu_open || {
     echo "    no menu after a right click: $(probe tray | tr '\n' ' ')"
+    echo "    the press gave the tray the keyboard: $DV_PRESS_SEEN"
     echo "    the keyboard is with: $(probe foreground)"
     echo "    on top: $(probe zorder | head -n 4 | tr '\n' ' ')"
     return 1
