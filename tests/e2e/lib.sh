@@ -230,6 +230,15 @@ right_click_icon() {
   eventually 3 tray_has_keyboard || DV_PRESS_SEEN=no
   xdotool mouseup 3
 }
+# The menu opened by a right click; where none did, what stood in its way.
+menu_opens() {
+  eventually 3 menu_open && return 0
+  echo "    no menu after a right click: $(probe tray | tr '\n' ' ')"
+  echo "    the press gave the tray the keyboard: $DV_PRESS_SEEN"
+  echo "    the keyboard is with: $(probe foreground)"
+  echo "    on top: $(probe zorder | head -n 4 | tr '\n' ' ')"
+  return 1
+}
 # Opens the icon's menu with a right click and picks a command by its name.
 # The menu opens over the icon. Without a window manager Wine takes it off
 # the X screen in its own time after it closes, and a click there meanwhile
@@ -242,13 +251,7 @@ pick() {
   eventually 3 tray_has 1 || { echo "    no icon: $(probe tray)"; return 1; }
   local before; before=$(x_shown)
   right_click_icon
-  eventually 3 menu_open || {
-    echo "    no menu after a right click: $(probe tray | tr '\n' ' ')"
-    echo "    the press gave the tray the keyboard: $DV_PRESS_SEEN"
-    echo "    the keyboard is with: $(probe foreground)"
-    echo "    on top: $(probe zorder | head -n 4 | tr '\n' ' ')"
-    return 1
-  }
+  menu_opens || return 1
   local came; came=$(comm -13 <(echo "$before") <(x_shown))
   probe menu-pick $place || return 1
   eventually 5 off_screen "$came" || true

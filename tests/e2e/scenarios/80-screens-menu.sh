@@ -51,7 +51,7 @@ if probe monitors | grep -q 'rect=0,0,800,600'; then
   sleep 0.3
   pick_shot() {
     right_click_icon
-    eventually 3 menu_open && sleep 0.3 && screenshot tray-menu && probe menu-pick 0
+    menu_opens && sleep 0.3 && screenshot tray-menu && probe menu-pick 0
   }
   check "a right click opens the menu over the tint" pick_shot
   ours="sz \"$(winepath_w "$DV_EXE")\""
