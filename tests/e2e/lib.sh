@@ -253,7 +253,10 @@ pick() {
   right_click_icon
   menu_opens || return 1
   local came; came=$(comm -13 <(echo "$before") <(x_shown))
-  probe menu-pick $place || return 1
+  probe menu-pick $place || {
+    echo "    the menu went before the pick: $(probe zorder | head -n 4 | tr '\n' ' ')"
+    return 1
+  }
   eventually 5 off_screen "$came" || true
   # The pointer leaves the icon, as a user's does: resting there, it brings
   # up the icon's tip, which Wine takes off the X screen in its own time and
