@@ -68,7 +68,7 @@ start_below() {  # a window of our own under the overlay, counting clicks
 }
 
 start_duskveil() {
-  "$DV_LOADER" "$DV_EXE" >/dev/null 2>${DV_TRACE:-/dev/null} &
+  WINEDEBUG=${DV_EXE_DEBUG:-$WINEDEBUG} "$DV_LOADER" "$DV_EXE" >/dev/null 2>>${DV_TRACE:-/dev/null} &
   DV_PID=$!
   DV_PIDS+=("$DV_PID")
   DV_START=$(date +%s.%N)
