@@ -61,7 +61,7 @@ idle_run() {  # name exe [pause]
     probe tray-notify 517
     probe menu-pick $(menu_place pause)
     sleep 3
-    probe windows | grep -q "title=$(dv_name OVERLAY_CAPTION) visible=0" || echo "  (not paused)"
+    grep -q "title=$(dv_name OVERLAY_CAPTION) visible=0" <<<"$(probe windows)" || echo "  (not paused)"
   fi
   server=$(own_server)
   t0=$(ticks "$pid"); s0=$(ticks "$server")
@@ -78,7 +78,7 @@ idle_run duskveil_paused "build/$arch/Duskveil.exe" pause
 echo "latencies (bench build)"
 rm -f "$out/marks.log"
 DUSKVEIL_BENCH_LOG=$(winepath_w "$out/marks.log") "$loader" "build/$arch/DuskveilBench.exe" >/dev/null 2>&1 &
-for _ in $(seq 100); do probe windows | grep -q "title=$(dv_name OVERLAY_CAPTION) visible=1" && break; sleep 0.2; done
+for _ in $(seq 100); do grep -q "title=$(dv_name OVERLAY_CAPTION) visible=1" <<<"$(probe windows)" && break; sleep 0.2; done
 sleep 0.5
 probe slide 400 5 >/dev/null
 sleep 0.5

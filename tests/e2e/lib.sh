@@ -13,6 +13,14 @@ SPLASH=$(dv_client_px SPLASH)
 SET=$(dv_client_px SET)
 TINT=$(dv_name DEFAULT_TINT)
 
+# True when a line of what the command prints matches the pattern (grep's
+# basic regular expression): prints PATTERN command.... What the command
+# prints is read whole before it is matched. A grep -q at the end of a pipe
+# stops at its first match and closes the pipe, and a command still writing
+# then dies of SIGPIPE, which pipefail counts as the pipe's failure: the
+# check would fail, or a negated one pass, although the line was there.
+prints() { local out; out=$("${@:2}"); grep -q -- "$1" <<<"$out"; }
+
 check() {  # check "what" command...
   local what=$1; shift
   if "$@"; then
@@ -53,7 +61,7 @@ stopped() { ! running; }
 windows() { probe windows; }
 overlay_line() { windows | grep "title=$CAPTION"; }
 # A visible window of the program with the given client size.
-visible_client() { windows | grep 'visible=1' | grep -q "client=$1"; }
+visible_client() { prints "visible=1 .* client=$1 " windows; }
 field() { sed -n "s/.*$1=\([^ ]*\).*/\1/p" | head -n 1; }
 tray_icons() { probe tray | sed -n 's/^tray .*icons=\([0-9]*\).*/\1/p'; }
 tray_has() { [ "$(tray_icons)" = "$1" ]; }
@@ -92,7 +100,7 @@ fresh() {  # a clean store, a window below, nothing of ours running
   start_below
 }
 
-below_has_keyboard() { probe foreground | grep -q '^foreground DuskveilE2EBelow|'; }
+below_has_keyboard() { prints '^foreground DuskveilE2EBelow|' probe foreground; }
 # With no window manager nothing gives X's keyboard focus to the window that
 # Windows made the foreground window (a window that Wine activated for a click
 # keeps it): this does, as a window manager would, so that keys go where
@@ -108,8 +116,8 @@ types() {  # text: typed into what has the keyboard; true once the window below 
   xdotool type --delay 40 "$1"
   becomes 3 "$before$1" typed || { echo "    typed so far: $(typed), wanted $before$1"; return 1; }
 }
-below_up() { probe zorder | grep -q DuskveilE2EBelow; }
-overlay_visible() { overlay_line | grep -q 'visible=1'; }
+below_up() { prints DuskveilE2EBelow probe zorder; }
+overlay_visible() { prints "title=$CAPTION visible=1" windows; }
 wait_overlay() { eventually "${1:-12}" overlay_visible; }
 
 # The screen pixel at x y as "r g b".
@@ -157,7 +165,7 @@ click_twips() {  # size xTw yTw
 }
 
 only_overlay() { [ "$(windows | sed -n 's/^count //p')" = 1 ]; }
-reg_is_text() { reg "$1" | grep -q '^sz '; }
+reg_is_text() { prints '^sz ' reg "$1"; }
 
 set_gone() { ! visible_client $SET; }
 alpha_now() { overlay_line | field alpha; }
@@ -179,13 +187,13 @@ drag_to() {  # drags the slider from its middle to x twips
   xdotool mousemove $((ox + 3000 / 15)) $((oy + 1290 / 15)) mousedown 1
   xdotool mousemove $((ox + $1 / 15)) $((oy + 1290 / 15)) mouseup 1
 }
-no_icon() { [ "$(tray_icons)" = 0 ] || ! probe tray | grep -q 'visible=1'; }
+no_icon() { [ "$(tray_icons)" = 0 ] || ! prints 'visible=1' probe tray; }
 splash_shows() { visible_client $SPLASH; }
 alpha_is() { [ "$(overlay_line | field alpha)" = "$1" ]; }
 
 screenshot() { mkdir -p "$DV_ARTEFACTS"; import -window root "$DV_ARTEFACTS/$1.png" 2>/dev/null; }
 
-menu_open() { probe zorder | grep -q '^z #32768|'; }
+menu_open() { prints '^z #32768|' probe zorder; }
 # Where a command stands in the icon's menu, "N" or, in the schedule's
 # submenu, "N M", counting the items and not the separators, as the menu's
 # one statement of its order has it (overlay/tray_menu.h). A command by its
@@ -214,9 +222,9 @@ menu_place() {
 # once the tray holds the keyboard. A taskbar is active from the press on,
 # before the program hears of the release; Wine's tray becomes so in its
 # own time, and an activation arriving after the menu opened would close it.
-tray_has_keyboard() { probe foreground | grep -q '^foreground __winex11_standalone_tray|'; }
+tray_has_keyboard() { prints '^foreground __winex11_standalone_tray|' probe foreground; }
 keyboard_with_user() { below_has_keyboard || tray_has_keyboard; }
-no_tip() { ! probe zorder | grep -q '^z tooltips_class32|'; }
+no_tip() { ! prints '^z tooltips_class32|' probe zorder; }
 right_click_icon() {
   # The program done with what it was doing (a hide, say, that Wine without
   # a window manager finishes in about 2 s), and no tip of the icon up.
@@ -245,7 +253,7 @@ menu_opens() {
 # lands on it: the pick ends once the X windows that came with the menu are
 # gone (or, for a tip that stays, after 5 s).
 x_shown() { xdotool search --maxdepth 1 --onlyvisible --name '' 2>/dev/null | sort; }
-off_screen() { local w; for w in $1; do x_shown | grep -qx "$w" && return 1; done; return 0; }
+off_screen() { local w; for w in $1; do prints "^$w\$" x_shown && return 1; done; return 0; }
 pick() {
   local place; place=$(menu_place "$1") || return 1
   eventually 3 tray_has 1 || { echo "    no icon: $(probe tray)"; return 1; }
@@ -264,7 +272,7 @@ pick() {
   xdotool mousemove ${SPOT% *} ${SPOT#* }
 }
 
-overlay_hidden() { overlay_line | grep -q 'visible=0'; }
+overlay_hidden() { prints "title=$CAPTION visible=0" windows; }
 # Hidden, and the screen shows it: without a window manager Wine finishes a
 # hide about 2 s after the program asked, and the program's next step (a
 # menu, say) waits for it.

@@ -8,7 +8,7 @@ set_dpi() {
   sleep 1
 }
 set_dpi 120
-if probe screen | grep -q 'dpi 120'; then
+if prints 'dpi 120' probe screen; then
   fresh "120 dpi"
   start_duskveil
   check "the splash is 6390 x 4215 twips at 12 twips a pixel" eventually 5 visible_client 533,351
@@ -31,7 +31,7 @@ knob_pixels() {  # origin-x origin-y from-twips to-twips: knob-coloured pixels b
   import -window root -crop "${w}x6+${x0}+${y0}" -depth 8 txt:- 2>/dev/null | grep -c '(0,64,0)'
 }
 set_dpi 192
-if probe screen | grep -q 'dpi 192'; then
+if prints 'dpi 192' probe screen; then
   fresh "192 dpi"
   start_duskveil
   wait_overlay 12 >/dev/null

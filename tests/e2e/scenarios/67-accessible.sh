@@ -4,11 +4,11 @@
 
 part() { probe accessible | grep "^part $1 "; }
 children() { probe accessible | head -n 1; }
-focused() { part "$1" | grep -q 'state=0x100004 ' || { echo "    part $1 reads: $(part "$1")"; return 1; }; }
-sized() { part "$1" | grep -q "rect=[0-9]*,[0-9]*,$2 " || { echo "    part $1 reads: $(part "$1")"; return 1; }; }
+focused() { prints 'state=0x100004 ' part "$1" || { echo "    part $1 reads: $(part "$1")"; return 1; }; }
+sized() { prints "rect=[0-9]*,[0-9]*,$2 " part "$1" || { echo "    part $1 reads: $(part "$1")"; return 1; }; }
 reads_part() {  # n role name [value]
   local line; line=$(part "$1")
-  echo "$line" | grep -q "role=$2 " && echo "$line" | grep -q "name=$3 value=${4-}\$" ||
+  grep -q "role=$2 " <<<"$line" && grep -q "name=$3 value=${4-}\$" <<<"$line" ||
     { echo "    part $1 reads: $line"; return 1; }
 }
 
@@ -43,7 +43,7 @@ contract=$(probe accessible-contract)
 answers() {  # section answer names...: each name in the section answers so
   local section=$1 want=$2 name
   for name in "${@:3}"; do
-    sed -n "/^-- $section/,/^--/p" <<<"$contract" | grep -qx "$name $want" ||
+    grep -qx "$name $want" <<<"$(sed -n "/^-- $section/,/^--/p" <<<"$contract")" ||
       { echo "    $name: $(grep "^$name " <<<"$contract" | tr '\n' ' ')"; return 1; }
   done
 }

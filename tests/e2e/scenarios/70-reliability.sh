@@ -80,7 +80,7 @@ else
   echo "    (this Wine does not enforce the denial; the write went through)"
 fi
 probe raise | grep -q . || true
-ontop() { probe zorder | head -n 1 | grep -q "$CAPTION"; }
+ontop() { local z; z=$(probe zorder); grep -q "$CAPTION" <<<"${z%%$'\n'*}"; }
 check "  ... and keep-on-top runs again" eventually 2 ontop
 probe reg-clear >/dev/null
 

@@ -16,7 +16,7 @@ hide_running_and_run() { echo "$(reg HideInCaptures)/$(running_count)/$(probe ru
 shown_icons() { visible_client $SET && tray_icons; }
 
 two_monitors on
-if probe monitors | grep -q 'rect=0,0,800,600'; then
+if prints 'rect=0,0,800,600' probe monitors; then
   fresh "two monitors"
   start_duskveil
   wait_overlay 12 >/dev/null

@@ -16,7 +16,7 @@ reads() {  # the settings window's turn-off button reads this
 }
 read_aloud() {  # the slider's and the close mark's accessible names
   local all; all=$(probe accessible)
-  echo "$all" | grep -q "^part 1 .* name=$1 value=" && echo "$all" | grep -q "^part 3 .* name=$2 value=" ||
+  grep -q "^part 1 .* name=$1 value=" <<<"$all" && grep -q "^part 3 .* name=$2 value=" <<<"$all" ||
     { echo "    read: $all"; return 1; }
 }
 saved_lang=${LANG-} saved_lc_all=${LC_ALL-}
