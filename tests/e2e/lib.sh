@@ -116,6 +116,14 @@ types() {  # text: typed into what has the keyboard; true once the window below 
   xdotool type --delay 40 "$1"
   becomes 3 "$before$1" typed || { echo "    typed so far: $(typed), wanted $before$1"; return 1; }
 }
+# F7, pressed as a user presses it: where X's keyboard focus is on no window
+# of Wine's (a window that had it went, and no window manager gave it on),
+# Wine never hears of the key. X's focus goes first to the window that
+# Windows has made the foreground one, as it would on Windows.
+press_f7() {
+  x_focus_foreground
+  xdotool key F7
+}
 below_up() { prints DuskveilE2EBelow probe zorder; }
 overlay_visible() { prints "title=$CAPTION visible=1" windows; }
 wait_overlay() { eventually "${1:-12}" overlay_visible; }

@@ -4,7 +4,7 @@
 fresh "F7 and close"
 start_duskveil
 wait_overlay 12 >/dev/null
-xdotool key F7
+press_f7
 check "F7 opens the settings window" eventually 3 visible_client $SET
 check "  ... owned by the overlay, which is disabled meanwhile" \
   test "$(windows | grep "client=$SET" | field owner)/$(overlay_line | field enabled)" = 1/0
@@ -32,7 +32,7 @@ check "the × brings the icon back" eventually 3 tray_has 1
 fresh "turn off"
 start_duskveil
 wait_overlay 12 >/dev/null
-xdotool key F7
+press_f7
 eventually 3 visible_client $SET >/dev/null
 click_twips $SET 4147 2227   # 关闭夜间模式
 check "the turn-off button ends the program" eventually 5 stopped
@@ -44,7 +44,7 @@ for key in Return space; do
   fresh "turn off with $key"
   start_duskveil
   wait_overlay 12 >/dev/null
-  xdotool key F7
+  press_f7
   eventually 3 visible_client $SET >/dev/null
   drag_to 3600
   eventually 3 alpha_is 149

@@ -4,7 +4,7 @@
 fresh "slider"
 start_duskveil
 wait_overlay 12 >/dev/null
-xdotool key F7
+press_f7
 eventually 3 visible_client $SET >/dev/null
 o=$(origin_of $SET); ox=${o%,*}; oy=${o#*,}
 xdotool mousemove $((ox + 3000 / 15)) $((oy + 1290 / 15)) mousedown 1
@@ -21,7 +21,7 @@ check "closing saves intLig 149" test "$(reg intLig)" = "sz 149"
 fresh "colour"
 start_duskveil
 wait_overlay 12 >/dev/null
-xdotool key F7
+press_f7
 eventually 3 visible_client $SET >/dev/null
 click_twips $SET 3900 555   # the colour swatch
 check "the swatch opens the Color dialog, which takes pure red" test "$(probe choose 255 0 0)" = chosen

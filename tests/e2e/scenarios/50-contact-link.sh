@@ -19,7 +19,7 @@ check "  ... and never a planted C:\Program.exe or Internet.exe" \
   bash -c "! grep -qiE 'Program\.exe|Internet\.exe\|' '$drive_c/started.log'"
 check "  ... while the countdown goes on" wait_overlay 9
 rm -f "$drive_c/started.log"
-xdotool key F7
+press_f7
 eventually 3 visible_client $SET >/dev/null
 click_twips $SET 4200 4080   # the settings window's link line
 check "the settings window's link starts the browser at the fixed path" eventually 5 browser_started

@@ -35,7 +35,7 @@ if prints 'dpi 192' probe screen; then
   fresh "192 dpi"
   start_duskveil
   wait_overlay 12 >/dev/null
-  xdotool key F7
+  press_f7
   check "F7 opens the settings window at 192 dpi, 928 x 634" eventually 3 visible_client 928,634
   o=$(origin_of 928,634); ox=${o%,*}; oy=${o#*,}
   xdotool mousemove $((ox + 3000 * 2 / 15)) $((oy + 1290 * 2 / 15)) mousedown 1

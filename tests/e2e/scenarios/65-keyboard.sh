@@ -22,7 +22,7 @@ check "  ... typing reaches it" types abc
 xdotool mousemove $SPOT click 1
 check "after a click through the tint it keeps the keyboard" keeps_keyboard
 check "  ... typing reaches it" types def
-xdotool key F7
+press_f7
 check "F7 opens the settings window, which has the keyboard" eventually 3 visible_client $SET
 click_twips $SET 6690 292
 check "  ... and gives it back when it closes" keyboard_back

@@ -2,7 +2,7 @@
 # Scenarios: the settings window by keyboard. Sourced by run.sh.
 
 open_with_f7() {
-  xdotool key F7
+  press_f7
   eventually 3 visible_client $SET || return 1
   # The settings window is the foreground window; X's focus follows.
   x_focus_foreground

@@ -16,7 +16,7 @@ fresh "the settings window read by a screen reader"
 probe reg-set Language sz en >/dev/null
 start_duskveil
 wait_overlay 12 >/dev/null
-xdotool key F7
+press_f7
 eventually 3 visible_client $SET >/dev/null
 check "nine parts" becomes 5 "children 9" children
 check "the slider, \"Brightness\", at 41%" reads_part 1 0x33 Brightness 41%
@@ -37,7 +37,7 @@ check "  ... saving" becomes 3 "sz 145" reg intLig
 fresh "the reader's object refuses what it cannot do, and outlives its window"
 start_duskveil
 wait_overlay 12 >/dev/null
-xdotool key F7
+press_f7
 eventually 3 visible_client $SET >/dev/null
 contract=$(probe accessible-contract)
 answers() {  # section answer names...: each name in the section answers so

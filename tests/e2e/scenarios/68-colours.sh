@@ -36,7 +36,7 @@ system_colours "255 255 255" "0 0 0"
 fresh "white button text on black button faces"
 start_duskveil
 check "the overlay comes up" wait_overlay 12
-xdotool key F7
+press_f7
 check "F7 opens the settings window" eventually 3 visible_client $SET
 check "  ... its \"×\" reads: white on black, not white on white" eventually 3 close_mark_reads
 check "  ... and so does the turn-off button: white on black, not on cyan" eventually 3 button_reads

@@ -48,7 +48,7 @@ hostile() {  # kind key expected-alpha expected-colour
   check "starts and shows the overlay" wait_overlay 12
   check "  ... alpha $3" alpha_is "$3"
   check "  ... colour as $4" eventually 3 blended $SPOT "$4" "$3" $BELOW
-  xdotool key F7
+  press_f7
   eventually 3 visible_client $SET >/dev/null
   click_twips $SET 6690 292
   eventually 3 set_gone
@@ -67,7 +67,7 @@ echo "    $deny"
 start_duskveil
 wait_overlay 12 >/dev/null
 check "a store that refuses writes still gives its values" alpha_is 77
-xdotool key F7
+press_f7
 eventually 3 visible_client $SET >/dev/null
 drag_to 3600
 eventually 3 alpha_is 149

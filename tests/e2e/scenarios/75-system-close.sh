@@ -11,7 +11,7 @@ overlay_closed() {  # how-opened how-closed
   # reported where it happens rather than as a lost change at the end.
   check "the overlay comes up" wait_overlay 12
   if [ "$1" = "with F7" ]; then
-    xdotool key F7
+    press_f7
     check "  ... F7 opens the settings window" eventually 3 visible_client $SET
   else
     check "  ... the tray icon opens the settings window" open_from_tray

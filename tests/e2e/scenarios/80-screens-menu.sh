@@ -29,7 +29,7 @@ if prints 'rect=0,0,800,600' probe monitors; then
   check "  ... shown" test "$(echo "$line" | field visible)" = 1
   sleep 0.5
   check "  ... and its tint lies over the overlay's" eventually 3 env DV_LAYERS=2 bash -c "$(declare -f blended pixel); blended 400 300 $TINT 150 $BELOW"
-  xdotool key F7
+  press_f7
   eventually 3 visible_client $SET >/dev/null
   drag_to 3600
   screen_alpha() { [ "$(screen_line | field alpha)" = 149 ]; }

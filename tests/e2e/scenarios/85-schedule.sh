@@ -30,7 +30,7 @@ start_duskveil
 check "after the countdown the overlay is loaded" counted_down
 check "  ... but hidden" overlay_hidden
 check "  ... while the icon stays" eventually 3 tray_has 1
-xdotool key F7
+press_f7
 check "F7 opens the settings window" eventually 3 visible_client $SET
 check "  ... and shows the tint at the chosen strength" eventually 3 overlay_visible
 check "  ... at 150" becomes 3 150 alpha_now
@@ -52,7 +52,7 @@ probe reg-set Longitude sz "$(longitude_at_solar 12)" >/dev/null
 start_duskveil
 check "after the countdown the overlay is loaded" counted_down
 check "  ... but does not tint" overlay_hidden
-xdotool key F7
+press_f7
 check "F7 shows the tint while the settings window is open" eventually 3 overlay_visible
 click_twips $SET 6690 292
 check "  ... until \"×\"" eventually 5 untinted

@@ -10,7 +10,7 @@ in_language() {  # locale
   export LANG=$1 LC_ALL=$1
 }
 reads() {  # the settings window's turn-off button reads this
-  xdotool key F7
+  press_f7
   eventually 3 visible_client $SET || return 1
   becomes 3 "$1" probe button-text || { echo "    it reads: $(probe button-text)"; return 1; }
 }
