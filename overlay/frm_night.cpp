@@ -79,18 +79,14 @@ void FrmNight::SetHotKeys(bool on) {
 
 std::string FrmNight::HotKeysText() const {
     const Texts& t = program_.texts();
-    std::string taken;
+    std::string all, taken;
     int count = 0;
     for (std::size_t i = 0; i < std::size(kHotKeys); ++i) {
-        if (!hotKeyTaken_[i]) continue;
-        if (count++ > 0) taken += t.listJoin;
-        taken += kHotKeys[i].name;
+        all += (i > 0 ? " / " : "") + std::string(kHotKeys[i].name);
+        if (hotKeyTaken_[i]) taken += (count++ > 0 ? t.listJoin : "") + std::string(kHotKeys[i].name);
     }
-    if (count == 0) {
-        for (const HotKey& k : kHotKeys) taken += (taken.empty() ? "" : " / ") + std::string(k.name);
-        return std::string(t.menuHotKeys) + " (" + taken + ")";
-    }
-    return std::string(t.menuHotKeys) + " (" + taken + (count == 1 ? t.takenOne : t.takenMany) + ")";
+    const std::string said = count == 0 ? all : taken + (count == 1 ? t.takenOne : t.takenMany);
+    return std::string(t.menuHotKeys) + " (" + said + ")";
 }
 
 void FrmNight::Begin() {
