@@ -1,9 +1,15 @@
 #include "overlay/layer.h"
 
-#include "overlay/mdluser.h"
 #include "platform/form.h"
 
 namespace dv {
+
+void SetLayeredAlpha(Platform& host, Handle hWnd, Colour crKey, std::uint8_t bAlpha,
+                     std::uint32_t dwFlags) {
+    const std::int32_t style = host.GetWindowLongA(hWnd, kGwlExStyle);
+    host.SetWindowLongA(hWnd, kGwlExStyle, style | kWsExLayered);
+    host.SetLayeredWindowAttributes(hWnd, crKey, bAlpha, dwFlags);
+}
 
 void MakeNightLayer(Platform& host, Form& window, std::uint8_t alpha) {
     host.SetWindowPos(window.hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoMoveNoSize | kSwpNoActivate);

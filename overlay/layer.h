@@ -9,6 +9,10 @@
 
 namespace dv {
 
+// Makes the window layered and gives it the colour key, alpha and flags.
+void SetLayeredAlpha(Platform& host, Handle hWnd, Colour crKey, std::uint8_t bAlpha,
+                     std::uint32_t dwFlags);
+
 // Top-most (never activated), then the alpha, then layered and
 // click-through, each call reading the handle afresh from the window.
 void MakeNightLayer(Platform& host, Form& window, std::uint8_t alpha);

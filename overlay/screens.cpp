@@ -1,7 +1,6 @@
 #include "overlay/screens.h"
 
 #include "overlay/layer.h"
-#include "overlay/mdluser.h"
 #include "resources/layout_night.h"
 
 namespace dv {

@@ -1,5 +1,11 @@
-// The commands of the tray icon's menu, by the ids the menu answers with.
+// The commands of the tray icon's menu, by the ids the menu answers with,
+// and the spans its schedule submenu offers.
 #pragma once
+
+#include <optional>
+#include <string>
+
+#include "settings/schedule.h"
 
 namespace dv::menu {
 
@@ -32,5 +38,23 @@ enum Command : int {
 inline constexpr Command kMenuOrder[] = {kSettings, kSeparator, kAllScreens, kHideInCaptures, kStartAtLogOn, kSeparator, kScheduleMenu, kPause, kHotKeys, kSeparator, kTurnOff};
 inline constexpr Command kScheduleOrder[] = {kNoSchedule, kSun, kSpan21, kSpan22, kSpan23, kStoredSpan};
 // clang-format on
+
+// The spans the menu offers, with their commands.
+struct OfferedSpan {
+    Command command;
+    Schedule span;
+};
+inline constexpr OfferedSpan kOffered[] = {
+    {kSpan21, {Schedule::Kind::Span, 21 * 60, 7 * 60}},
+    {kSpan22, {Schedule::Kind::Span, 22 * 60, 7 * 60}},
+    {kSpan23, {Schedule::Kind::Span, 23 * 60, 7 * 60}},
+};
+
+bool Offered(const Schedule& s);
+// The schedule a command of the submenu stands for; `own` is the user's own
+// span, if any.
+std::optional<Schedule> ScheduleOf(int command, const Schedule& own);
+// A span as the menu shows it: "21:00 – 07:00".
+std::string SpanText(int from, int to);
 
 }  // namespace dv::menu

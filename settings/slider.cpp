@@ -6,6 +6,10 @@
 
 namespace dv {
 
+std::uint8_t InSliderRange(int alpha) {
+    return static_cast<std::uint8_t>(alpha < 0 ? 0 : alpha > kDarkestAlpha ? kDarkestAlpha : alpha);
+}
+
 std::string BrightnessPercent(std::uint8_t alpha) {
     const int percent = ((255 - alpha) * 100 + 127) / 255;
     return LngToText(percent) + "%";

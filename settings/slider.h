@@ -8,6 +8,11 @@
 
 namespace dv {
 
+// The slider's range of alpha: its darkest end is 254, so that the layers
+// never hide the screen entirely.
+inline constexpr int kDarkestAlpha = 254;
+std::uint8_t InSliderRange(int alpha);
+
 // Where the knob stands for `alpha` on a track from x1 to x2 (twips).
 float KnobX(float x1, float x2, std::uint8_t alpha);
 

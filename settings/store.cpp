@@ -23,12 +23,4 @@ std::string StoredOrEmpty(Platform& host, const char* key) {
     return stored.kind == StoredText::Kind::Text ? std::move(stored.text) : std::string();
 }
 
-void SaveSettings(Platform& host, std::uint8_t alpha, Colour colour) {
-    // The results are deliberately not looked at: a write the store refuses
-    // leaves the old text, and the other value is still written.
-    host.SaveSetting(names::kAppName, names::kSection, names::kKeyAlpha, LngToText(alpha));
-    host.SaveSetting(names::kAppName, names::kSection, names::kKeyColour,
-                     LngToText(static_cast<std::int32_t>(colour)));
-}
-
 }  // namespace dv

@@ -1,4 +1,4 @@
-// The two stored settings: where they live and how they are read and written.
+// The stored settings: where they live and how they are read.
 #pragma once
 
 #include <cstdint>
@@ -20,8 +20,5 @@ std::optional<std::string> ReadSetting(Platform& host, const char* key, std::int
 // The stored text of a key; empty when nothing, or nothing readable as
 // text, is stored.
 std::string StoredOrEmpty(Platform& host, const char* key);
-
-// Writes "intLig", then "lngColor". A refused write does not stop the other.
-void SaveSettings(Platform& host, std::uint8_t alpha, Colour colour);
 
 }  // namespace dv

@@ -1,5 +1,7 @@
 #include "startup/command_line.h"
 
+#include "settings/slider.h"
+
 namespace dv {
 namespace {
 
@@ -67,7 +69,7 @@ bool Request::Empty() const {
 
 std::uint8_t AlphaForBrightness(int percent) {
     const int alpha = (25550 - percent * 255) / 100;  // 255 - P x 2.55, rounded
-    return static_cast<std::uint8_t>(alpha < 0 ? 0 : alpha > 254 ? 254 : alpha);
+    return InSliderRange(alpha);
 }
 
 const char* const kUsage =

@@ -85,9 +85,9 @@ TEST_F(Accessible, TheSliderReadsTheBrightnessInPercentAfterEveryKindOfMove) {
     EXPECT_EQ(BrightnessPercent(1), "100%") << "rounded, not cut";
     EXPECT_EQ(BrightnessPercent(254), "0%");
     fake.MouseMove(program.frmSet, 3600, 1290, kLeftButton);
-    EXPECT_EQ(Parts()[0].value, BrightnessPercent(program.mdl.bytLig));
+    EXPECT_EQ(Parts()[0].value, BrightnessPercent(program.night.Strength()));
     fake.PressHotKey(kModAlt, kVkNext);
-    EXPECT_EQ(Parts()[0].value, BrightnessPercent(program.mdl.bytLig));
+    EXPECT_EQ(Parts()[0].value, BrightnessPercent(program.night.Strength()));
     EXPECT_EQ(Told(from),
               (std::vector<std::string>{"value 0", "value 0", "value 0", "value 0", "value 0"}));
 }

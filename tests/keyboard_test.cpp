@@ -71,16 +71,16 @@ TEST_F(Keyboard, EveryKeyOnTheSliderMovesTheKnobAndEveryLayerAtOnce) {
                  {kVkNext, 254},  {kVkEnd, 0},    {kVkRight, 0},  {kVkPrior, 0}};
     for (const auto& s : steps) {
         Key(s.vk);
-        EXPECT_EQ(program.mdl.bytLig, s.alpha) << s.vk;
+        EXPECT_EQ(program.night.Strength(), s.alpha) << s.vk;
         EXPECT_EQ(Alpha(), s.alpha) << s.vk;
-        EXPECT_EQ(fake.WindowOf(*program.screens.All()[0])->alpha, s.alpha) << s.vk;
+        EXPECT_EQ(fake.WindowOf(*program.night.Companions().All()[0])->alpha, s.alpha) << s.vk;
         EXPECT_FLOAT_EQ(set().Ly.X1(), KnobAt(s.alpha)) << s.vk;
     }
     // Off the slider, the same keys change nothing.
     Key(kVkTab);
     Key(kVkHome);
     Key(kVkLeft);
-    EXPECT_EQ(program.mdl.bytLig, 0);
+    EXPECT_EQ(program.night.Strength(), 0);
     Key(kVkEscape);
     EXPECT_EQ(Stored("intLig"), "0");
 }

@@ -116,8 +116,8 @@ TEST_F(Night, ByDayTheLayersHideTheirKeepOnTopStopsAndTheIconAndF7Stay) {
     fake.monitors = {{0, 0, 1024, 768}, {1024, 0, 2048, 768}};
     LaunchAt(12, 0);
     EXPECT_FALSE(Shown());
-    ASSERT_EQ(program.screens.All().size(), 1u);
-    EXPECT_FALSE(program.screens.All()[0]->IsShown()) << "the companion is never shown either";
+    ASSERT_EQ(program.night.Companions().All().size(), 1u);
+    EXPECT_FALSE(program.night.Companions().All()[0]->IsShown()) << "the companion is never shown either";
     EXPECT_FALSE(program.frmNight.Timer2.Enabled());
     const int raises = Raises();
     fake.Advance(5000);
@@ -128,16 +128,16 @@ TEST_F(Night, ByDayTheLayersHideTheirKeepOnTopStopsAndTheIconAndF7Stay) {
     OpenWithF7();
     ASSERT_TRUE(program.frmSet.IsShown());
     EXPECT_TRUE(Shown());
-    EXPECT_TRUE(program.screens.All()[0]->IsShown());
+    EXPECT_TRUE(program.night.Companions().All()[0]->IsShown());
     EXPECT_EQ(Alpha(), 150);
     fake.Advance(1000);
     EXPECT_TRUE(Shown()) << "the clock does not hide what the user is choosing";
     fake.MouseMove(program.frmSet, 3600, 1290, kLeftButton);
-    const int chosen = program.mdl.bytLig;
+    const int chosen = program.night.Strength();
     EXPECT_EQ(Alpha(), chosen);
     CloseWithX();
     EXPECT_FALSE(Shown());
-    EXPECT_FALSE(program.screens.All()[0]->IsShown());
+    EXPECT_FALSE(program.night.Companions().All()[0]->IsShown());
     EXPECT_EQ(Stored("intLig"), std::to_string(chosen));
     fake.Advance(1000);
     EXPECT_EQ(Raises(), raises);
@@ -291,9 +291,9 @@ TEST_F(Night, HotKeysStepTheStrengthEverywhereAndWriteItOnceThePressesStop) {
         fake.PressHotKey(kAlt, kVkNext);
         fake.Advance(1500);
     }
-    EXPECT_EQ(program.mdl.bytLig, 198);
+    EXPECT_EQ(program.night.Strength(), 198);
     EXPECT_EQ(Alpha(), 198);
-    EXPECT_EQ(fake.WindowOf(*program.screens.All()[0])->alpha, 198);
+    EXPECT_EQ(fake.WindowOf(*program.night.Companions().All()[0])->alpha, 198);
     EXPECT_FLOAT_EQ(program.frmSet.Ly.X1(),
                     KnobX(program.frmSet.Lx.X1(), program.frmSet.Lx.X2(), 198));
     EXPECT_EQ(Stored("intLig"), "<none>") << "not at every press";
@@ -326,9 +326,9 @@ TEST_F(Night, HotKeysInAFadeScaleWithItAndCombinationsHeldElsewhereAreLeftAlone)
     LaunchAt(21, 10);
     EXPECT_EQ(fake.CallsNamed("RegisterHotKey").size(), 3u);
     fake.PressHotKey(kAlt, kVkNext);
-    EXPECT_EQ(program.mdl.bytLig, 150) << "another program's combination";
+    EXPECT_EQ(program.night.Strength(), 150) << "another program's combination";
     fake.PressHotKey(kAlt, kVkPrior);
-    EXPECT_EQ(program.mdl.bytLig, 134);
+    EXPECT_EQ(program.night.Strength(), 134);
     EXPECT_EQ(Alpha(), 67);
 }
 

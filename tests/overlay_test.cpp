@@ -29,7 +29,7 @@ TEST_F(Overlay, LoadAddsTheIconAndBecomesATopMostClickThroughLayerInTheStoredTin
     EXPECT_EQ(w->exStyle, 0x08000080 | 0x80000 | 0x20) << "keeps every bit it had";
     EXPECT_EQ(w->alpha, 150);
     EXPECT_EQ(program.frmNight.BackColor(), 0x4000u);
-    EXPECT_EQ(program.mdl.bytLig, 150);
+    EXPECT_EQ(program.night.Strength(), 150);
     EXPECT_EQ(fake.trayIcons.size(), 1u);
     EXPECT_TRUE(fake.CallsNamed("SaveSetting").empty()) << "nothing is written at start";
 }
@@ -59,7 +59,7 @@ TEST_F(Overlay, StoredSettingsAreReadWithTheirDefaultsAndFailures) {
         f.Advance(5000);
         SCOPED_TRACE(std::string(c.colour ? c.colour : "-") + " / " + (c.alpha ? c.alpha : "-"));
         EXPECT_EQ(p.frmNight.BackColor(), c.expectColour);
-        EXPECT_EQ(p.mdl.bytLig, c.expectAlpha);
+        EXPECT_EQ(p.night.Strength(), c.expectAlpha);
         EXPECT_EQ(f.WindowOf(p.frmNight)->alpha, c.expectAlpha);
         f.Stop();
     }
@@ -95,7 +95,7 @@ TEST_F(Overlay, AValueTheStoreCannotReadAsTextTakesTheFailurePath) {
     fake.store["intLig"] = {StoredText::Kind::Unreadable, {}};
     LaunchToNight();
     EXPECT_EQ(program.frmNight.BackColor(), 0x4000u);
-    EXPECT_EQ(program.mdl.bytLig, 0);
+    EXPECT_EQ(program.night.Strength(), 0);
     EXPECT_TRUE(program.frmNight.IsShown());
 }
 

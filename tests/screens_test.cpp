@@ -13,13 +13,13 @@ class Screens_ : public ProgramTest {
    protected:
     std::vector<const FakeWindow*> Companions() {
         std::vector<const FakeWindow*> out;
-        for (const auto& s : program.screens.All()) out.push_back(fake.WindowOf(*s));
+        for (const auto& s : program.night.Companions().All()) out.push_back(fake.WindowOf(*s));
         return out;
     }
     void MenuToggles(int item) { PickInMenu(item); }
     // The companion on the n-th further monitor looks as a layer there must.
     void ExpectLayerOn(std::size_t n, const PixelRect& monitor, std::uint8_t alpha) {
-        const FakeWindow* w = fake.WindowOf(*program.screens.All()[n]);
+        const FakeWindow* w = fake.WindowOf(*program.night.Companions().All()[n]);
         ASSERT_NE(w, nullptr);
         EXPECT_TRUE(w->visible);
         EXPECT_EQ(w->bounds, monitor);
@@ -65,7 +65,7 @@ TEST_F(Screens_, SliderColourAndKeepOnTopReachEveryLayerAtOnce) {
     EXPECT_EQ(fake.Window(companion)->alpha, 149);
     fake.ClickControl(program.frmSet, program.frmSet.lbColor);
     fake.AnswerColour(0x0000FF);
-    EXPECT_EQ(program.screens.All()[0]->BackColor(), 0x0000FFu);
+    EXPECT_EQ(program.night.Companions().All()[0]->BackColor(), 0x0000FFu);
     const int paused = fake.Count("SetWindowPos", companion);
     fake.Advance(100);
     EXPECT_EQ(fake.Count("SetWindowPos", companion), paused) << "paused with the overlay";
@@ -79,7 +79,7 @@ TEST_F(Screens_, MonitorsComingAndGoingAreFollowedWithoutLeaking) {
     for (int i = 0; i < 1000; ++i) {
         const auto& set = sets[static_cast<std::size_t>(i) % sets.size()];
         fake.ChangeMonitors(program.frmNight, set);
-        ASSERT_EQ(program.screens.All().size(), set.size() - 1);
+        ASSERT_EQ(program.night.Companions().All().size(), set.size() - 1);
         for (std::size_t m = 1; m < set.size(); ++m) ASSERT_EQ(Companions()[m - 1]->bounds, set[m]);
     }
     EXPECT_EQ(fake.windows.size(), 2u) << "the overlay and one companion, nothing left behind";
@@ -90,21 +90,21 @@ TEST_F(Screens_, AllScreensOffLeavesThePrimaryAloneAndTheMenuTurnsItBackOn) {
     fake.monitors = {kPrimary, kRight};
     Put("AllScreens", "0");
     LaunchToNight();
-    EXPECT_TRUE(program.screens.All().empty());
+    EXPECT_TRUE(program.night.Companions().All().empty());
     MenuToggles(2);
     EXPECT_EQ(Stored("AllScreens"), "1");
-    EXPECT_EQ(program.screens.All().size(), 1u);
+    EXPECT_EQ(program.night.Companions().All().size(), 1u);
     MenuToggles(2);
     EXPECT_EQ(Stored("AllScreens"), "0");
-    EXPECT_TRUE(program.screens.All().empty());
+    EXPECT_TRUE(program.night.Companions().All().empty());
 }
 
 TEST_F(Screens_, ThreeMonitorsStayInOrderAndAnIdleTickChangesNoZOrder) {
     fake.monitors = {kPrimary, kRight, kAbove};
     LaunchToNight();
     fake.Advance(100);
-    const std::vector<Handle> order{OverlayHwnd(), program.screens.All()[0]->NativeHandle(),
-                                    program.screens.All()[1]->NativeHandle()};
+    const std::vector<Handle> order{OverlayHwnd(), program.night.Companions().All()[0]->NativeHandle(),
+                                    program.night.Companions().All()[1]->NativeHandle()};
     EXPECT_EQ(fake.zorder, order) << "each companion right below the one before";
     const int changes = fake.zorderChanges;
     fake.Advance(200);
@@ -118,9 +118,9 @@ TEST_F(Screens_, ACompanionClosedOrDestroyedUnderneathComesBackAsItWas) {
     LaunchToNight();
     OpenWithF7();
     fake.MouseDown(program.frmSet, 3600, 1290, kLeftButton);  // alpha 149
-    fake.NativeDestroy(*program.screens.All()[0]);
+    fake.NativeDestroy(*program.night.Companions().All()[0]);
     ExpectLayerOn(0, kRight, 149);
-    fake.SystemClose(*program.screens.All()[1]);
+    fake.SystemClose(*program.night.Companions().All()[1]);
     ExpectLayerOn(1, kAbove, 149);
     CloseWithX();
     fake.Advance(5000);  // the splash the settings window reloaded unseen has gone
@@ -136,9 +136,9 @@ TEST_F(Screens_, TheMenusCaptureToggleReachesEveryCompanion) {
     fake.monitors = {kPrimary, kRight, kAbove};
     LaunchToNight();
     MenuToggles(menu::kHideInCaptures);
-    for (const auto& s : program.screens.All()) EXPECT_EQ(fake.WindowOf(*s)->affinity, kWdaNone);
+    for (const auto& s : program.night.Companions().All()) EXPECT_EQ(fake.WindowOf(*s)->affinity, kWdaNone);
     MenuToggles(menu::kHideInCaptures);
-    for (const auto& s : program.screens.All())
+    for (const auto& s : program.night.Companions().All())
         EXPECT_EQ(fake.WindowOf(*s)->affinity, kWdaExcludeFromCapture);
 }
 
@@ -190,7 +190,7 @@ TEST(Capture, ExclusionIsAskedForOnlyWhereTheSystemHonoursIt) {
         const auto* overlay = f.WindowOf(p.frmNight);
         SCOPED_TRACE(std::to_string(c.os.major) + "." + std::to_string(c.os.build));
         EXPECT_EQ(overlay->affinity.value_or(0), want);
-        for (const auto& s : p.screens.All()) {
+        for (const auto& s : p.night.Companions().All()) {
             EXPECT_EQ(f.WindowOf(*s)->affinity.value_or(0), want);
         }
         if (!c.excluded) {
@@ -209,7 +209,7 @@ TEST(Capture, ARefusedExclusionChangesNothingElse) {
     f.Advance(5000);
     EXPECT_TRUE(p.frmNight.IsShown());
     EXPECT_EQ(f.WindowOf(p.frmNight)->alpha, 150);
-    EXPECT_EQ(p.screens.All().size(), 1u);
+    EXPECT_EQ(p.night.Companions().All().size(), 1u);
     f.Stop();
 }
 

@@ -19,7 +19,7 @@ TEST_F(SliderWindow, APressInTheBandMovesTheKnobAndAppliesTheAlphaAtOnce) {
     fake.MouseDown(Set(), 3600, 1290, kLeftButton);
     EXPECT_EQ(Set().Ly.X1(), 3600.0f);
     EXPECT_EQ(Set().Ly.X2(), 3600.0f);
-    EXPECT_EQ(program.mdl.bytLig, 149);
+    EXPECT_EQ(program.night.Strength(), 149);
     EXPECT_EQ(OverlayAlpha(), 149);
     const auto layered = fake.CallsNamed("SetLayeredWindowAttributes");
     ASSERT_EQ(layered.size(), 1u);
@@ -30,13 +30,13 @@ TEST_F(SliderWindow, APressInTheBandMovesTheKnobAndAppliesTheAlphaAtOnce) {
 
 TEST_F(SliderWindow, DraggingFollowsThePointerAndFreezesOutsideTheBand) {
     fake.MouseMove(Set(), 5610, 1290, kLeftButton);
-    EXPECT_EQ(program.mdl.bytLig, 1);
+    EXPECT_EQ(program.night.Strength(), 1);
     fake.MouseMove(Set(), 3600, 1050, kLeftButton);  // above the band
     fake.MouseMove(Set(), 5700, 1290, kLeftButton);  // past the right end
-    EXPECT_EQ(program.mdl.bytLig, 1);
+    EXPECT_EQ(program.night.Strength(), 1);
     EXPECT_EQ(Set().Ly.X1(), 5610.0f);
     fake.MouseMove(Set(), 3585, 1080, kLeftButton);  // back inside
-    EXPECT_EQ(program.mdl.bytLig, 150);
+    EXPECT_EQ(program.night.Strength(), 150);
     EXPECT_EQ(OverlayAlpha(), 150);
 }
 
@@ -47,7 +47,7 @@ TEST_F(SliderWindow, APressExactlyOnTheTrackEndsOrTheBandEdgesChangesNothingButT
         fake.MouseMove(Set(), 6600, 240);   // "×" turns yellow
         fake.MouseMove(Set(), 5000, 3990);  // the link turns red
         fake.MouseDown(Set(), x, y, kLeftButton);
-        EXPECT_EQ(program.mdl.bytLig, 150) << x << "," << y;
+        EXPECT_EQ(program.night.Strength(), 150) << x << "," << y;
         EXPECT_FLOAT_EQ(Set().Ly.X1(), 3586.7646f);
         EXPECT_EQ(Set().Label2.BackColor(), 0xFFFFFFu);
         EXPECT_EQ(Set().Label5.ForeColor(), 0xFFFFFFu);
@@ -59,14 +59,14 @@ TEST_F(SliderWindow, OtherButtonsLeaveTheSliderButStillResetTheHover) {
     fake.MouseMove(Set(), 3600, 1290, kLeftButton | kRightButton);
     fake.MouseMove(Set(), 3600, 1290, kRightButton);
     fake.MouseDown(Set(), 3600, 1290, kRightButton);
-    EXPECT_EQ(program.mdl.bytLig, 150);
+    EXPECT_EQ(program.night.Strength(), 150);
     EXPECT_FLOAT_EQ(Set().Ly.X1(), 3586.7646f);
     EXPECT_EQ(Set().Label2.BackColor(), 0xFFFFFFu);
 }
 
 TEST_F(SliderWindow, ALeftPressCountsEvenWithTheRightButtonHeld) {
     fake.Run([&] { Set().DispatchMouseDown(kLeftButton, 0, {240, 86}); });
-    EXPECT_EQ(program.mdl.bytLig, 149);
+    EXPECT_EQ(program.night.Strength(), 149);
 }
 
 TEST_F(SliderWindow, TheNewAlphaIsSavedOnCloseAndPlacesTheKnobNextTime) {

@@ -169,7 +169,7 @@ TEST_F(TrayMenu, TheCaptureTickNeedsEveryMonitorsLayerExcluded) {
     LaunchToNight();
     RightClick();
     EXPECT_TRUE(Shown(kHideInCaptures).checked);
-    fake.Run([&] { fake.WindowOf(*program.screens.All()[0])->affinity = kWdaNone; });
+    fake.Run([&] { fake.WindowOf(*program.night.Companions().All()[0])->affinity = kWdaNone; });
     RightClick();
     EXPECT_FALSE(Shown(kHideInCaptures).checked) << "the second monitor's layer shows in captures";
 }

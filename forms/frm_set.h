@@ -5,17 +5,19 @@
 #include <array>
 #include <string>
 
+#include "forms/desk.h"
+#include "overlay/night_mode.h"
 #include "platform/form.h"
 #include "resources/layout_set.h"
 #include "settings/scheme.h"
 
 namespace dv {
 
-class Program;
+class FrmSplash;
 
 class FrmSet : public Form, public layout::SetControls {
    public:
-    explicit FrmSet(Program& program);
+    FrmSet(Platform& host, Desk& desk, NightMode& night, FrmSplash& frmSplash);
     // The window that had the keyboard before this one opened, to have it
     // back when this one closes.
     void OpenedFrom(Handle user) { returnTo_ = user; }
@@ -63,21 +65,20 @@ class FrmSet : public Form, public layout::SetControls {
     void Press(Part part);
     // The strength set from the keyboard, as a drag sets it.
     void SetStrength(int alpha);
-    bool OverlayLives() const;
     // Design colours where they read, the system's where they do not.
     void ApplyScheme();
-    // Shows the tint on the swatch and the knob.
-    void ShowTint(Colour tint);
+    // Shows the tint on the swatch (unless high contrast draws it in the
+    // system's colours) and on the knob.
+    void ShowTint();
 
-    Program& program_;
+    Desk& desk_;
+    NightMode& night_;
+    FrmSplash& frmSplash_;
     Handle returnTo_ = 0;
     Part focus_ = Part::Slider;
     Look look_;
     SystemColours sys_;
     ColourPair closeRest_, closeHover_;
-    // The colour the swatch stands for, which the window saves: the swatch
-    // shows it unless high contrast draws it in the system's colours.
-    Colour tint_ = 0;
 };
 
 }  // namespace dv

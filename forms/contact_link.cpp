@@ -1,4 +1,4 @@
-#include "startup/contact_link.h"
+#include "forms/contact_link.h"
 
 #include <string>
 

@@ -1,9 +1,8 @@
-#include "settings/frm_set.h"
+#include "forms/frm_set.h"
 
+#include "forms/contact_link.h"
+#include "forms/frm_splash.h"
 #include "settings/slider.h"
-#include "settings/store.h"
-#include "startup/contact_link.h"
-#include "startup/program.h"
 
 namespace dv {
 namespace {
@@ -13,14 +12,15 @@ constexpr float kLabelGap = 120;
 
 }  // namespace
 
-FrmSet::FrmSet(Program& program) : Form(program.host, layout::kSet), program_(program) {
+FrmSet::FrmSet(Platform& host, Desk& desk, NightMode& night, FrmSplash& frmSplash)
+    : Form(host, layout::kSet), desk_(desk), night_(night), frmSplash_(frmSplash) {
     Bind(controls);
 }
 
 void FrmSet::ResetDesign() {
     static_cast<layout::SetControls&>(*this) = {};
-    if (program_.language == Language::Chinese) return;
-    const Texts& t = program_.texts();
+    if (desk_.language() == Language::Chinese) return;
+    const Texts& t = desk_.texts();
     cmdExit.Retext(t.turnOff);
     Label1.Retext(t.tint);
     lbLig.Retext(t.light);
@@ -31,16 +31,14 @@ void FrmSet::ResetDesign() {
 }
 
 void FrmSet::Form_Load() {
-    FrmNight& frmNight = program_.frmNight;
-    program_.frmSplash.Hide();
+    frmSplash_.Hide();
     returnTo_ = 0;
-    tint_ = frmNight.BackColor();
     ApplyScheme();  // the swatch and the knob show the tint
     Host().SetWindowPos(hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoMoveNoSize);
     PlaceKnob();
     // English words run longer than the two characters the left column is
     // drawn for: they end a little before their controls instead.
-    if (program_.language != Language::Chinese) {
+    if (desk_.language() != Language::Chinese) {
         Label1.EndBefore(lbColor.Rect().left, kLabelGap);
         lbLig.EndBefore(SliderBand().left, kLabelGap);
     }
@@ -48,7 +46,7 @@ void FrmSet::Form_Load() {
     // never turns night mode off.
     FocusOn(Part::Slider);
     // The layers show at the strength chosen here, whatever the hour.
-    frmNight.Apply();
+    night_.SetEditing(true);
 }
 
 // The slider's band, the knob's reach at both ends included.
@@ -64,12 +62,13 @@ void FrmSet::ShowStrength() {
 
 std::array<FrmSet::KeyPart, static_cast<std::size_t>(FrmSet::Part::Count)> FrmSet::KeyParts()
     const {
-    const Texts& t = program_.texts();
+    const Texts& t = desk_.texts();
     using R = AccessibleRole;
     const ButtonDesign& button = cmdExit.Get();
     return {{
         {nullptr, R::Slider, t.brightness, SliderBand(), nullptr, nullptr},
-        {&lbColor, R::PushButton, lbColor.Caption(), lbColor.Rect(), t.press, &FrmSet::lbColor_Click},
+        {&lbColor, R::PushButton, lbColor.Caption(), lbColor.Rect(), t.press,
+         &FrmSet::lbColor_Click},
         {&Label2, R::PushButton, t.close, Label2.Rect(), t.press, &FrmSet::Label2_Click},
         {&Label5, R::Link, Label5.Caption(), Label5.Rect(), t.jump, &FrmSet::Label5_Click},
         {&cmdExit, R::PushButton, button.caption, button.rect, t.press, &FrmSet::cmdExit_Click},
@@ -89,7 +88,7 @@ std::vector<AccessiblePart> FrmSet::AccessibleParts() {
         p.focusable = true;
         p.focused = parts.size() - 1 == static_cast<std::size_t>(focus_);
     }
-    parts[static_cast<std::size_t>(Part::Slider)].value = BrightnessPercent(program_.mdl.bytLig);
+    parts[static_cast<std::size_t>(Part::Slider)].value = BrightnessPercent(night_.Strength());
     for (const Label* text : {&Label1, &lbLig, &Label4, &Label6})
         parts.push_back({AccessibleRole::StaticText, text->Caption(), {}, {}, text->Rect()});
     return parts;
@@ -119,10 +118,8 @@ void FrmSet::Press(Part part) {
 }
 
 void FrmSet::SetStrength(int alpha) {
-    Mdluser& mdl = program_.mdl;
-    mdl.bytLig = static_cast<std::uint8_t>(alpha < 0 ? 0 : alpha > 254 ? 254 : alpha);
+    night_.SetStrength(alpha);
     ShowStrength();
-    program_.frmNight.ShowAlpha(mdl.bytLig);
 }
 
 // The slider runs from the darkest at its left end to the brightest at its
@@ -146,7 +143,7 @@ void FrmSet::Form_KeyDown(int vk, int shift) {
             break;
     }
     if (focus_ != Part::Slider) return;
-    const int alpha = program_.mdl.bytLig;
+    const int alpha = night_.Strength();
     switch (vk) {
         case kVkRight:
         case kVkUp:
@@ -163,7 +160,7 @@ void FrmSet::Form_KeyDown(int vk, int shift) {
             SetStrength(alpha + 25);
             break;
         case kVkHome:
-            SetStrength(254);
+            SetStrength(kDarkestAlpha);
             break;
         case kVkEnd:
             SetStrength(0);
@@ -188,11 +185,11 @@ void FrmSet::ApplyScheme() {
     cmdExit.SetColours(button.fore, button.back);
     Lx.SetBorderColor(look_.Text(layout::kWhite));
     lbColor.SetForeColor(look_.Text(layout::kWhite));
-    ShowTint(tint_);
+    ShowTint();
 }
 
-void FrmSet::ShowTint(Colour tint) {
-    tint_ = tint;
+void FrmSet::ShowTint() {
+    const Colour tint = night_.Tint();
     lbColor.SetBackColor(look_.system ? kSysButtonFace : tint);
     Ly.SetBorderColor(look_.system ? kSysHighlight : tint);
 }
@@ -203,23 +200,19 @@ void FrmSet::Form_SchemeChanged() {
 }
 
 void FrmSet::PlaceKnob() {
-    Ly.SetX1(KnobX(Lx.X1(), Lx.X2(), program_.mdl.bytLig));
+    Ly.SetX1(KnobX(Lx.X1(), Lx.X2(), night_.Strength()));
     Ly.SetX2(Ly.X1());
 }
 
 void FrmSet::Form_QueryUnload() {
-    SaveSettings(Host(), program_.mdl.bytLig, tint_);
-    program_.frmNight.Apply();
+    night_.Save();
+    night_.SetEditing(false);
     // However the window goes (the "×", Alt+F4, the system), the way back
     // into the program stays: one icon, as long as the overlay lives.
-    if (!program_.mdl.trayShown && OverlayLives()) program_.mdl.TrayAdd(Host());
+    if (!night_.IconShown() && night_.OverlayLives()) night_.ShowIcon();
     // And the keyboard goes back to the program the user was in, unless the
     // user has gone elsewhere meanwhile.
-    if (program_.HoldsForeground()) program_.GiveForegroundTo(returnTo_);
-}
-
-bool FrmSet::OverlayLives() const {
-    return program_.frmNight.IsLoaded() && !program_.frmNight.IsUnloading();
+    if (desk_.HoldsForeground()) desk_.GiveForegroundTo(returnTo_);
 }
 
 void FrmSet::Control_Click(Control& c) {
@@ -237,11 +230,11 @@ void FrmSet::Control_MouseMove(Control& c) {
         Label5_MouseMove();
 }
 
-void FrmSet::cmdExit_Click() { program_.TurnOff(tint_); }
+void FrmSet::cmdExit_Click() { night_.TurnOff(); }
 
 void FrmSet::Label2_Click() {
     // Never an icon for a window that is gone: it would outlive the program.
-    if (OverlayLives()) program_.mdl.TrayAdd(Host());
+    if (night_.OverlayLives()) night_.ShowIcon();
     Unload();
 }
 
@@ -258,9 +251,7 @@ void FrmSet::Form_MouseMove(const MouseArgs& e) {
     if (InSliderBand({e.button, e.x, e.y}, Lx.X1(), Lx.X2(), lbLig.Top(), lbLig.Height())) {
         Ly.SetX1(e.x);
         Ly.SetX2(e.x);
-        Mdluser& mdl = program_.mdl;
-        mdl.bytLig = AlphaAt(e.x, Lx.X1(), Lx.X2());
-        program_.frmNight.ShowAlpha(mdl.bytLig);
+        night_.SetStrength(AlphaAt(e.x, Lx.X1(), Lx.X2()));
         Announce(AccessibleEvent::ValueChange, static_cast<int>(Part::Slider));
     }
     Label5.SetForeColor(look_.Link(layout::kWhite));
@@ -279,9 +270,8 @@ void FrmSet::Form_MouseDown(const MouseArgs& e) {
 // keep the current colour, and so does what the window saves.
 void FrmSet::lbColor_Click() {
     if (!CommonDialog1.ShowColor(*this)) return;
-    program_.frmNight.SetBackColor(CommonDialog1.Color);
-    program_.screens.SetColour(CommonDialog1.Color);
-    ShowTint(program_.frmNight.BackColor());
+    night_.SetTint(CommonDialog1.Color);
+    ShowTint();
 }
 
 }  // namespace dv

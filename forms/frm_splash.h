@@ -2,17 +2,18 @@
 // brings up the overlay.
 #pragma once
 
+#include "forms/desk.h"
 #include "platform/form.h"
 #include "resources/layout_splash.h"
 #include "settings/scheme.h"
 
 namespace dv {
 
-class Program;
+class FrmNight;
 
 class FrmSplash : public Form, public layout::SplashControls {
    public:
-    explicit FrmSplash(Program& program);
+    FrmSplash(Platform& host, Desk& desk, FrmNight& frmNight);
 
    protected:
     void Form_Load() override;
@@ -30,7 +31,8 @@ class FrmSplash : public Form, public layout::SplashControls {
     // Design colours, or the system's under high contrast.
     void ApplyScheme();
 
-    Program& program_;
+    Desk& desk_;
+    FrmNight& frmNight_;
     Look look_;
 };
 

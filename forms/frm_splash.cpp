@@ -1,19 +1,20 @@
-#include "startup/frm_splash.h"
+#include "forms/frm_splash.h"
 
+#include "forms/contact_link.h"
+#include "forms/frm_night.h"
 #include "settings/convert.h"
-#include "startup/contact_link.h"
-#include "startup/program.h"
 
 namespace dv {
 
-FrmSplash::FrmSplash(Program& program) : Form(program.host, layout::kSplash), program_(program) {
+FrmSplash::FrmSplash(Platform& host, Desk& desk, FrmNight& frmNight)
+    : Form(host, layout::kSplash), desk_(desk), frmNight_(frmNight) {
     Bind(controls);
 }
 
 void FrmSplash::ResetDesign() {
     static_cast<layout::SplashControls&>(*this) = {};
-    if (program_.language == Language::Chinese) return;
-    const Texts& t = program_.texts();
+    if (desk_.language() == Language::Chinese) return;
+    const Texts& t = desk_.texts();
     Label2.Retext(t.slogan);
     Label3.Retext(t.usage);
     Label4.Retext(t.contactAuthor);
@@ -55,9 +56,8 @@ void FrmSplash::Timer1_Timer() {
         // behind the settings window has nothing to give back.)
         // It goes before the splash does, so that the splash's going hands
         // the activation to nothing else.
-        if (IsShown() && program_.HoldsForeground())
-            program_.GiveForegroundTo(program_.startedFrom);
-        program_.frmNight.Begin();
+        if (IsShown() && desk_.HoldsForeground()) desk_.GiveForegroundTo(desk_.StartedFrom());
+        frmNight_.Begin();
         Unload();
         return;
     }

@@ -1,0 +1,197 @@
+#include "forms/frm_night.h"
+
+#include "forms/frm_set.h"
+#include "forms/frm_splash.h"
+#include "overlay/tray_menu.h"
+
+namespace dv {
+
+FrmNight::FrmNight(Platform& host, Desk& desk, NightMode& night, FrmSet& frmSet,
+                   FrmSplash& frmSplash)
+    : Form(host, layout::kNight),
+      desk_(desk),
+      night_(night),
+      frmSet_(frmSet),
+      frmSplash_(frmSplash),
+      menu_(host, desk, night) {
+    Bind(controls);
+}
+
+void FrmNight::ResetDesign() { static_cast<layout::NightControls&>(*this) = {}; }
+
+void FrmNight::Form_Load() {
+    night_.Load();
+    if (night_.Settings().hotKeys) SetHotKeys(true);
+}
+
+void FrmNight::Begin() {
+    Load();
+    night_.Apply();
+}
+
+void FrmNight::Follow(bool keepOnTop, bool ticking) {
+    Timer2.SetEnabled(keepOnTop);
+    Timer3.SetEnabled(ticking);
+}
+
+namespace {
+
+struct HotKey {
+    int id;
+    unsigned vk;
+    const char* name;
+};
+constexpr HotKey kHotKeys[] = {
+    {FrmNight::kHotKeyDarker, kVkNext, "Alt+PgDn"},
+    {FrmNight::kHotKeyBrighter, kVkPrior, "Alt+PgUp"},
+    {FrmNight::kHotKeyPause, kVkEnd, "Alt+End"},
+};
+
+}  // namespace
+
+// Combinations another program holds are left to it, and the menu says so.
+void FrmNight::SetHotKeys(bool on) {
+    for (std::size_t i = 0; i < std::size(kHotKeys); ++i) {
+        const HotKey& k = kHotKeys[i];
+        if (on) {
+            hotKeyTaken_[i] = !Host().RegisterHotKey(hWnd(), k.id, kModAlt, k.vk);
+        } else {
+            if (!hotKeyTaken_[i]) Host().UnregisterHotKey(hWnd(), k.id);
+            hotKeyTaken_[i] = false;
+        }
+    }
+}
+
+std::string FrmNight::HotKeysText() const {
+    const Texts& t = desk_.texts();
+    std::string all, taken;
+    int count = 0;
+    for (std::size_t i = 0; i < std::size(kHotKeys); ++i) {
+        all += (i > 0 ? " / " : "") + std::string(kHotKeys[i].name);
+        if (hotKeyTaken_[i])
+            taken += (count++ > 0 ? t.listJoin : "") + std::string(kHotKeys[i].name);
+    }
+    const std::string said = count == 0 ? all : taken + (count == 1 ? t.takenOne : t.takenMany);
+    return std::string(t.menuHotKeys) + " (" + said + ")";
+}
+
+void FrmNight::Form_HotKey(int id) {
+    if (id == kHotKeyDarker) Strengthen(16);
+    if (id == kHotKeyBrighter) Strengthen(-16);
+    if (id == kHotKeyPause) night_.PauseOrResume();
+}
+
+void FrmNight::Strengthen(int step) {
+    night_.Step(step);
+    if (frmSet_.IsLoaded()) frmSet_.ShowStrength();
+    // Written once the presses stop.
+    Timer4.SetEnabled(false);
+    Timer4.SetEnabled(true);
+}
+
+// A new zone may stand for another place.
+void FrmNight::Form_TimeChanged() {
+    night_.ReadPlace();
+    night_.Apply();
+}
+
+void FrmNight::Form_DisplayChanged() { night_.LayOut(); }
+
+void FrmNight::Timer_Tick(Timer& t) {
+    if (&t == &Timer1)
+        Timer1_Timer();
+    else if (&t == &Timer2)
+        Timer2_Timer();
+    else if (&t == &Timer3)
+        Timer3_Timer();
+    else if (&t == &Timer4)
+        Timer4_Timer();
+}
+
+// The schedule's fades and a pause's end follow the clock.
+void FrmNight::Timer3_Timer() { night_.Apply(); }
+
+void FrmNight::Timer4_Timer() {
+    Timer4.SetEnabled(false);
+    night_.SaveStrength();
+}
+
+void FrmNight::Timer1_Timer() {
+    NoteUserWindow();
+    if (Host().GetAsyncKeyState(kVkF7) == 0) return;
+    const Handle user = Host().GetForegroundWindow();
+    if (frmSet_.Visible()) return;
+    frmSet_.OpenedFrom(user);
+    frmSet_.ShowModal(*this);
+}
+
+void FrmNight::Timer2_Timer() { night_.Raise(); }
+
+// The tray icon's callback. The overlay takes no mouse input of its own, so
+// every call here is a notification, whose own mouse message stands where a
+// move's x would. It is read from the pixel value itself, which keeps the
+// decision the same at every screen density.
+void FrmNight::Form_MouseMove(const MouseArgs& e) {
+    const auto notification = static_cast<unsigned>(e.pixel.x);
+    const Handle user = UserWindow();
+    if (notification == kWmLButtonDown) OpenSettingsFromTray(user);
+    if (notification == kWmRButtonUp) TrayMenu(user);
+}
+
+// A click on the icon may give the shell's notification area the keyboard
+// before the program hears of it (a tap on a touch screen brings no pointer
+// to the icon first): the window the user works in is the last other one
+// seen, by the F7 poll or by the icon's notifications.
+Handle FrmNight::NoteUserWindow() {
+    Platform& host = Host();
+    const Handle now = host.GetForegroundWindow();
+    if (now != 0 && !desk_.IsOurs(now) && !host.IsNotificationArea(now)) userWindow_ = now;
+    return now;
+}
+
+Handle FrmNight::UserWindow() {
+    const Handle now = NoteUserWindow();
+    return userWindow_ != 0 && Host().IsWindow(userWindow_) ? userWindow_ : now;
+}
+
+void FrmNight::OpenSettingsFromTray(Handle user) {
+    if (frmSet_.Visible()) return;
+    frmSet_.OpenedFrom(user);
+    frmSet_.SetWindowState(WindowState::Normal);
+    frmSet_.SetVisible(true);
+    frmSet_.SetFocus();
+    night_.HideIcon();
+}
+
+void FrmNight::TrayMenu(Handle user) {
+    // Never over an open settings window (F7 holds it modally).
+    if (frmSet_.IsShown()) return;
+    const int left = menu_.Run(*this, user, HotKeysText());
+    if (left == menu::kSettings) {
+        OpenSettingsFromTray(user);
+        return;
+    }
+    if (left == menu::kHotKeys && night_.SetHotKeys(!night_.Settings().hotKeys))
+        SetHotKeys(night_.Settings().hotKeys);
+    night_.Apply();
+    // Whatever the command did, the keyboard is the user's program's.
+    if (desk_.HoldsForeground()) desk_.GiveForegroundTo(user);
+}
+
+// The overlay carries the program: when the system closes it, the icon goes
+// and so does every other window (the settings window saves as it does at
+// any unload), so that the program ends instead of waiting with nothing on
+// screen, and no hidden countdown brings the overlay back.
+void FrmNight::Form_QueryUnload() {
+    // A strength the hot keys set and that waits to be written is written.
+    if (Timer4.Enabled()) Timer4_Timer();
+    night_.Unload();
+    frmSet_.Unload();
+    frmSplash_.Unload();
+}
+
+// The shell started again (Explorer restarted) with an empty notification
+// area: the icon comes back if it stood there.
+void FrmNight::Form_ShellRestarted() { night_.ShellRestarted(); }
+
+}  // namespace dv

@@ -1,0 +1,131 @@
+#include "forms/icon_menu.h"
+
+#include "overlay/tray_menu.h"
+#include "resources/texts.h"
+
+namespace dv {
+
+using namespace menu;
+
+namespace {
+
+// One line more of a menu (a separator: id 0, no text), built in one place
+// rather than at each line.
+MenuItem& Add(std::vector<MenuItem>& items, int id, std::string text, bool checked = false,
+              bool radio = false, bool enabled = true) {
+    MenuItem& item = items.emplace_back();
+    item.id = id;
+    item.text = std::move(text);
+    item.checked = checked;
+    item.radio = radio;
+    item.enabled = enabled;
+    return item;
+}
+
+}  // namespace
+
+std::vector<MenuItem> IconMenu::ScheduleItems() {
+    const NightState& night = night_.State();
+    const Schedule& now = night.schedule;
+    // The sun's item shows tonight's hours: today's sunset and sunrise, or
+    // the span it stands in for without a place.
+    const Texts& t = desk_.texts();
+    std::string sun = t.menuSun;
+    if (!night.place) {
+        sun += " (" + SpanText(kNightWithoutPlace.from, kNightWithoutPlace.to) + ")";
+    } else if (const auto times = TodaysSun(host_.Now(), *night.place)) {
+        sun += " (" + SpanText(times->sunset, times->sunrise) + ")";
+    }
+    const Schedule own = night_.OwnSpan();
+    std::vector<MenuItem> items;
+    for (const Command c : kScheduleOrder) {
+        if (c == kNoSchedule)
+            Add(items, c, t.menuNoSchedule, now.kind == Schedule::Kind::None, true);
+        if (c == kSun) Add(items, c, sun, now.kind == Schedule::Kind::Sun, true);
+        if (c == kStoredSpan && own.kind == Schedule::Kind::Span)
+            Add(items, c, SpanText(own.from, own.to), now == own, true);
+        for (const OfferedSpan& o : kOffered)
+            if (o.command == c)
+                Add(items, c, SpanText(o.span.from, o.span.to), now == o.span, true);
+    }
+    return items;
+}
+
+int IconMenu::Run(Form& owner, Handle user, const std::string& hotKeys) {
+    const Options& options = night_.Settings();
+    const std::string exe = host_.ExePath();
+    const bool atLogOn = StartsAtLogOn(host_, exe);
+    // The ticks say what the system does, not only what was asked of it.
+    const bool canExclude = night_.MayHideInCaptures();
+    const bool excluded = canExclude && night_.LayersExcluded();
+    const Texts& t = desk_.texts();
+    std::vector<MenuItem> items;
+    for (const Command c : kMenuOrder) {
+        switch (c) {
+            case kSeparator:
+                Add(items, 0, {});
+                break;
+            case kSettings:
+                Add(items, c, t.menuSettings);
+                break;
+            case kAllScreens:
+                Add(items, c, t.menuAllScreens, options.allScreens);
+                break;
+            case kHideInCaptures:
+                Add(items, c, t.menuHideInCaptures, excluded, false, canExclude);
+                break;
+            case kStartAtLogOn:
+                Add(items, c, t.menuStartAtLogOn, atLogOn);
+                break;
+            case kScheduleMenu:
+                Add(items, 0, t.menuSchedule).sub = ScheduleItems();
+                break;
+            case kPause:
+                Add(items, c, night_.Paused() ? t.menuResume : t.menuPause);
+                break;
+            case kHotKeys:
+                Add(items, c, hotKeys, options.hotKeys);
+                break;
+            case kTurnOff:
+                Add(items, c, t.turnOff);
+                break;
+            default:  // a command of the submenu
+                break;
+        }
+    }
+    // Keep-on-top waits while the menu is open, or the layers would cover it.
+    night_.SetMenuOpen(true);
+    night_.Apply();
+    const int chosen = host_.PopupMenu(owner, items, desk_.IsOurs(user) ? 0 : user);
+    night_.SetMenuOpen(false);
+    // A toggle takes effect only once it is written: a write the store
+    // refuses leaves the old state, and the menu shows it next time.
+    switch (chosen) {
+        case kSettings:
+        case kHotKeys:
+            return chosen;
+        case kAllScreens:
+            night_.SetAllScreens(!options.allScreens);
+            break;
+        case kHideInCaptures:
+            // The user asks for the opposite of what the tick showed.
+            night_.SetHideInCaptures(!excluded);
+            break;
+        case kStartAtLogOn:
+            SetStartAtLogOn(host_, exe, !atLogOn);
+            break;
+        case kTurnOff:
+            night_.TurnOff();
+            break;
+        case kPause:
+            night_.PauseOrResume();
+            break;
+        default:
+            if (const auto picked = ScheduleOf(chosen, night_.OwnSpan()))
+                night_.PickSchedule(*picked);
+            break;
+    }
+    return kNone;
+}
+
+}  // namespace dv

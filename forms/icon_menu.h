@@ -1,0 +1,31 @@
+// The tray icon's menu: built from night mode's state, and a pick carried
+// out on it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "forms/desk.h"
+#include "overlay/night_mode.h"
+
+namespace dv {
+
+class IconMenu {
+   public:
+    IconMenu(Platform& host, Desk& desk, NightMode& night)
+        : host_(host), desk_(desk), night_(night) {}
+
+    // Shows the menu over `owner` with `hotKeys` as the hot keys' item, and
+    // carries out the pick. Returns the pick when it is the overlay's to
+    // carry out (the settings window, the hot keys), else menu::kNone.
+    int Run(Form& owner, Handle user, const std::string& hotKeys);
+
+   private:
+    std::vector<MenuItem> ScheduleItems();
+
+    Platform& host_;
+    Desk& desk_;
+    NightMode& night_;
+};
+
+}  // namespace dv

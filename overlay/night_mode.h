@@ -1,0 +1,124 @@
+// Night mode and its one owner: the strength and the tint, what the layers
+// show now (the schedule, its fades, a pause, an open menu or settings
+// window), the tray icon, and the layers themselves: the overlay over the
+// main monitor and its companions over the others. The strength is clamped,
+// and "intLig" and "lngColor" are written, here alone.
+#pragma once
+
+#include <cstdint>
+
+#include "overlay/night.h"
+#include "overlay/screens.h"
+#include "settings/options.h"
+
+namespace dv {
+
+class NightMode {
+   public:
+    // The overlay as night mode drives it: the layer over the main monitor,
+    // whose timers do the keep-on-top work and follow the clock.
+    class Overlay {
+       public:
+        virtual Form& Layer() = 0;
+        virtual void Follow(bool keepOnTop, bool ticking) = 0;
+
+       protected:
+        ~Overlay() = default;
+    };
+
+    NightMode(Platform& host, Overlay& overlay);
+
+    // At the overlay's load: the icon, what is stored, and the layers as the
+    // schedule has them now (by day hidden, in a fade at the fade's
+    // strength, else at the user's).
+    void Load();
+    // At the overlay's unload: the icon and the companions go.
+    void Unload();
+
+    // The strength: the layers' alpha at full night, 0 invisible.
+    std::uint8_t Strength() const { return strength_; }
+    // A strength set in the settings window, within the slider's range.
+    void SetStrength(int alpha);
+    // One hot-key step darker (`step` > 0) or brighter, within the slider's
+    // range; a strength stored beyond its darkest end (by hand) is never made
+    // brighter by "darker".
+    void Step(int step);
+    Colour Tint() const { return tint_; }
+    void SetTint(Colour tint);
+    // Writes "intLig", then "lngColor"; a refused write does not stop the
+    // other.
+    void Save();
+    void SaveStrength();
+    // Saves, takes the icon away and ends the program at once, no unload
+    // running.
+    void TurnOff();
+
+    // What shows.
+    const NightState& State() const { return night_; }
+    bool Paused();
+    void PauseOrResume();
+    // The user's own span: the schedule itself when it is one that the menu
+    // does not offer, else the one kept from before (none: Kind::None).
+    Schedule OwnSpan() const;
+    // Writes a schedule picked in the menu and follows it; a refused write
+    // changes nothing.
+    void PickSchedule(const Schedule& s);
+    // The stored place, else the one that stands for the system's time zone.
+    void ReadPlace();
+    // The settings window shows the strength chosen in it, whatever the hour.
+    void SetEditing(bool open);
+    // An open menu stops the keep-on-top work; the caller applies.
+    void SetMenuOpen(bool open) { menuOpen_ = open; }
+    // The overlay is loaded and not going.
+    bool OverlayLives() const;
+    // Shows or hides the layers, at the strength and with the keep-on-top
+    // work that the state asks for now.
+    void Apply();
+
+    // The icon in the notification area.
+    void ShowIcon();
+    void HideIcon();
+    bool IconShown() const { return iconShown_; }
+    // The shell started again with an empty notification area: the icon
+    // comes back if it stood there.
+    void ShellRestarted();
+
+    // The layers. Each option takes effect only once it is written: false
+    // when the store refused.
+    const Options& Settings() const { return options_; }
+    bool SetAllScreens(bool on);
+    bool SetHideInCaptures(bool on);
+    bool SetHotKeys(bool on);
+    bool MayHideInCaptures() const;
+    // True when the system really keeps every layer out of captures.
+    bool LayersExcluded();
+    // The monitors changed: the companions follow.
+    void LayOut();
+    // Top-most again, never taking the keyboard from the user's program.
+    void Raise();
+    bool IsLayer(Handle h) const;
+    const Screens& Companions() const { return screens_; }
+
+   private:
+    void ReadSchedule();
+    void ShowAlpha(std::uint8_t alpha);
+    LayerLook Look() const;
+
+    Platform& host_;
+    Overlay& overlay_;
+    Screens screens_;
+    Options options_;
+    OsVersion os_;
+    TrayRecord nidTray_;
+    bool iconShown_ = false;
+    // 0 until the overlay loads.
+    std::uint8_t strength_ = 0;
+    std::uint8_t shownAlpha_ = 0;
+    Colour tint_ = 0;
+    NightState night_;
+    Schedule storedOwnSpan_;
+    bool editing_ = false;
+    bool menuOpen_ = false;
+};
+
+}  // namespace dv
