@@ -2,6 +2,7 @@
 
 #include "forms/frm_set.h"
 #include "forms/frm_splash.h"
+#include "overlay/monitors.h"
 #include "overlay/tray_menu.h"
 
 namespace dv {
@@ -81,8 +82,10 @@ void FrmNight::Form_HotKey(int id) {
     if (id == kHotKeyPause) night_.PauseOrResume();
 }
 
+// While each monitor has its own level, the one under the pointer's.
 void FrmNight::Strengthen(int step) {
-    night_.Step(step);
+    const bool own = night_.Settings().perMonitor;
+    night_.Step(step, own ? MonitorIdentity(night_.MonitorUnderPointer()) : std::string());
     if (frmSet_.IsLoaded()) frmSet_.ShowStrength();
     // Written once the presses stop.
     Timer4.SetEnabled(false);

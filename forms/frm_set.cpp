@@ -2,6 +2,8 @@
 
 #include "forms/contact_link.h"
 #include "forms/frm_splash.h"
+#include "overlay/monitors.h"
+#include "settings/convert.h"
 #include "settings/slider.h"
 
 namespace dv {
@@ -33,6 +35,14 @@ void FrmSet::ResetDesign() {
 void FrmSet::Form_Load() {
     frmSplash_.Hide();
     returnTo_ = 0;
+    // While each monitor has its own level, the window opens on the one
+    // under the pointer, and edits its level.
+    monitor_.clear();
+    if (night_.Settings().perMonitor) {
+        const Monitor m = night_.MonitorUnderPointer();
+        CentreOn(m.rect);
+        Edit(m);
+    }
     ApplyScheme();  // the swatch and the knob show the tint
     Host().SetWindowPos(hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoMoveNoSize);
     PlaceKnob();
@@ -53,6 +63,21 @@ void FrmSet::Form_Load() {
 TwipsRect FrmSet::SliderBand() const {
     const float reach = 150;
     return {Lx.X1() - reach, lbLig.Top(), Lx.X2() - Lx.X1() + 2 * reach, lbLig.Height()};
+}
+
+void FrmSet::Edit(const Monitor& m) {
+    monitor_ = MonitorIdentity(m);
+    lbMonitor.SetCaption(desk_.texts().monitor + LngToText(MonitorNumber(m)));
+}
+
+// Moved to another monitor, the window edits that one's level.
+void FrmSet::Form_Moved() {
+    if (!night_.Settings().perMonitor) return;
+    const Monitor m = night_.MonitorUnder(WindowRect());
+    if (MonitorIdentity(m) == monitor_) return;
+    Edit(m);
+    ShowTint();
+    ShowStrength();
 }
 
 void FrmSet::ShowStrength() {
@@ -88,9 +113,11 @@ std::vector<AccessiblePart> FrmSet::AccessibleParts() {
         p.focusable = true;
         p.focused = parts.size() - 1 == static_cast<std::size_t>(focus_);
     }
-    parts[static_cast<std::size_t>(Part::Slider)].value = BrightnessPercent(night_.Strength());
-    for (const Label* text : {&Label1, &lbLig, &Label4, &Label6})
-        parts.push_back({AccessibleRole::StaticText, text->Caption(), {}, {}, text->Rect()});
+    parts[static_cast<std::size_t>(Part::Slider)].value =
+        BrightnessPercent(night_.Strength(monitor_));
+    for (const Label* text : {&lbMonitor, &Label1, &lbLig, &Label4, &Label6})
+        if (!text->Caption().empty())
+            parts.push_back({AccessibleRole::StaticText, text->Caption(), {}, {}, text->Rect()});
     return parts;
 }
 
@@ -118,7 +145,7 @@ void FrmSet::Press(Part part) {
 }
 
 void FrmSet::SetStrength(int alpha) {
-    night_.SetStrength(alpha);
+    night_.SetStrength(alpha, monitor_);
     ShowStrength();
 }
 
@@ -143,7 +170,7 @@ void FrmSet::Form_KeyDown(int vk, int shift) {
             break;
     }
     if (focus_ != Part::Slider) return;
-    const int alpha = night_.Strength();
+    const int alpha = night_.Strength(monitor_);
     switch (vk) {
         case kVkRight:
         case kVkUp:
@@ -174,7 +201,7 @@ void FrmSet::ApplyScheme() {
     sys_ = Host().GetSystemColours();
     look_.system = sys_.highContrast;
     SetBackColor(look_.Surface(layout::kSet.backColor));
-    for (Label* label : {&Label1, &lbLig, &Label4, &Label6})
+    for (Label* label : {&lbMonitor, &Label1, &lbLig, &Label4, &Label6})
         label->SetForeColor(look_.Text(layout::kWhite));
     Label5.SetForeColor(look_.Link(layout::kWhite));
     closeRest_ = Legible({kSysButtonText, layout::kWhite}, sys_);
@@ -189,7 +216,7 @@ void FrmSet::ApplyScheme() {
 }
 
 void FrmSet::ShowTint() {
-    const Colour tint = night_.Tint();
+    const Colour tint = night_.Tint(monitor_);
     lbColor.SetBackColor(look_.system ? kSysButtonFace : tint);
     Ly.SetBorderColor(look_.system ? kSysHighlight : tint);
 }
@@ -200,7 +227,7 @@ void FrmSet::Form_SchemeChanged() {
 }
 
 void FrmSet::PlaceKnob() {
-    Ly.SetX1(KnobX(Lx.X1(), Lx.X2(), night_.Strength()));
+    Ly.SetX1(KnobX(Lx.X1(), Lx.X2(), night_.Strength(monitor_)));
     Ly.SetX2(Ly.X1());
 }
 
@@ -251,7 +278,7 @@ void FrmSet::Form_MouseMove(const MouseArgs& e) {
     if (InSliderBand({e.button, e.x, e.y}, Lx.X1(), Lx.X2(), lbLig.Top(), lbLig.Height())) {
         Ly.SetX1(e.x);
         Ly.SetX2(e.x);
-        night_.SetStrength(AlphaAt(e.x, Lx.X1(), Lx.X2()));
+        night_.SetStrength(AlphaAt(e.x, Lx.X1(), Lx.X2()), monitor_);
         Announce(AccessibleEvent::ValueChange, static_cast<int>(Part::Slider));
     }
     Label5.SetForeColor(look_.Link(layout::kWhite));
@@ -270,7 +297,7 @@ void FrmSet::Form_MouseDown(const MouseArgs& e) {
 // keep the current colour, and so does what the window saves.
 void FrmSet::lbColor_Click() {
     if (!CommonDialog1.ShowColor(*this)) return;
-    night_.SetTint(CommonDialog1.Color);
+    night_.SetTint(CommonDialog1.Color, monitor_);
     ShowTint();
 }
 

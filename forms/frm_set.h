@@ -36,6 +36,7 @@ class FrmSet : public Form, public layout::SetControls {
     void Control_Click(Control& c) override;
     void Form_SchemeChanged() override;
     void Form_KeyDown(int vk, int shift) override;
+    void Form_Moved() override;
     void ResetDesign() override;
 
    private:
@@ -46,6 +47,8 @@ class FrmSet : public Form, public layout::SetControls {
     void Label5_MouseMove();
     void lbColor_Click();
     void PlaceKnob();
+    // Edits the level of `m` from now on, and names it.
+    void Edit(const Monitor& m);
     // The parts that take the keyboard, in the order Tab goes round them.
     enum class Part { Slider, Swatch, Close, Link, TurnOff, Count };
     // What each is: the control that draws it (none for the slider), what
@@ -75,6 +78,9 @@ class FrmSet : public Form, public layout::SetControls {
     NightMode& night_;
     FrmSplash& frmSplash_;
     Handle returnTo_ = 0;
+    // The identity of the monitor whose level the window edits while each
+    // has its own; empty: the shared level.
+    std::string monitor_;
     Part focus_ = Part::Slider;
     Look look_;
     SystemColours sys_;

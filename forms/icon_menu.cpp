@@ -71,6 +71,9 @@ int IconMenu::Run(Form& owner, Handle user, const std::string& hotKeys) {
             case kAllScreens:
                 Add(items, c, t.menuAllScreens, options.allScreens);
                 break;
+            case kPerMonitor:
+                Add(items, c, t.menuPerMonitor, options.perMonitor, false, night_.CoversSeveral());
+                break;
             case kHideInCaptures:
                 Add(items, c, t.menuHideInCaptures, excluded, false, canExclude);
                 break;
@@ -106,6 +109,9 @@ int IconMenu::Run(Form& owner, Handle user, const std::string& hotKeys) {
             return chosen;
         case kAllScreens:
             night_.SetAllScreens(!options.allScreens);
+            break;
+        case kPerMonitor:
+            if (night_.CoversSeveral()) night_.SetPerMonitor(!options.perMonitor);
             break;
         case kHideInCaptures:
             // The user asks for the opposite of what the tick showed.

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "overlay/layer.h"
+#include "overlay/monitors.h"
 #include "overlay/tray_menu.h"
 #include "resources/names.h"
 #include "settings/convert.h"
@@ -44,56 +45,105 @@ void NightMode::Load() {
         if (colour && IsWindowColour(static_cast<Colour>(*colour)))
             layer.SetBackColor(static_cast<Colour>(*colour));
     }
-    tint_ = layer.BackColor();
+    shared_.tint = layer.BackColor();
     // ... and leaves the strength as it was, which is 0 at the first load.
     if (const auto stored = ReadSetting(host_, names::kKeyAlpha, kDefaultAlpha)) {
-        if (const auto alpha = TextToByte(*stored)) strength_ = *alpha;
+        if (const auto alpha = TextToByte(*stored)) shared_.strength = *alpha;
     }
-    MakeNightLayer(host_, layer, strength_);
-    shownAlpha_ = strength_;
-    ReadSchedule();
-    ReadPlace();
-    const LayerPlan plan = PlanLayers(night_, host_.Now(), false, strength_, false, false);
-    if (plan.alpha != shownAlpha_) ShowAlpha(plan.alpha);
-    screens_.SetShown(plan.shown);
-    // Beyond the one screen: the other monitors, and captures.
     options_ = ReadOptions(host_);
     os_ = host_.WindowsVersion();
+    monitors_ = host_.Monitors();
+    ReadSchedule();
+    ReadPlace();
+    const LayerLook look = LookOf(MainMonitor(), host_.Now(), false);
+    layer.SetBackColor(look.colour);
+    MakeNightLayer(host_, layer, look.alpha);
+    overlayAlpha_ = look.alpha;
+    // Beyond the one screen: the other monitors, and captures.
     if (options_.hideInCaptures) SetCaptureExclusion(host_, layer.hWnd(), os_, true);
+    screens_.SetCaptureExclusion(os_, options_.hideInCaptures);
     LayOut();
+    started_ = true;
 }
 
 void NightMode::Unload() {
+    started_ = false;
     HideIcon();
     screens_.UnloadAll();
 }
 
-void NightMode::SetStrength(int alpha) {
-    strength_ = InSliderRange(alpha);
+NightMode::Level& NightMode::LevelOf(const std::string& monitor) {
+    if (!options_.perMonitor || monitor.empty()) return shared_;
+    for (auto& [identity, level] : levels_)
+        if (identity == monitor) return level;
+    // First seen: what is stored for it, value by value, else the shared
+    // ones. A stored value that does not convert is left as it is.
+    Level level{shared_.strength, shared_.tint};
+    const std::string section =
+        std::string(names::kMonitorsSection) + "\\" + MonitorKeyName(monitor);
+    const StoredText alpha = host_.GetSetting(names::kAppName, section, names::kKeyAlpha);
+    if (alpha.kind == StoredText::Kind::Text) {
+        if (const auto strength = TextToByte(alpha.text)) level.strength = *strength;
+    }
+    const StoredText colour = host_.GetSetting(names::kAppName, section, names::kKeyColour);
+    if (colour.kind == StoredText::Kind::Text) {
+        const auto tint = TextToLng(colour.text);
+        if (tint && IsWindowColour(static_cast<Colour>(*tint)))
+            level.tint = static_cast<Colour>(*tint);
+    }
+    return levels_.emplace_back(monitor, level).second;
+}
+
+std::uint8_t NightMode::Strength(const std::string& monitor) { return LevelOf(monitor).strength; }
+
+Colour NightMode::Tint(const std::string& monitor) { return LevelOf(monitor).tint; }
+
+void NightMode::SetStrength(int alpha, const std::string& monitor) {
+    Level& level = LevelOf(monitor);
+    level.strength = InSliderRange(alpha);
+    level.changed = true;
     Apply();
 }
 
-void NightMode::Step(int step) {
-    const int now = strength_;
-    strength_ =
-        step > 0 ? std::max(strength_, InSliderRange(now + step)) : InSliderRange(now + step);
+void NightMode::Step(int step, const std::string& monitor) {
+    Level& level = LevelOf(monitor);
+    const int now = level.strength;
+    level.strength =
+        step > 0 ? std::max(level.strength, InSliderRange(now + step)) : InSliderRange(now + step);
+    level.changed = true;
     Apply();
 }
 
-void NightMode::SetTint(Colour tint) {
-    overlay_.Layer().SetBackColor(tint);
-    screens_.SetColour(tint);
-    tint_ = overlay_.Layer().BackColor();
+void NightMode::SetTint(Colour tint, const std::string& monitor) {
+    Level& level = LevelOf(monitor);
+    level.tint = tint;
+    level.changed = true;
+    Apply();
+}
+
+void NightMode::WriteLevel(const std::string& section, const Level& level, bool tintToo) {
+    host_.SaveSetting(names::kAppName, section, names::kKeyAlpha, LngToText(level.strength));
+    if (tintToo)
+        host_.SaveSetting(names::kAppName, section, names::kKeyColour,
+                          LngToText(static_cast<std::int32_t>(level.tint)));
 }
 
 void NightMode::SaveStrength() {
-    host_.SaveSetting(names::kAppName, names::kSection, names::kKeyAlpha, LngToText(strength_));
+    if (!options_.perMonitor) WriteLevel(names::kSection, shared_, false);
+    for (const auto& [monitor, level] : levels_)
+        if (level.changed)
+            WriteLevel(std::string(names::kMonitorsSection) + "\\" + MonitorKeyName(monitor), level,
+                       false);
 }
 
 void NightMode::Save() {
-    SaveStrength();
-    host_.SaveSetting(names::kAppName, names::kSection, names::kKeyColour,
-                      LngToText(static_cast<std::int32_t>(tint_)));
+    if (!options_.perMonitor) WriteLevel(names::kSection, shared_, true);
+    for (auto& [monitor, level] : levels_) {
+        if (!level.changed) continue;
+        WriteLevel(std::string(names::kMonitorsSection) + "\\" + MonitorKeyName(monitor), level,
+                   true);
+        level.changed = false;
+    }
 }
 
 void NightMode::TurnOff() {
@@ -163,26 +213,41 @@ bool NightMode::OverlayLives() const {
     return layer.IsLoaded() && !layer.IsUnloading();
 }
 
-void NightMode::Apply() {
-    if (!OverlayLives()) return;
-    Form& layer = overlay_.Layer();
-    const LayerPlan plan =
-        PlanLayers(night_, host_.Now(), Paused(), strength_, editing_, menuOpen_);
-    if (plan.shown) {
-        if (plan.alpha != shownAlpha_) ShowAlpha(plan.alpha);
-        screens_.SetShown(true);
-        layer.Show();
-    } else {
-        layer.Hide();
-        screens_.SetShown(false);
-    }
-    overlay_.Follow(plan.keepOnTop, night_.Ticking());
+Monitor NightMode::MainMonitor() const { return monitors_.empty() ? Monitor{} : monitors_.front(); }
+
+// A monitor whose own strength is 0 has no layer at all.
+LayerLook NightMode::LookOf(const Monitor& m, const WallClock& now, bool paused) {
+    const Level& level = LevelOf(MonitorIdentity(m));
+    const LayerPlan plan = PlanLayers(night_, now, paused, level.strength, editing_, menuOpen_);
+    const bool shown = plan.shown && !(options_.perMonitor && level.strength == 0);
+    return {level.tint, plan.alpha, shown};
 }
 
-void NightMode::ShowAlpha(std::uint8_t alpha) {
-    shownAlpha_ = alpha;
-    SetLayeredAlpha(host_, overlay_.Layer().hWnd(), 0, alpha, kLwaAlpha);
-    screens_.SetAlpha(alpha);
+void NightMode::StyleLayers(const WallClock& now, bool paused) {
+    Form& layer = overlay_.Layer();
+    const LayerLook look = LookOf(MainMonitor(), now, paused);
+    if (look.shown) {
+        if (look.alpha != overlayAlpha_) {
+            overlayAlpha_ = look.alpha;
+            SetLayeredAlpha(host_, layer.hWnd(), 0, look.alpha, kLwaAlpha);
+        }
+        if (look.colour != layer.BackColor()) layer.SetBackColor(look.colour);
+    }
+    for (std::size_t i = 0; i < screens_.All().size(); ++i)
+        screens_.Style(i, LookOf(screens_.MonitorOf(i), now, paused));
+    if (look.shown)
+        layer.Show();
+    else
+        layer.Hide();
+}
+
+void NightMode::Apply() {
+    if (!started_ || !OverlayLives()) return;
+    const WallClock now = host_.Now();
+    const bool paused = Paused();
+    const LayerPlan plan = PlanLayers(night_, now, paused, shared_.strength, editing_, menuOpen_);
+    StyleLayers(now, paused);
+    overlay_.Follow(plan.keepOnTop, night_.Ticking());
 }
 
 void NightMode::ShowIcon() {
@@ -199,15 +264,43 @@ void NightMode::ShellRestarted() {
     if (iconShown_) ShowIcon();
 }
 
-LayerLook NightMode::Look() const { return {tint_, shownAlpha_, options_.hideInCaptures, os_}; }
-
-void NightMode::LayOut() { screens_.Layout(options_.allScreens, Look()); }
+void NightMode::LayOut() {
+    monitors_ = host_.Monitors();
+    std::vector<Monitor> further;
+    if (options_.allScreens && monitors_.size() > 1)
+        further.assign(monitors_.begin() + 1, monitors_.end());
+    const WallClock now = host_.Now();
+    const bool paused = Paused();
+    std::vector<LayerLook> looks;
+    for (const Monitor& m : further) looks.push_back(LookOf(m, now, paused));
+    screens_.Layout(further, looks);
+    // The main monitor may be another one now.
+    Apply();
+}
 
 bool NightMode::SetAllScreens(bool on) {
     if (!SaveOption(host_, names::kKeyAllScreens, on)) return false;
     options_.allScreens = on;
     LayOut();
     return true;
+}
+
+// The values of each stay stored while the monitors share theirs.
+bool NightMode::SetPerMonitor(bool on) {
+    if (!SaveOption(host_, names::kKeyPerMonitor, on)) return false;
+    options_.perMonitor = on;
+    Apply();
+    return true;
+}
+
+Monitor NightMode::MonitorUnderPointer() {
+    if (monitors_.empty()) return {};
+    return monitors_[MonitorAt(monitors_, host_.GetCursorPos())];
+}
+
+Monitor NightMode::MonitorUnder(const PixelRect& r) {
+    if (monitors_.empty()) return {};
+    return monitors_[dv::MonitorUnder(monitors_, r)];
 }
 
 bool NightMode::MayHideInCaptures() const { return MayExcludeFromCapture(os_); }

@@ -1,11 +1,15 @@
-// Night mode and its one owner: the strength and the tint, what the layers
-// show now (the schedule, its fades, a pause, an open menu or settings
-// window), the tray icon, and the layers themselves: the overlay over the
-// main monitor and its companions over the others. The strength is clamped,
-// and "intLig" and "lngColor" are written, here alone.
+// Night mode and its one owner: the strength and the tint (one for every
+// monitor, or one for each), what the layers show now (the schedule, its
+// fades, a pause, an open menu or settings window), the tray icon, and the
+// layers themselves: the overlay over the main monitor and its companions
+// over the others. The strength is clamped, and "intLig" and "lngColor" are
+// written, here alone.
 #pragma once
 
 #include <cstdint>
+#include <utility>
+#include <string>
+#include <vector>
 
 #include "overlay/night.h"
 #include "overlay/screens.h"
@@ -35,19 +39,24 @@ class NightMode {
     // At the overlay's unload: the icon and the companions go.
     void Unload();
 
-    // The strength: the layers' alpha at full night, 0 invisible.
-    std::uint8_t Strength() const { return strength_; }
+    // The strength (the layers' alpha at full night, 0 invisible) and the
+    // tint of the monitor known by `monitor` (MonitorIdentity): its own
+    // while each monitor has its own, else, and for no monitor, the shared
+    // ones every monitor starts from.
+    std::uint8_t Strength(const std::string& monitor = {});
+    Colour Tint(const std::string& monitor = {});
     // A strength set in the settings window, within the slider's range.
-    void SetStrength(int alpha);
+    void SetStrength(int alpha, const std::string& monitor = {});
     // One hot-key step darker (`step` > 0) or brighter, within the slider's
     // range; a strength stored beyond its darkest end (by hand) is never made
     // brighter by "darker".
-    void Step(int step);
-    Colour Tint() const { return tint_; }
-    void SetTint(Colour tint);
-    // Writes "intLig", then "lngColor"; a refused write does not stop the
-    // other.
+    void Step(int step, const std::string& monitor = {});
+    void SetTint(Colour tint, const std::string& monitor = {});
+    // Writes "intLig", then "lngColor": the shared ones while the monitors
+    // share them, and those of every monitor whose own the user changed. A
+    // refused write does not stop the others.
     void Save();
+    // "intLig" alone, as Save picks them.
     void SaveStrength();
     // Saves, takes the icon away and ends the program at once, no unload
     // running.
@@ -89,6 +98,9 @@ class NightMode {
     bool SetAllScreens(bool on);
     bool SetHideInCaptures(bool on);
     bool SetHotKeys(bool on);
+    bool SetPerMonitor(bool on);
+    // More than one monitor has a layer.
+    bool CoversSeveral() const { return !screens_.All().empty(); }
     bool MayHideInCaptures() const;
     // True when the system really keeps every layer out of captures.
     bool LayersExcluded();
@@ -98,11 +110,25 @@ class NightMode {
     void Raise();
     bool IsLayer(Handle h) const;
     const Screens& Companions() const { return screens_; }
+    // The monitors as seen last, the main one first: the one under the
+    // pointer, and the one that holds the most of `r`.
+    Monitor MonitorUnderPointer();
+    Monitor MonitorUnder(const PixelRect& r);
 
    private:
+    struct Level {
+        std::uint8_t strength = 0;
+        Colour tint = 0;
+        bool changed = false;  // by the user, since it was last written
+    };
+    // The level a monitor shows: its own (read from the store when first
+    // seen) while each has its own, else the shared one.
+    Level& LevelOf(const std::string& monitor);
+    Monitor MainMonitor() const;
+    LayerLook LookOf(const Monitor& m, const WallClock& now, bool paused);
+    void StyleLayers(const WallClock& now, bool paused);
+    void WriteLevel(const std::string& section, const Level& level, bool tintToo);
     void ReadSchedule();
-    void ShowAlpha(std::uint8_t alpha);
-    LayerLook Look() const;
 
     Platform& host_;
     Overlay& overlay_;
@@ -111,10 +137,13 @@ class NightMode {
     OsVersion os_;
     TrayRecord nidTray_;
     bool iconShown_ = false;
+    bool started_ = false;
+    std::vector<Monitor> monitors_;
     // 0 until the overlay loads.
-    std::uint8_t strength_ = 0;
-    std::uint8_t shownAlpha_ = 0;
-    Colour tint_ = 0;
+    Level shared_;
+    // Each monitor's own, by identity, as seen since the start.
+    std::vector<std::pair<std::string, Level>> levels_;
+    std::uint8_t overlayAlpha_ = 0;
     NightState night_;
     Schedule storedOwnSpan_;
     bool editing_ = false;

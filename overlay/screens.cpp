@@ -12,65 +12,64 @@ void FrmScreen::Form_SystemClose() { screens_.Remake(*this); }
 
 void FrmScreen::Form_NativeGone() { screens_.Remake(*this); }
 
-void Screens::Layout(bool on, const LayerLook& look) {
-    look_ = look;
-    const std::vector<PixelRect> monitors = host_.Monitors();
-    const std::size_t wanted = on && monitors.size() > 1 ? monitors.size() - 1 : 0;
-    monitors_.assign(monitors.begin() + static_cast<std::ptrdiff_t>(monitors.size() - wanted),
-                     monitors.end());
+void Screens::Layout(const std::vector<Monitor>& further, const std::vector<LayerLook>& looks) {
+    const std::size_t wanted = further.size();
     while (screens_.size() > wanted) {
         screens_.back()->Unload();
         screens_.pop_back();
     }
+    monitors_ = further;
+    looks_.resize(screens_.size());
     for (std::size_t i = 0; i < wanted; ++i) {
         if (i < screens_.size()) {
-            screens_[i]->SetBounds(monitors_[i]);
+            screens_[i]->SetBounds(monitors_[i].rect);
             continue;
         }
-        Make(*screens_.emplace_back(std::make_unique<FrmScreen>(host_, *this)), monitors_[i]);
+        screens_.emplace_back(std::make_unique<FrmScreen>(host_, *this));
+        looks_.push_back(looks[i]);
+        Make(i);
     }
 }
 
-void Screens::Make(FrmScreen& screen, const PixelRect& monitor) {
+void Screens::Make(std::size_t i) {
+    FrmScreen& screen = *screens_[i];
+    const LayerLook& look = looks_[i];
     screen.Load();
-    screen.SetBounds(monitor);
-    screen.SetBackColor(look_.colour);
-    MakeNightLayer(host_, screen, look_.alpha);
-    if (look_.hideInCaptures) dv::SetCaptureExclusion(host_, screen.hWnd(), look_.os, true);
-    if (shown_) screen.Show();
+    screen.SetBounds(monitors_[i].rect);
+    screen.SetBackColor(look.colour);
+    MakeNightLayer(host_, screen, look.alpha);
+    if (hideInCaptures_) dv::SetCaptureExclusion(host_, screen.hWnd(), os_, true);
+    if (look.shown) screen.Show();
 }
 
-void Screens::SetShown(bool shown) {
-    if (shown_ == shown) return;
-    shown_ = shown;
-    for (auto& s : screens_) {
-        if (!s->IsLoaded()) continue;
-        if (shown)
-            s->Show();
-        else
-            s->Hide();
+void Screens::Style(std::size_t i, const LayerLook& look) {
+    LayerLook& now = looks_[i];
+    FrmScreen& screen = *screens_[i];
+    if (!screen.IsLoaded()) {
+        now = look;
+        return;
     }
+    if (look.alpha != now.alpha)
+        SetLayeredAlpha(host_, screen.NativeHandle(), 0, look.alpha, kLwaAlpha);
+    if (look.colour != now.colour) screen.SetBackColor(look.colour);
+    if (look.shown != now.shown) {
+        if (look.shown)
+            screen.Show();
+        else
+            screen.Hide();
+    }
+    now = look;
 }
 
 void Screens::Remake(FrmScreen& screen) {
     screen.Unload();
     for (std::size_t i = 0; i < screens_.size(); ++i)
-        if (screens_[i].get() == &screen) Make(screen, monitors_[i]);
-}
-
-void Screens::SetAlpha(std::uint8_t alpha) {
-    look_.alpha = alpha;
-    for (auto& s : screens_) SetLayeredAlpha(host_, s->NativeHandle(), 0, alpha, kLwaAlpha);
-}
-
-void Screens::SetColour(Colour colour) {
-    look_.colour = colour;
-    for (auto& s : screens_) s->SetBackColor(colour);
+        if (screens_[i].get() == &screen) Make(i);
 }
 
 void Screens::SetCaptureExclusion(const OsVersion& os, bool hide) {
-    look_.os = os;
-    look_.hideInCaptures = hide;
+    os_ = os;
+    hideInCaptures_ = hide;
     for (auto& s : screens_) dv::SetCaptureExclusion(host_, s->NativeHandle(), os, hide);
 }
 
@@ -90,6 +89,7 @@ void Screens::UnloadAll() {
     for (auto& s : screens_) s->Unload();
     screens_.clear();
     monitors_.clear();
+    looks_.clear();
 }
 
 }  // namespace dv

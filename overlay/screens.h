@@ -1,5 +1,6 @@
 // The overlay's companions: one layer on every monitor but the primary (which
-// the overlay covers), in the overlay's colour and alpha, kept on top with it.
+// the overlay covers), each in the look night mode gives it, kept on top
+// with the overlay.
 #pragma once
 
 #include <cstdint>
@@ -28,44 +29,45 @@ class FrmScreen : public Form {
     Screens& screens_;
 };
 
-// How the layers look: what the overlay has now.
+// How one layer looks now.
 struct LayerLook {
     Colour colour = 0;
     std::uint8_t alpha = 0;
-    bool hideInCaptures = false;
-    OsVersion os;
+    bool shown = true;
+    bool operator==(const LayerLook&) const = default;
 };
 
 class Screens {
    public:
     explicit Screens(Platform& host) : host_(host) {}
 
-    // Lays the companions out again on the monitors there are now: one on
-    // every monitor but the first (the primary), or none when `on` is false.
-    void Layout(bool on, const LayerLook& look);
-    void SetAlpha(std::uint8_t alpha);
-    void SetColour(Colour colour);
+    // Lays the companions out again: one on each of `further` (the monitors
+    // but the primary, or none), in the order given. A companion made now
+    // takes `looks`' look at its place; one that stays keeps its own.
+    void Layout(const std::vector<Monitor>& further, const std::vector<LayerLook>& looks);
+    // Gives companion `i` this look, changing only what differs.
+    void Style(std::size_t i, const LayerLook& look);
     void SetCaptureExclusion(const OsVersion& os, bool hide);
-    // Shows or hides every companion, and those made later.
-    void SetShown(bool shown);
     // Each companion right below the window before it, starting under
     // `overlay`: top-most again with the overlay, and when nothing came
     // between them, without a change of the z-order at all.
     void Raise(Handle overlay);
     void UnloadAll();
     // A companion whose native window went: unloaded, and made again on its
-    // monitor with the look the layers have now.
+    // monitor with the look it had.
     void Remake(FrmScreen& screen);
     const std::vector<std::unique_ptr<FrmScreen>>& All() const { return screens_; }
+    const Monitor& MonitorOf(std::size_t i) const { return monitors_[i]; }
 
    private:
-    void Make(FrmScreen& screen, const PixelRect& monitor);
+    void Make(std::size_t i);
 
     Platform& host_;
-    LayerLook look_;
-    bool shown_ = true;
+    bool hideInCaptures_ = false;
+    OsVersion os_;
     std::vector<std::unique_ptr<FrmScreen>> screens_;
-    std::vector<PixelRect> monitors_;  // each companion's monitor
+    std::vector<Monitor> monitors_;  // each companion's monitor
+    std::vector<LayerLook> looks_;   // and its look
 };
 
 }  // namespace dv

@@ -112,6 +112,16 @@ void Form::SetBounds(const PixelRect& screen) {
     if (peer_) peer_->SetBounds(screen);
 }
 
+void Form::CentreOn(const PixelRect& area) {
+    Load();
+    if (peer_) peer_->CentreOn(area);
+}
+
+PixelRect Form::WindowRect() {
+    Load();
+    return peer_ ? peer_->WindowRect() : PixelRect{};
+}
+
 void Form::FocusArea(const TwipsRect& area) {
     focusArea_ = area;
     focusButton_ = nullptr;

@@ -28,10 +28,6 @@ struct FormDesign {
     bool icon = false;
 };
 
-struct PixelPoint {
-    int x = 0, y = 0;
-};
-
 // One mouse event as a window's procedures receive it.
 struct MouseArgs {
     int button = 0;      // the buttons as bits: 1 left, 2 right, 4 middle
@@ -63,6 +59,11 @@ class Form {
     void SetFocus();
     // Covers `screen` (a window placed by the program).
     void SetBounds(const PixelRect& screen);
+    // Stands centred on `area` from now on, where it would have stood
+    // centred on its owner or the screen.
+    void CentreOn(const PixelRect& area);
+    // Where the window stands on the screen, its frame included.
+    PixelRect WindowRect();
 
     // Unloads the windows this one owns first (their Form_QueryUnload runs),
     // then runs its own Form_QueryUnload, and the window and its controls go.
@@ -136,6 +137,10 @@ class Form {
     void DispatchDisplayChanged() {
         if (peer_) Form_DisplayChanged();
     }
+    // The window was moved (by the user, the system or the program).
+    void DispatchMoved() {
+        if (peer_) Form_Moved();
+    }
 
     // For controls: repaint a part of the window.
     void InvalidateTwips(const TwipsRect& area);
@@ -156,6 +161,7 @@ class Form {
     virtual void Timer_Tick(Timer& /*t*/) {}
     virtual void Form_ShellRestarted() {}
     virtual void Form_DisplayChanged() {}
+    virtual void Form_Moved() {}
     virtual void Form_SchemeChanged() {}
     virtual void Form_KeyDown(int /*vk*/, int /*shift*/) {}
     virtual void Form_HotKey(int /*id*/) {}

@@ -33,6 +33,9 @@ class WindowPeer {
     virtual void Invalidate(const TwipsRect* area) = 0;  // nullptr: all of it
     // Moves and sizes the window to cover `screen`, without activating it.
     virtual void SetBounds(const PixelRect& screen) = 0;
+    // Centres the window on `area`, and keeps it there at its first show.
+    virtual void CentreOn(const PixelRect& area) = 0;
+    virtual PixelRect WindowRect() const = 0;
     virtual void ArmTimer(int id, unsigned intervalMs) = 0;
     virtual void DisarmTimer(int id) = 0;
     // Extent of `text` in `font`, in twips.
@@ -48,8 +51,8 @@ class Hosting {
     // Runs a nested message loop while `form` stays shown, with `owner`
     // disabled; timers and other windows' events go on inside it.
     virtual void RunModal(Form& form, Form* owner) = 0;
-    // Every monitor's rectangle, the primary one first.
-    virtual std::vector<PixelRect> Monitors() = 0;
+    // Every monitor, the primary one first.
+    virtual std::vector<Monitor> Monitors() = 0;
 
     // The forms report their loads and unloads here; when the last one has
     // gone, the program is over.

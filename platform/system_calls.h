@@ -104,6 +104,8 @@ class SystemCalls {
     // keyboard is; false when another program holds it.
     virtual bool RegisterHotKey(Handle hWnd, int id, unsigned modifiers, unsigned vk) = 0;
     virtual void UnregisterHotKey(Handle hWnd, int id) = 0;
+    // Where the pointer is on the screen, in pixels.
+    virtual PixelPoint GetCursorPos() = 0;
 };
 
 }  // namespace dv

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace dv {
 
@@ -50,6 +51,22 @@ struct TwipsRect {
 struct PixelRect {
     int left = 0, top = 0, right = 0, bottom = 0;
     bool operator==(const PixelRect&) const = default;
+};
+
+struct PixelPoint {
+    int x = 0, y = 0;
+};
+
+// A monitor: its rectangle, and what the system calls it: its device name
+// ("\\.\DISPLAY2", numbered as the system numbers its displays) and, where
+// the system gives one, its device interface path, which stays the same
+// across restarts, a change of the monitors' order and of the main monitor.
+struct Monitor {
+    Monitor(PixelRect r = {}, std::string d = {}, std::string p = {})
+        : rect(r), device(std::move(d)), path(std::move(p)) {}
+    PixelRect rect;
+    std::string device;
+    std::string path;
 };
 
 // The wall clock: seconds since 1970-01-01 00:00 UTC, and how far the local

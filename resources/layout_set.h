@@ -43,6 +43,8 @@ struct SetControls {
     Label lbColor{controls, {{2025, 345, 3750, 420}, text::kChinese.swatch, kWhite, names::kDefaultTint, true, true, Align::Centre, false, kSong15Bold}};
     // the brightness caption; its height is the slider's band
     Label lbLig{controls, {{945, 1065, 900, 435}, text::kChinese.light, kWhite, 0, false, false, Align::Left, true, kSong21Bold}};
+    // the monitor the window edits, while each has its own level; empty else
+    Label lbMonitor{controls, {{120, 75, 1800, 240}, "", kWhite, 0, false, false, Align::Left, true, kSong12}};
     // the tint caption
     Label Label1{controls, {{945, 345, 900, 435}, text::kChinese.tint, kWhite, 0, false, false, Align::Left, true, kSong21Bold}};
     CommonDialog CommonDialog1;  // the Color dialog, not drawn

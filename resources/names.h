@@ -19,6 +19,12 @@
 #define DV_KEY_LONGITUDE "Longitude"
 // Alt+PgDn, Alt+PgUp and Alt+End: "1" on (the default), "0" off.
 #define DV_KEY_HOT_KEYS "HotKeys"
+// "1": each monitor has a strength and a tint of its own, kept as "intLig"
+// and "lngColor" in a key of its own under the monitors' key, named for the
+// monitor's identity with '%' and '\' written "%25" and "%5C"; "0" (the
+// default): every monitor shows the ones above.
+#define DV_KEY_PER_MONITOR "PerMonitor"
+#define DV_MONITORS_SECTION "Settings\\Monitors"
 // "zh" or "en": the language of every text, over the system's.
 #define DV_KEY_LANGUAGE "Language"
 // Where the per-user settings live, under HKEY_CURRENT_USER.
@@ -55,6 +61,8 @@ inline constexpr const char* kKeyHotKeys = DV_KEY_HOT_KEYS;
 inline constexpr const char* kKeyLatitude = DV_KEY_LATITUDE;
 inline constexpr const char* kKeyLongitude = DV_KEY_LONGITUDE;
 inline constexpr const char* kKeyLanguage = DV_KEY_LANGUAGE;
+inline constexpr const char* kKeyPerMonitor = DV_KEY_PER_MONITOR;
+inline constexpr const char* kMonitorsSection = DV_MONITORS_SECTION;
 inline constexpr const char* kOverlayCaption = DV_OVERLAY_CAPTION;
 inline constexpr const char* kScreenCaption = DV_SCREEN_CAPTION;
 inline constexpr wchar_t kRunKey[] = L"" DV_RUN_KEY;

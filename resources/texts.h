@@ -47,6 +47,10 @@ struct Texts {
     const char* listJoin;
     const char* takenOne;
     const char* takenMany;
+    // A level for each monitor: the menu's item, and the settings window's
+    // line that names the monitor it edits, before the system's number.
+    const char* menuPerMonitor;
+    const char* monitor;
 };
 
 inline constexpr Texts kChinese{
@@ -56,6 +60,7 @@ inline constexpr Texts kChinese{
     "设置", "覆盖所有显示器", "截图时隐藏色调", "开机时启动", "定时", "不定时", "日落到日出",
     "暂停一小时", "继续夜间模式",
     "快捷键", "、", " 被其他程序占用", " 被其他程序占用",
+    "分别调节每个显示器", "显示器 ",
 };
 
 inline constexpr Texts kEnglish{
@@ -66,6 +71,7 @@ inline constexpr Texts kEnglish{
     "Settings", "Cover every monitor", "Hide the tint in screenshots", "Start at log-on",
     "Schedule", "No schedule", "Sunset to sunrise", "Pause for an hour", "Resume night mode",
     "Hot keys", ", ", " is taken by another program", " are taken by another program",
+    "Adjust each monitor separately", "Monitor ",
 };
 
 inline constexpr const Texts& TextsFor(Language language) {

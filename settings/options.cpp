@@ -5,13 +5,15 @@
 namespace dv {
 namespace {
 
-bool ReadOption(RuntimeServices& host, const char* key) {
+// The option as stored: only the opposite of its default, "0" or "1",
+// changes it.
+bool ReadOption(RuntimeServices& host, const char* key, bool byDefault = true) {
     const StoredText stored = host.GetSetting(names::kAppName, names::kSection, key);
-    if (stored.kind != StoredText::Kind::Text) return true;
+    if (stored.kind != StoredText::Kind::Text) return byDefault;
     std::string_view text = stored.text;
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text != "0";
+    return text == (byDefault ? "0" : "1") ? !byDefault : byDefault;
 }
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -28,7 +30,7 @@ bool SamePath(std::string_view a, std::string_view b) {
 
 Options ReadOptions(RuntimeServices& host) {
     return {ReadOption(host, names::kKeyAllScreens), ReadOption(host, names::kKeyHideInCaptures),
-            ReadOption(host, names::kKeyHotKeys)};
+            ReadOption(host, names::kKeyHotKeys), ReadOption(host, names::kKeyPerMonitor, false)};
 }
 
 bool SaveOption(RuntimeServices& host, const char* key, bool on) {

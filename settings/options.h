@@ -1,5 +1,5 @@
 // The settings beyond colour and alpha: each kept as "1" or "0" beside them,
-// on unless "0" is stored; and starting at log-on, kept where Windows looks.
+// on unless "0" is stored (a level for each monitor: off unless "1" is); and starting at log-on, kept where Windows looks.
 #pragma once
 
 #include <optional>
@@ -14,6 +14,7 @@ struct Options {
     bool allScreens = true;      // a companion layer on every further monitor
     bool hideInCaptures = true;  // the layers kept out of screenshots and shares
     bool hotKeys = true;         // Alt+PgDn, Alt+PgUp and Alt+End
+    bool perMonitor = false;     // a strength and a tint for each monitor
 };
 
 Options ReadOptions(RuntimeServices& host);

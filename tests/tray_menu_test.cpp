@@ -27,7 +27,7 @@ TEST_F(TrayMenu, ARightReleaseShowsTheItemsWithTheirChecks) {
     for (const MenuItem& item : fake.menus[0])
         texts.push_back(item.id || !item.sub.empty() ? item.text : "-");
     EXPECT_EQ(texts, (std::vector<std::string>{text::kChinese.menuSettings, "-", text::kChinese.menuAllScreens,
-                                               text::kChinese.menuHideInCaptures, text::kChinese.menuStartAtLogOn,
+                                               text::kChinese.menuPerMonitor, text::kChinese.menuHideInCaptures, text::kChinese.menuStartAtLogOn,
                                                "-", text::kChinese.menuSchedule, text::kChinese.menuPause,
                                                "快捷键 (Alt+PgDn / Alt+PgUp / Alt+End)", "-",
                                                text::kChinese.turnOff}));
@@ -35,6 +35,8 @@ TEST_F(TrayMenu, ARightReleaseShowsTheItemsWithTheirChecks) {
     EXPECT_TRUE(Shown(kAllScreens).checked);
     EXPECT_FALSE(Shown(kHideInCaptures).checked);
     EXPECT_FALSE(Shown(kStartAtLogOn).checked);
+    EXPECT_FALSE(Shown(kPerMonitor).checked);
+    EXPECT_FALSE(Shown(kPerMonitor).enabled) << "one monitor covered";
     EXPECT_TRUE(program.frmNight.Timer2.Enabled()) << "keep-on-top waits only while it is open";
     EXPECT_EQ(fake.trayIcons.size(), 1u);
     EXPECT_FALSE(program.frmSet.IsLoaded());

@@ -47,7 +47,7 @@ int Win32Platform::PopupMenu(Form& owner, const std::vector<MenuItem>& items, Ha
         return 0;
     }
     POINT at;
-    GetCursorPos(&at);
+    ::GetCursorPos(&at);
     // The owner must be in front for the menu to close when the user clicks
     // elsewhere, and must get a message after it, as the shell expects. The
     // keyboard goes back before the window goes: a window that goes while it

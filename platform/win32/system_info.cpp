@@ -8,17 +8,31 @@
 namespace dv::win32 {
 namespace {
 
-BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM lp) {
-    MONITORINFO info{};
+// The device interface path of the display device's first monitor: the
+// same for the same monitor on the same port whatever the order or the main
+// monitor. Empty where the system gives none (before Windows Vista, or a
+// driver that names no interface).
+std::string InterfacePath(const wchar_t* device) {
+    DISPLAY_DEVICEW dd{};
+    dd.cb = sizeof dd;
+    if (!EnumDisplayDevicesW(device, 0, &dd, EDD_GET_DEVICE_INTERFACE_NAME)) return {};
+    dd.DeviceID[std::size(dd.DeviceID) - 1] = L'\0';
+    return Utf8(dd.DeviceID);
+}
+
+BOOL CALLBACK AddMonitor(HMONITOR handle, HDC, LPRECT, LPARAM lp) {
+    MONITORINFOEXW info{};
     info.cbSize = sizeof info;
-    if (!GetMonitorInfoW(monitor, &info)) return TRUE;
-    auto& all = *reinterpret_cast<std::vector<PixelRect>*>(lp);
+    if (!GetMonitorInfoW(handle, &info)) return TRUE;
+    auto& all = *reinterpret_cast<std::vector<Monitor>*>(lp);
     const RECT& r = info.rcMonitor;
-    const PixelRect rect{r.left, r.top, r.right, r.bottom};
+    info.szDevice[std::size(info.szDevice) - 1] = L'\0';
+    Monitor monitor({r.left, r.top, r.right, r.bottom}, Utf8(info.szDevice),
+                    InterfacePath(info.szDevice));
     if (info.dwFlags & MONITORINFOF_PRIMARY)
-        all.insert(all.begin(), rect);
+        all.insert(all.begin(), std::move(monitor));
     else
-        all.push_back(rect);
+        all.push_back(std::move(monitor));
     return TRUE;
 }
 
@@ -31,12 +45,19 @@ Fn Find(const wchar_t* dll, const char* name) {
 
 }  // namespace
 
-std::vector<PixelRect> Win32Platform::Monitors() {
-    std::vector<PixelRect> all;
+std::vector<Monitor> Win32Platform::Monitors() {
+    std::vector<Monitor> all;
     EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&all));
     if (all.empty())
-        all.push_back({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+        all.emplace_back(
+            PixelRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
     return all;
+}
+
+PixelPoint Win32Platform::GetCursorPos() {
+    POINT p{};
+    ::GetCursorPos(&p);
+    return {p.x, p.y};
 }
 
 // Asked of ntdll, which tells the truth whatever the exe's manifest says.

@@ -58,7 +58,8 @@ class Win32Platform final : public Platform {
     void UnregisterHotKey(Handle hWnd, int id) override;
     StoredBytes GetStartupApproved() override;
     bool DeleteStartupApproved() override;
-    std::vector<PixelRect> Monitors() override;
+    std::vector<Monitor> Monitors() override;
+    PixelPoint GetCursorPos() override;
     std::unique_ptr<WindowPeer> CreatePeer(Form& form) override;
     float TwipsPerPixelX() const override { return tppX_; }
     float TwipsPerPixelY() const override { return tppY_; }

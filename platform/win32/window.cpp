@@ -131,12 +131,27 @@ void Win32Peer::Place(Form* owner) {
     RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     if (d.startUp == StartUp::CentreOwner && owner && owner->IsLoaded())
         GetWindowRect(reinterpret_cast<HWND>(owner->NativeHandle()), &area);
+    Centre({area.left, area.top, area.right, area.bottom});
+}
+
+void Win32Peer::Centre(const PixelRect& area) {
     RECT me;
     GetWindowRect(hwnd_, &me);
     const int w = me.right - me.left, h = me.bottom - me.top;
     ::SetWindowPos(hwnd_, nullptr, area.left + (area.right - area.left - w) / 2,
                    area.top + (area.bottom - area.top - h) / 2, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Peer::CentreOn(const PixelRect& area) {
+    placed_ = true;
+    Centre(area);
+}
+
+PixelRect Win32Peer::WindowRect() const {
+    RECT r{};
+    GetWindowRect(hwnd_, &r);
+    return {r.left, r.top, r.right, r.bottom};
 }
 
 void Win32Peer::Show(Form* owner) {
@@ -329,6 +344,9 @@ LRESULT Win32Peer::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             // Monitors came, went, moved or were rescaled.
             if (form_.Design().startUp == StartUp::Maximized) CoverScreen();
             form_.DispatchDisplayChanged();
+            break;
+        case WM_MOVE:
+            form_.DispatchMoved();
             break;
         case WM_SYSCOLORCHANGE:
         case WM_SETTINGCHANGE:

@@ -43,6 +43,8 @@ class Win32Peer final : public WindowPeer {
     RECT PxRect(const TwipsRect& r) const;
     void Invalidate(const TwipsRect* area) override;
     void SetBounds(const PixelRect& screen) override;
+    void CentreOn(const PixelRect& area) override;
+    PixelRect WindowRect() const override;
     void ArmTimer(int id, unsigned intervalMs) override;
     void DisarmTimer(int id) override;
     TwipsSize MeasureText(const Font& font, std::string_view text) override;
@@ -55,6 +57,7 @@ class Win32Peer final : public WindowPeer {
     int PxY(float twips) const;  // vertical twips to pixels
     void CreateButtons();
     void Place(Form* owner);
+    void Centre(const PixelRect& area);
     void CoverScreen();
     void Paint(HDC dc, const RECT& area);
     void PaintLabel(HDC dc, const Label& label);

@@ -1,5 +1,7 @@
 #include "fake_platform.h"
 
+#include "resources/names.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -61,6 +63,22 @@ class FakePeer final : public WindowPeer {
         p_.calls.push_back({"Announce", {h_, static_cast<int>(e), index}, {}});
     }
     void SetBounds(const PixelRect& r) override { p_.windows[h_].bounds = r; }
+    void CentreOn(const PixelRect& area) override {
+        const PixelRect me = WindowRect();
+        const int w = me.right - me.left, h = me.bottom - me.top;
+        const int left = area.left + (area.right - area.left - w) / 2;
+        const int top = area.top + (area.bottom - area.top - h) / 2;
+        p_.windows[h_].bounds = PixelRect{left, top, left + w, top + h};
+    }
+    // Where the program placed it, else its client area at the screen's
+    // top-left corner.
+    PixelRect WindowRect() const override {
+        const auto& bounds = p_.windows.at(h_).bounds;
+        if (bounds) return *bounds;
+        const TwipsSize client = f_.Design().client;
+        return {0, 0, static_cast<int>(client.width / p_.tpp),
+                static_cast<int>(client.height / p_.tpp)};
+    }
     void Invalidate(const TwipsRect* area) override {
         FakeWindow& w = p_.windows[h_];
         ++w.invalidations;
@@ -264,9 +282,29 @@ void FakePlatform::NativeDestroy(Form& f) {
     Run([&f] { f.NativeWindowGone(); });
 }
 
-void FakePlatform::ChangeMonitors(Form& overlay, std::vector<PixelRect> screens) {
-    Run([this, &overlay, screens = std::move(screens)] {
+std::vector<Monitor> FakePlatform::Monitors() {
+    std::vector<Monitor> all;
+    for (std::size_t i = 0; i < monitors.size(); ++i) {
+        if (i < monitorNames.size())
+            all.emplace_back(monitors[i], monitorNames[i].first, monitorNames[i].second);
+        else
+            all.emplace_back(monitors[i], "\\\\.\\DISPLAY" + std::to_string(i + 1));
+    }
+    return all;
+}
+
+void FakePlatform::MoveWindow(Form& f, const PixelRect& where) {
+    Run([this, &f, where] {
+        if (FakeWindow* w = WindowOf(f)) w->bounds = where;
+        f.DispatchMoved();
+    });
+}
+
+void FakePlatform::ChangeMonitors(Form& overlay, std::vector<PixelRect> screens,
+                                  std::vector<std::pair<std::string, std::string>> names) {
+    Run([this, &overlay, screens = std::move(screens), names = std::move(names)] {
         monitors = screens;
+        monitorNames = names;
         overlay.DispatchDisplayChanged();
     });
 }
@@ -419,11 +457,16 @@ void FakePlatform::Shell_NotifyIconA(std::uint32_t message, const TrayRecord& r)
     if (message == kNimDelete) trayIcons.erase({r.hWnd, r.uID});
 }
 
+std::string StoreKey(std::string_view section, std::string_view key) {
+    if (section == names::kSection) return std::string(key);
+    return std::string(section) + "/" + std::string(key);
+}
+
 StoredText FakePlatform::GetSetting(std::string_view app, std::string_view section,
                                     std::string_view key) {
     Record("GetSetting", {},
            std::string(app) + "/" + std::string(section) + "/" + std::string(key));
-    auto it = store.find(std::string(key));
+    auto it = store.find(StoreKey(section, key));
     return it == store.end() ? StoredText{} : it->second;
 }
 
@@ -432,8 +475,9 @@ bool FakePlatform::SaveSetting(std::string_view app, std::string_view section, s
     Record("SaveSetting", {},
            std::string(app) + "/" + std::string(section) + "/" + std::string(key) + "=" +
                std::string(text));
-    if (refusedWrites.count(std::string(key))) return false;
-    store[std::string(key)] = {StoredText::Kind::Text, std::string(text)};
+    const std::string name = StoreKey(section, key);
+    if (refusedWrites.count(name)) return false;
+    store[name] = {StoredText::Kind::Text, std::string(text)};
     return true;
 }
 

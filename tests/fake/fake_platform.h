@@ -42,6 +42,8 @@ struct FakeWindow {
     std::vector<TwipsRect> damaged;         // every part invalidated, in twips
 };
 
+std::string StoreKey(std::string_view section, std::string_view key);
+
 class FakePlatform final : public Platform {
    public:
     FakePlatform();
@@ -75,7 +77,11 @@ class FakePlatform final : public Platform {
     // The native window is destroyed behind the program's back.
     void NativeDestroy(Form& f);
     // Monitors change to `now`; the overlay is told, as the system tells it.
-    void ChangeMonitors(Form& overlay, std::vector<PixelRect> screens);
+    // `names` as for `monitorNames`.
+    void ChangeMonitors(Form& overlay, std::vector<PixelRect> screens,
+                        std::vector<std::pair<std::string, std::string>> names = {});
+    // The user moves the window `f` to stand on `where`.
+    void MoveWindow(Form& f, const PixelRect& where);
     // A key pressed while `f` has the keyboard (shift: 1 Shift, 2 Ctrl, 4 Alt).
     void KeyDown(Form& f, int vk, int shift = 0);
     // A hot key combination is pressed: it reaches the window that
@@ -96,7 +102,9 @@ class FakePlatform final : public Platform {
     const FakeWindow* Window(Handle h) const;
     FakeWindow* WindowOf(Form& f);
     std::set<std::pair<Handle, std::uint32_t>> trayIcons;
-    std::map<std::string, StoredText> store;  // by key name
+    // By key name; a key outside the settings' own section as
+    // "section/key" (StoreKey).
+    std::map<std::string, StoredText> store;
     std::set<std::string> refusedWrites;
     std::vector<std::string> started;  // command lines of Shell
     bool dialogOpen = false;
@@ -106,7 +114,12 @@ class FakePlatform final : public Platform {
     bool prevInstance = false;
     bool shellWorks = true;
     float tpp = 15;
+    // The monitors, the primary first, and what the system calls each: its
+    // device name and interface path, at the same place; one without is
+    // "\\.\DISPLAYn" (n its place in the list from 1) with no path.
     std::vector<PixelRect> monitors{{0, 0, 1024, 768}};
+    std::vector<std::pair<std::string, std::string>> monitorNames;
+    PixelPoint cursor;
     OsVersion os{10, 0, 19045};
     unsigned uiLanguage = 0x0804;  // Chinese (PRC)
     bool affinityWorks = true;
@@ -174,7 +187,8 @@ class FakePlatform final : public Platform {
     void UnregisterHotKey(Handle hWnd, int id) override;
     StoredBytes GetStartupApproved() override { return startupApproved; }
     bool DeleteStartupApproved() override;
-    std::vector<PixelRect> Monitors() override { return monitors; }
+    std::vector<Monitor> Monitors() override;
+    PixelPoint GetCursorPos() override { return cursor; }
     std::unique_ptr<WindowPeer> CreatePeer(Form& form) override;
     float TwipsPerPixelX() const override { return tpp; }
     float TwipsPerPixelY() const override { return tpp; }

@@ -1,0 +1,34 @@
+// Which monitor is which: the identity each is known by across restarts and
+// reorders, its number, and the one under a point or a window.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/types.h"
+
+namespace dv {
+
+// Its device interface path, else (where the system gives none) its device
+// name.
+std::string MonitorIdentity(const Monitor& m);
+
+// The identity as a registry key's name, which holds no backslash: '%' and
+// '\' are written "%25" and "%5C", and nothing else changes.
+std::string MonitorKeyName(std::string_view identity);
+
+// The number the system gives the display: the digits that end its device
+// name ("\\.\DISPLAY2" is 2); 0 when it ends in none.
+int MonitorNumber(const Monitor& m);
+
+// The monitor that holds the point, else the one nearest to it; 0 for an
+// empty list.
+std::size_t MonitorAt(const std::vector<Monitor>& monitors, PixelPoint p);
+
+// The monitor that holds the largest part of `r`, else the one nearest its
+// centre.
+std::size_t MonitorUnder(const std::vector<Monitor>& monitors, const PixelRect& r);
+
+}  // namespace dv
