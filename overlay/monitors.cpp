@@ -44,27 +44,41 @@ std::int64_t Overlap(const PixelRect& a, const PixelRect& b) {
     return w > 0 && h > 0 ? w * h : 0;
 }
 
+// How far the point lies from the rectangle's centre, squared (in half
+// pixels).
+std::int64_t FromCentre(const PixelRect& r, PixelPoint p) {
+    const std::int64_t dx = 2 * std::int64_t{p.x} - r.left - r.right;
+    const std::int64_t dy = 2 * std::int64_t{p.y} - r.top - r.bottom;
+    return dx * dx + dy * dy;
+}
+
 }  // namespace
 
 std::size_t MonitorAt(const std::vector<Monitor>& monitors, PixelPoint p) {
     std::size_t best = 0;
-    for (std::size_t i = 1; i < monitors.size(); ++i)
-        if (Distance(monitors[i].rect, p) < Distance(monitors[best].rect, p)) best = i;
+    for (std::size_t i = 1; i < monitors.size(); ++i) {
+        const std::int64_t d = Distance(monitors[i].rect, p),
+                           bestD = Distance(monitors[best].rect, p);
+        if (d < bestD ||
+            (d == bestD && FromCentre(monitors[i].rect, p) < FromCentre(monitors[best].rect, p)))
+            best = i;
+    }
     return best;
 }
 
 std::size_t MonitorUnder(const std::vector<Monitor>& monitors, const PixelRect& r) {
-    std::size_t best = 0;
+    const PixelPoint centre{r.left + (r.right - r.left) / 2, r.top + (r.bottom - r.top) / 2};
     std::int64_t most = 0;
+    for (const Monitor& m : monitors) most = std::max(most, Overlap(m.rect, r));
+    if (most == 0) return MonitorAt(monitors, centre);
+    std::vector<Monitor> holding;
+    std::vector<std::size_t> index;
     for (std::size_t i = 0; i < monitors.size(); ++i) {
-        const std::int64_t part = Overlap(monitors[i].rect, r);
-        if (part > most) {
-            most = part;
-            best = i;
-        }
+        if (Overlap(monitors[i].rect, r) < most) continue;
+        holding.push_back(monitors[i]);
+        index.push_back(i);
     }
-    if (most > 0) return best;
-    return MonitorAt(monitors, {r.left + (r.right - r.left) / 2, r.top + (r.bottom - r.top) / 2});
+    return index[MonitorAt(holding, centre)];
 }
 
 }  // namespace dv

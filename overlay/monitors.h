@@ -24,10 +24,12 @@ std::string MonitorKeyName(std::string_view identity);
 int MonitorNumber(const Monitor& m);
 
 // The monitor that holds the point, else the one nearest to it; 0 for an
-// empty list.
+// empty list. Where monitors overlap (heads that mirror, or a display that
+// reports them so) and both hold it, the one whose centre is nearer.
 std::size_t MonitorAt(const std::vector<Monitor>& monitors, PixelPoint p);
 
 // The monitor that holds the largest part of `r`, else the one nearest its
+// centre; of those that hold equal parts, the one MonitorAt gives for its
 // centre.
 std::size_t MonitorUnder(const std::vector<Monitor>& monitors, const PixelRect& r);
 

@@ -7,8 +7,6 @@
 #include "overlay/monitors.h"
 #include "overlay/tray_menu.h"
 #include "resources/names.h"
-#include "settings/convert.h"
-#include "settings/slider.h"
 #include "settings/store.h"
 #include "settings/zones.h"
 
@@ -26,7 +24,7 @@ std::string TrayTip(const char* name) {
 }  // namespace
 
 NightMode::NightMode(Platform& host, Overlay& overlay)
-    : host_(host), overlay_(overlay), screens_(host) {}
+    : host_(host), overlay_(overlay), screens_(host), levels_(host) {}
 
 void NightMode::Load() {
     Form& layer = overlay_.Layer();
@@ -38,19 +36,11 @@ void NightMode::Load() {
     nidTray_.szTip = TrayTip(names::kAppName);
     nidTray_.cbSize = kTrayRecordSize;
     ShowIcon();
-    // A stored text that does not convert, or a number the window would not
-    // take as a colour, leaves the design colour ...
-    if (const auto stored = ReadSetting(host_, names::kKeyColour, kDefaultColour)) {
-        const auto colour = TextToLng(*stored);
-        if (colour && IsWindowColour(static_cast<Colour>(*colour)))
-            layer.SetBackColor(static_cast<Colour>(*colour));
-    }
-    shared_.tint = layer.BackColor();
-    // ... and leaves the strength as it was, which is 0 at the first load.
-    if (const auto stored = ReadSetting(host_, names::kKeyAlpha, kDefaultAlpha)) {
-        if (const auto alpha = TextToByte(*stored)) shared_.strength = *alpha;
-    }
+    // A stored value that does not convert leaves the design colour, and the
+    // strength as it was, which is 0 at the first load.
+    levels_.Read({0, layer.BackColor()});
     options_ = ReadOptions(host_);
+    levels_.SetPerMonitor(options_.perMonitor);
     os_ = host_.WindowsVersion();
     monitors_ = host_.Monitors();
     ReadSchedule();
@@ -72,79 +62,30 @@ void NightMode::Unload() {
     screens_.UnloadAll();
 }
 
-NightMode::Level& NightMode::LevelOf(const std::string& monitor) {
-    if (!options_.perMonitor || monitor.empty()) return shared_;
-    for (auto& [identity, level] : levels_)
-        if (identity == monitor) return level;
-    // First seen: what is stored for it, value by value, else the shared
-    // ones. A stored value that does not convert is left as it is.
-    Level level{shared_.strength, shared_.tint};
-    const std::string section =
-        std::string(names::kMonitorsSection) + "\\" + MonitorKeyName(monitor);
-    const StoredText alpha = host_.GetSetting(names::kAppName, section, names::kKeyAlpha);
-    if (alpha.kind == StoredText::Kind::Text) {
-        if (const auto strength = TextToByte(alpha.text)) level.strength = *strength;
-    }
-    const StoredText colour = host_.GetSetting(names::kAppName, section, names::kKeyColour);
-    if (colour.kind == StoredText::Kind::Text) {
-        const auto tint = TextToLng(colour.text);
-        if (tint && IsWindowColour(static_cast<Colour>(*tint)))
-            level.tint = static_cast<Colour>(*tint);
-    }
-    return levels_.emplace_back(monitor, level).second;
+std::uint8_t NightMode::Strength(const std::string& monitor) {
+    return levels_.Of(monitor).strength;
 }
 
-std::uint8_t NightMode::Strength(const std::string& monitor) { return LevelOf(monitor).strength; }
-
-Colour NightMode::Tint(const std::string& monitor) { return LevelOf(monitor).tint; }
+Colour NightMode::Tint(const std::string& monitor) { return levels_.Of(monitor).tint; }
 
 void NightMode::SetStrength(int alpha, const std::string& monitor) {
-    Level& level = LevelOf(monitor);
-    level.strength = InSliderRange(alpha);
-    level.changed = true;
+    levels_.SetStrength(monitor, alpha);
     Apply();
 }
 
 void NightMode::Step(int step, const std::string& monitor) {
-    Level& level = LevelOf(monitor);
-    const int now = level.strength;
-    level.strength =
-        step > 0 ? std::max(level.strength, InSliderRange(now + step)) : InSliderRange(now + step);
-    level.changed = true;
+    levels_.Step(monitor, step);
     Apply();
 }
 
 void NightMode::SetTint(Colour tint, const std::string& monitor) {
-    Level& level = LevelOf(monitor);
-    level.tint = tint;
-    level.changed = true;
+    levels_.SetTint(monitor, tint);
     Apply();
 }
 
-void NightMode::WriteLevel(const std::string& section, const Level& level, bool tintToo) {
-    host_.SaveSetting(names::kAppName, section, names::kKeyAlpha, LngToText(level.strength));
-    if (tintToo)
-        host_.SaveSetting(names::kAppName, section, names::kKeyColour,
-                          LngToText(static_cast<std::int32_t>(level.tint)));
-}
+void NightMode::Save() { levels_.Save(); }
 
-void NightMode::SaveStrength() {
-    if (!options_.perMonitor) WriteLevel(names::kSection, shared_, false);
-    for (const auto& [monitor, level] : levels_)
-        if (level.changed)
-            WriteLevel(std::string(names::kMonitorsSection) + "\\" + MonitorKeyName(monitor), level,
-                       false);
-}
-
-void NightMode::Save() {
-    if (!options_.perMonitor) WriteLevel(names::kSection, shared_, true);
-    for (auto& [monitor, level] : levels_) {
-        if (!level.changed) continue;
-        WriteLevel(std::string(names::kMonitorsSection) + "\\" + MonitorKeyName(monitor), level,
-                   true);
-        level.changed = false;
-    }
-}
+void NightMode::SaveStrength() { levels_.SaveStrength(); }
 
 void NightMode::TurnOff() {
     Save();
@@ -217,7 +158,7 @@ Monitor NightMode::MainMonitor() const { return monitors_.empty() ? Monitor{} : 
 
 // A monitor whose own strength is 0 has no layer at all.
 LayerLook NightMode::LookOf(const Monitor& m, const WallClock& now, bool paused) {
-    const Level& level = LevelOf(MonitorIdentity(m));
+    const Level& level = levels_.Of(MonitorIdentity(m));
     const LayerPlan plan = PlanLayers(night_, now, paused, level.strength, editing_, menuOpen_);
     const bool shown = plan.shown && !(options_.perMonitor && level.strength == 0);
     return {level.tint, plan.alpha, shown};
@@ -245,7 +186,7 @@ void NightMode::Apply() {
     if (!started_ || !OverlayLives()) return;
     const WallClock now = host_.Now();
     const bool paused = Paused();
-    const LayerPlan plan = PlanLayers(night_, now, paused, shared_.strength, editing_, menuOpen_);
+    const LayerPlan plan = PlanLayers(night_, now, paused, Strength(), editing_, menuOpen_);
     StyleLayers(now, paused);
     overlay_.Follow(plan.keepOnTop, night_.Ticking());
 }
@@ -289,6 +230,7 @@ bool NightMode::SetAllScreens(bool on) {
 bool NightMode::SetPerMonitor(bool on) {
     if (!SaveOption(host_, names::kKeyPerMonitor, on)) return false;
     options_.perMonitor = on;
+    levels_.SetPerMonitor(on);
     Apply();
     return true;
 }

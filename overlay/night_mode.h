@@ -2,8 +2,7 @@
 // monitor, or one for each), what the layers show now (the schedule, its
 // fades, a pause, an open menu or settings window), the tray icon, and the
 // layers themselves: the overlay over the main monitor and its companions
-// over the others. The strength is clamped, and "intLig" and "lngColor" are
-// written, here alone.
+// over the others.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "overlay/levels.h"
 #include "overlay/night.h"
 #include "overlay/screens.h"
 #include "settings/options.h"
@@ -116,18 +116,9 @@ class NightMode {
     Monitor MonitorUnder(const PixelRect& r);
 
    private:
-    struct Level {
-        std::uint8_t strength = 0;
-        Colour tint = 0;
-        bool changed = false;  // by the user, since it was last written
-    };
-    // The level a monitor shows: its own (read from the store when first
-    // seen) while each has its own, else the shared one.
-    Level& LevelOf(const std::string& monitor);
     Monitor MainMonitor() const;
     LayerLook LookOf(const Monitor& m, const WallClock& now, bool paused);
     void StyleLayers(const WallClock& now, bool paused);
-    void WriteLevel(const std::string& section, const Level& level, bool tintToo);
     void ReadSchedule();
 
     Platform& host_;
@@ -139,10 +130,7 @@ class NightMode {
     bool iconShown_ = false;
     bool started_ = false;
     std::vector<Monitor> monitors_;
-    // 0 until the overlay loads.
-    Level shared_;
-    // Each monitor's own, by identity, as seen since the start.
-    std::vector<std::pair<std::string, Level>> levels_;
+    Levels levels_;
     std::uint8_t overlayAlpha_ = 0;
     NightState night_;
     Schedule storedOwnSpan_;

@@ -198,6 +198,11 @@ TEST(Monitors, NamesNumbersAndWhichIsWhere) {
     EXPECT_EQ(MonitorAt(three, {2047, 0}), 1u);
     EXPECT_EQ(MonitorAt(three, {5000, -300}), 2u) << "off every monitor: the nearest";
     EXPECT_EQ(MonitorUnder(three, {1900, 0, 2300, 400}), 2u) << "the larger part";
+    // Heads that overlap: the one whose centre is nearer.
+    const std::vector<Monitor> mirrored{Monitor({0, 0, 1024, 768}), Monitor({0, 0, 800, 600})};
+    EXPECT_EQ(MonitorAt(mirrored, {100, 100}), 1u);
+    EXPECT_EQ(MonitorAt(mirrored, {900, 700}), 0u);
+    EXPECT_EQ(MonitorUnder(mirrored, {168, 142, 632, 459}), 1u);
 }
 
 }  // namespace
