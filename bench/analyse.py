@@ -36,7 +36,8 @@ def main(raw_path, marks_path, json_path):
                         else None)
     r['splash_to_overlay_ms_median'] = (statistics.median([o - s for s, o in zip(splash, overlay)])
                                         if splash and overlay else None)
-    for name in ('duskveil', 'reference', 'duskveil_paused', 'duskveil_2mon', 'reference_2mon'):
+    for name in ('duskveil', 'reference', 'duskveil_paused', 'duskveil_2mon', 'reference_2mon',
+                 'duskveil_2mon_own'):
         line = next((l for l in raw if l.startswith(f'idle_{name} ')), None)
         if not line:
             continue
@@ -61,6 +62,12 @@ def main(raw_path, marks_path, json_path):
         r['idle_cpu_ratio_2mon'] = round(own / ref, 2) if ref else None
         r['private_memory_ratio_2mon'] = round(
             r['duskveil_2mon_private_rss_kb'] / r['reference_2mon_private_rss_kb'], 2)
+    if 'reference_2mon_cpu_percent' in r and 'duskveil_2mon_own_cpu_percent' in r:
+        own = r['duskveil_2mon_own_cpu_percent'] + r['duskveil_2mon_own_server_cpu_percent']
+        ref = r['reference_2mon_cpu_percent'] + r['reference_2mon_server_cpu_percent']
+        r['idle_cpu_ratio_2mon_own'] = round(own / ref, 2) if ref else None
+        r['private_memory_ratio_2mon_own'] = round(
+            r['duskveil_2mon_own_private_rss_kb'] / r['reference_2mon_private_rss_kb'], 2)
 
     marks = [l.split() for l in open(marks_path).read().splitlines() if l.strip()]
     slide_end = next((i for i, m in enumerate(marks) if m[0] == 'slide-done'), len(marks))
@@ -120,6 +127,8 @@ def main(raw_path, marks_path, json_path):
         ('two monitors: private memory, Duskveil / reference',
          f"{r.get('duskveil_2mon_private_rss_kb')} / {r.get('reference_2mon_private_rss_kb')}", 'KB', ''),
         ('two monitors: private memory ratio', r.get('private_memory_ratio_2mon'), 'x', '<= 1.3'),
+        ('two monitors, a level each: idle CPU ratio', r.get('idle_cpu_ratio_2mon_own'), 'x', '<= 1.3'),
+        ('two monitors, a level each: private memory ratio', r.get('private_memory_ratio_2mon_own'), 'x', '<= 1.3'),
         (f"slider move to alpha applied (median, {r['slider_moves']} moves)", r['slider_to_alpha_ms_median'], 'ms', '< 1'),
         ('slider move to alpha applied (p95)', r['slider_to_alpha_ms_p95'], 'ms', ''),
         ('overlay repaints during slider moves', r['overlay_repaints_during_slider'], '', '0'),

@@ -91,6 +91,11 @@ echo "idle on two monitors"
 dv_two_monitors on
 idle_run duskveil_2mon "build/$arch/Duskveil.exe"
 idle_run reference_2mon "build/$arch/reference.exe"
+# Each monitor at a level of its own.
+probe reg-set PerMonitor sz 1
+probe monitor-set 2 intLig 90
+idle_run duskveil_2mon_own "build/$arch/Duskveil.exe"
+probe reg-clear
 dv_two_monitors off
 
 mkdir -p bench/results

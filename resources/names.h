@@ -71,6 +71,7 @@ inline constexpr wchar_t kStartupApprovedKey[] = L"" DV_STARTUP_APPROVED_KEY;
 inline constexpr wchar_t kStoreRoot[] = L"" DV_STORE_ROOT;
 inline constexpr wchar_t kSettingsKey[] =
     L"" DV_STORE_ROOT "\\" DV_APP_NAME "\\" DV_SETTINGS_SECTION;
+inline constexpr wchar_t kMonitorsKey[] = L"" DV_STORE_ROOT "\\" DV_APP_NAME "\\" DV_MONITORS_SECTION;
 inline constexpr wchar_t kFormClass[] = L"" DV_FORM_CLASS;
 inline constexpr wchar_t kOverlayCaptionW[] = L"" DV_OVERLAY_CAPTION;
 

@@ -3,7 +3,9 @@
 # docs/splash.png, docs/night.png (a bright page under the tint, cut to
 # its upper half), docs/settings.png (the settings window over the tint) and
 # docs/menu.png (the tray icon's menu); then the settings window and the menu
-# in English (docs/settings-en.png, docs/menu-en.png).
+# in English (docs/settings-en.png, docs/menu-en.png); and on two monitors,
+# each at a level of its own, the settings window opened on the second
+# (docs/settings-monitor.png).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/deps.sh
@@ -35,7 +37,7 @@ settings_and_menu() {
   local icon; icon=$(dv_probe tray | sed -n 's/^icon //p' | head -n 1)
   xdotool mousemove ${icon% *} ${icon#* } click 3
   sleep 1.5
-  import -window root -crop 260x180+0+0 "docs/menu$1.png"
+  import -window root -crop 280x200+0+0 "docs/menu$1.png"
   dv_probe menu-pick 0
   sleep 1
 }
@@ -49,4 +51,25 @@ dv_probe reg-set Language sz en >/dev/null
 "$DV_WINE64" build/win64/Duskveil.exe >/dev/null 2>&1 &
 sleep 9
 settings_and_menu -en
-echo "wrote docs/splash.png docs/night.png docs/settings.png docs/menu.png docs/settings-en.png docs/menu-en.png"
+
+# Two monitors, each at its own level: F7 with the pointer on the second (the
+# heads both stand at 0,0; the smaller one's centre is nearer).
+dv_probe tray-notify 517
+dv_probe menu-pick $(source tests/e2e/lib.sh && menu_place turn-off)
+sleep 2
+dv_two_monitors on
+dv_probe reg-set Language sz zh >/dev/null
+dv_probe reg-set PerMonitor sz 1 >/dev/null
+dv_probe monitor-set 2 intLig 90 >/dev/null
+dv_probe page >/dev/null &
+sleep 2
+"$DV_WINE64" build/win64/Duskveil.exe >/dev/null 2>&1 &
+sleep 9
+xdotool mousemove 100 100 key F7
+sleep 1.5
+import -window root -crop 500x350+150+125 docs/settings-monitor.png
+dv_probe close-settings
+sleep 1
+dv_stop_prefix
+dv_two_monitors off
+echo "wrote docs/splash.png docs/night.png docs/settings.png docs/menu.png docs/settings-en.png docs/menu-en.png docs/settings-monitor.png"

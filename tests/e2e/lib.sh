@@ -92,6 +92,12 @@ stop_all() {
   sleep 0.3
 }
 
+# The two-head display (on), or the usual one again (off).
+two_monitors() {
+  stop_all
+  dv_two_monitors "$1"
+}
+
 fresh() {  # a clean store, a window below, nothing of ours running
   DV_SCENARIO=$1
   echo "scenario: $1"
@@ -136,7 +142,8 @@ pixel() {
 }
 
 # True when the pixel at x y is tint*alpha + below*(1-alpha) within 4 levels
-# (DV_LAYERS=2: where two layers lie one over the other, blended twice).
+# (DV_LAYERS=2: where two layers lie one over the other, blended twice;
+# DV_UNDER=alpha: the lower of the two at an alpha of its own).
 blended() {  # x y tintColour(0xBBGGRR decimal) alpha belowR belowG belowB
   local got
   got=$(pixel "$1" "$2")
@@ -146,8 +153,11 @@ got = [int(v) for v in sys.argv[1].split()]
 tint, alpha = int(sys.argv[2]), int(sys.argv[3])
 want = [int(v) for v in sys.argv[4:7]]
 t = [tint & 255, (tint >> 8) & 255, (tint >> 16) & 255]
-for _ in range(int(os.environ.get('DV_LAYERS', '1'))):
-    want = [round(t[i] * alpha / 255 + want[i] * (255 - alpha) / 255) for i in range(3)]
+alphas = [alpha] * int(os.environ.get('DV_LAYERS', '1'))
+if os.environ.get('DV_UNDER'):
+    alphas = [int(os.environ['DV_UNDER']), alpha]
+for a in alphas:
+    want = [round(t[i] * a / 255 + want[i] * (255 - a) / 255) for i in range(3)]
 ok = all(abs(g - w) <= 4 for g, w in zip(got, want))
 if not ok:
     print(f"    pixel {got}, expected {want}", file=sys.stderr)

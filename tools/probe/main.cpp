@@ -40,6 +40,10 @@ int main() {
         Monitors();
     else if (cmd == L"reg-get" && argc > 2)
         RegGet(argv[2]);
+    else if (cmd == L"monitor-get" && argc > 3)  // a value of display N's own level
+        MonitorGet(_wtoi(argv[2]), argv[3]);
+    else if (cmd == L"monitor-set" && argc > 4)
+        MonitorSet(_wtoi(argv[2]), argv[3], argv[4]);
     else if (cmd == L"run-get")  // what starts at log-on under the program's name
         RegGet(dv::names::kRunValue, dv::names::kRunKey);
     else if (cmd == L"reg-set" && argc > 4)

@@ -45,6 +45,8 @@ int AccessiblePress(int n);
 int AccessibleContract();
 // A value of the settings key (or of `key`): "sz TEXT", "type N" or "absent".
 void RegGet(const wchar_t* name, const wchar_t* key = kKey);
+void MonitorGet(int number, const wchar_t* name);
+void MonitorSet(int number, const wchar_t* name, const wchar_t* text);
 void RegSet(const wchar_t* name, const wchar_t* kind, const wchar_t* text);
 void RegClear();
 // The system's time zones against the program's places for them.

@@ -1,6 +1,7 @@
 // The settings key: reading, planting hostile values, denying writes.
 #include "tools/probe/probe.h"
 
+#include "overlay/monitors.h"
 #include "settings/zones.h"
 
 #include <aclapi.h>
@@ -33,6 +34,63 @@ void RegGet(const wchar_t* name, const wchar_t* key) {
 }
 
 // Writes a value of a given kind: sz TEXT, dword N, binary, multi, nul, big.
+namespace {
+
+struct Found {
+    int number;
+    dv::Monitor monitor;
+};
+
+std::string Narrow(const wchar_t* w) {
+    std::string out(static_cast<std::size_t>(
+                        WideCharToMultiByte(CP_UTF8, 0, w, -1, nullptr, 0, nullptr, nullptr)),
+                    '\0');
+    WideCharToMultiByte(CP_UTF8, 0, w, -1, out.data(), static_cast<int>(out.size()), nullptr,
+                        nullptr);
+    out.resize(std::strlen(out.c_str()));
+    return out;
+}
+
+BOOL CALLBACK FindMonitor(HMONITOR m, HDC, LPRECT, LPARAM lp) {
+    auto& found = *reinterpret_cast<Found*>(lp);
+    MONITORINFOEXW info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(m, &info)) return TRUE;
+    DISPLAY_DEVICEW dd{};
+    dd.cb = sizeof dd;
+    if (!EnumDisplayDevicesW(info.szDevice, 0, &dd, EDD_GET_DEVICE_INTERFACE_NAME))
+        dd.DeviceID[0] = L'\0';
+    dv::Monitor monitor({}, Narrow(info.szDevice), Narrow(dd.DeviceID));
+    if (dv::MonitorNumber(monitor) != found.number) return TRUE;
+    found.monitor = monitor;
+    return FALSE;
+}
+
+}  // namespace
+
+// The key the program keeps display `number`'s own level in.
+std::wstring MonitorKey(int number) {
+    Found found{number, {}};
+    EnumDisplayMonitors(nullptr, nullptr, FindMonitor, reinterpret_cast<LPARAM>(&found));
+    const std::string key = dv::MonitorKeyName(dv::MonitorIdentity(found.monitor));
+    std::wstring path = dv::names::kMonitorsKey;
+    path += L"\\";
+    path.append(key.begin(), key.end());  // the identities are ASCII
+    return path;
+}
+
+void MonitorGet(int number, const wchar_t* name) { RegGet(name, MonitorKey(number).c_str()); }
+
+void MonitorSet(int number, const wchar_t* name, const wchar_t* text) {
+    HKEY k;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, MonitorKey(number).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
+                        nullptr, &k, nullptr) != ERROR_SUCCESS)
+        return;
+    RegSetValueExW(k, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                   static_cast<DWORD>((std::wcslen(text) + 1) * sizeof(wchar_t)));
+    RegCloseKey(k);
+}
+
 void RegSet(const wchar_t* name, const wchar_t* kind, const wchar_t* text) {
     HKEY k;
     RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &k, nullptr);
@@ -139,8 +197,9 @@ namespace probe {
 // ends is the south's); then "zones N missing M off K".
 void Zones() {
     HKEY list;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones",
-                      0, KEY_READ, &list) != ERROR_SUCCESS) {
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE,
+                      L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones", 0, KEY_READ,
+                      &list) != ERROR_SUCCESS) {
         std::printf("zones 0 missing 0 off 0\n");
         return;
     }
@@ -172,7 +231,8 @@ void Zones() {
             }
             RegCloseKey(zone);
         }
-        if (standardMonth && summerMonth && (summerMonth > standardMonth) != (place->latitude < 0)) {
+        if (standardMonth && summerMonth &&
+            (summerMonth > standardMonth) != (place->latitude < 0)) {
             ++off;
             std::printf("zone %s hemisphere off\n", utf8);
         }

@@ -140,12 +140,17 @@ void Foreground() {
 
 namespace {
 BOOL CALLBACK PrintMonitor(HMONITOR m, HDC, LPRECT, LPARAM) {
-    MONITORINFO info{};
+    MONITORINFOEXW info{};
     info.cbSize = sizeof info;
     GetMonitorInfoW(m, &info);
+    DISPLAY_DEVICEW dd{};
+    dd.cb = sizeof dd;
+    if (!EnumDisplayDevicesW(info.szDevice, 0, &dd, EDD_GET_DEVICE_INTERFACE_NAME))
+        dd.DeviceID[0] = L'\0';
     const RECT& r = info.rcMonitor;
-    std::printf("monitor rect=%ld,%ld,%ld,%ld primary=%d\n", r.left, r.top, r.right, r.bottom,
-                (info.dwFlags & MONITORINFOF_PRIMARY) ? 1 : 0);
+    std::printf("monitor rect=%ld,%ld,%ld,%ld primary=%d device=%ls path=%ls\n", r.left, r.top,
+                r.right, r.bottom, (info.dwFlags & MONITORINFOF_PRIMARY) ? 1 : 0, info.szDevice,
+                dd.DeviceID);
     return TRUE;
 }
 }  // namespace

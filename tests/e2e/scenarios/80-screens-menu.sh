@@ -1,10 +1,6 @@
 #!/usr/bin/env bash
 # Scenarios: two monitors, and the tray icon's menu. Sourced by run.sh.
 
-two_monitors() {  # on | off
-  stop_all
-  dv_two_monitors "$1"
-}
 screen_line() { windows | grep "title=$(dv_name SCREEN_CAPTION)"; }
 # The layers only: the overlay and its companions, by their captions (the
 # splash that each opening of the settings window reloads unseen is a window
