@@ -1,0 +1,26 @@
+#include "resources/texts.h"
+
+namespace dv::text {
+
+const Texts kChinese{
+    "夜间呵护您的眼睛", "说明：使用过程中可点击托盘图标进行设置",
+    "色调", "亮度", "点击此处选择颜色", "关闭夜间模式", "关闭", "亮度", "按下", "跳转",
+    "作者：Duskveil 开源项目贡献者", "反馈：请在项目主页上提交问题", "访问 Duskveil 主页",
+    "设置", "覆盖所有显示器", "截图时隐藏色调", "开机时启动", "定时", "不定时", "日落到日出",
+    "暂停一小时", "继续夜间模式",
+    "快捷键", "、", " 被其他程序占用", " 被其他程序占用",
+    "分别调节每个显示器", "显示器 ",
+};
+
+const Texts kEnglish{
+    "Kind to your eyes", "Tip: the tray icon opens the settings",
+    "Tint", "Light", "Choose a colour", "Turn night mode off", "Close", "Brightness", "Press",
+    "Jump",
+    "Author: Duskveil contributors", "Feedback: on the home page", "Duskveil home page",
+    "Settings", "Cover every monitor", "Hide the tint in screenshots", "Start at log-on",
+    "Schedule", "No schedule", "Sunset to sunrise", "Pause for an hour", "Resume night mode",
+    "Hot keys", ", ", " is taken by another program", " are taken by another program",
+    "Adjust each monitor separately", "Monitor ",
+};
+
+}  // namespace dv::text
