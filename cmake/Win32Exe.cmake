@@ -25,6 +25,7 @@ set(DUSKVEIL_WIN32_SOURCES
   platform/win32/win32_platform.cpp
   platform/win32/registry.cpp
   platform/win32/system_info.cpp
+  platform/win32/front.cpp
   platform/win32/popup_menu.cpp
   platform/win32/window.cpp
   platform/win32/paint.cpp

@@ -28,6 +28,27 @@ void FrmNight::Form_Load() {
 void FrmNight::Begin() {
     Load();
     night_.Apply();
+    if (night_.WatchesFront()) Form_FrontChanged();
+}
+
+// What stands in front now; its program is asked for once for each window,
+// however often the window moves.
+void FrmNight::Form_FrontChanged() {
+    Platform& host = Host();
+    FrontWindow front;
+    front.handle = host.GetForegroundWindow();
+    if (front.handle != front_) frontProgram_.clear();
+    if (front.handle != 0) {
+        front.ours = desk_.IsOurs(front.handle);
+        front.shell = host.IsShellWindow(front.handle) || host.IsNotificationArea(front.handle);
+        front.caption = host.HasTitleBar(front.handle);
+        front.rect = host.GetWindowRect(front.handle);
+        if (!front.ours && frontProgram_.empty()) frontProgram_ = host.ProgramOf(front.handle);
+        if (!front.ours) front.program = frontProgram_;
+    }
+    front_ = front.handle;
+    frontRect_ = front.rect;
+    night_.FrontChanged(front);
 }
 
 void FrmNight::Follow(bool keepOnTop, bool ticking) {
@@ -120,7 +141,11 @@ void FrmNight::Timer4_Timer() {
 }
 
 void FrmNight::Timer1_Timer() {
-    NoteUserWindow();
+    const Handle now = NoteUserWindow();
+    // The system's events say at once when the window in front changes;
+    // where they do not come (Wine sends neither), this poll sees it.
+    if (night_.WatchesFront() && (now != front_ || Host().GetWindowRect(now) != frontRect_))
+        Form_FrontChanged();
     if (Host().GetAsyncKeyState(kVkF7) == 0) return;
     const Handle user = Host().GetForegroundWindow();
     if (frmSet_.Visible()) return;

@@ -39,6 +39,7 @@ class FrmNight : public Form, public layout::NightControls, public NightMode::Ov
     void Form_DisplayChanged() override;
     void Form_HotKey(int id) override;
     void Form_TimeChanged() override;
+    void Form_FrontChanged() override;
     void Timer_Tick(Timer& t) override;
     void ResetDesign() override;
 
@@ -74,6 +75,10 @@ class FrmNight : public Form, public layout::NightControls, public NightMode::Ov
     IconMenu menu_;
     Handle userWindow_ = 0;
     std::array<bool, 3> hotKeyTaken_{};
+    // The window in front as seen last, and its program's file name.
+    Handle front_ = 0;
+    PixelRect frontRect_;
+    std::string frontProgram_;
 };
 
 }  // namespace dv

@@ -51,6 +51,16 @@ std::vector<MenuItem> IconMenu::ScheduleItems() {
     return items;
 }
 
+// The program the user works in, by its file name; none for the desktop,
+// the shell, this program, or a process that cannot be opened.
+std::string IconMenu::ProgramOf(Handle user) {
+    if (user == 0 || desk_.IsOurs(user) || host_.IsShellWindow(user) ||
+        host_.IsNotificationArea(user))
+        return {};
+    const std::string program = host_.ProgramOf(user);
+    return ListableName(program) ? program : std::string();
+}
+
 int IconMenu::Run(Form& owner, Handle user, const std::string& hotKeys) {
     const Options& options = night_.Settings();
     const std::string exe = host_.ExePath();
@@ -59,6 +69,8 @@ int IconMenu::Run(Form& owner, Handle user, const std::string& hotKeys) {
     const bool canExclude = night_.MayHideInCaptures();
     const bool excluded = canExclude && night_.LayersExcluded();
     const Texts& t = desk_.texts();
+    const std::string program = ProgramOf(user);
+    const bool listed = !program.empty() && night_.Listed(program);
     std::vector<MenuItem> items;
     for (const Command c : kMenuOrder) {
         switch (c) {
@@ -79,6 +91,13 @@ int IconMenu::Run(Form& owner, Handle user, const std::string& hotKeys) {
                 break;
             case kStartAtLogOn:
                 Add(items, c, t.menuStartAtLogOn, atLogOn);
+                break;
+            case kPauseFullScreen:
+                Add(items, c, t.menuPauseFullScreen, options.pauseFullScreen);
+                break;
+            case kPauseFor:
+                if (!program.empty())
+                    Add(items, c, t.pauseForLead + program + t.pauseForTail, listed);
                 break;
             case kScheduleMenu:
                 Add(items, 0, t.menuSchedule).sub = ScheduleItems();
@@ -119,6 +138,12 @@ int IconMenu::Run(Form& owner, Handle user, const std::string& hotKeys) {
             break;
         case kStartAtLogOn:
             SetStartAtLogOn(host_, exe, !atLogOn);
+            break;
+        case kPauseFullScreen:
+            night_.SetPauseFullScreen(!options.pauseFullScreen);
+            break;
+        case kPauseFor:
+            if (!program.empty()) night_.SetListed(program, !listed);
             break;
         case kTurnOff:
             night_.TurnOff();

@@ -22,6 +22,7 @@ class IconMenu {
 
    private:
     std::vector<MenuItem> ScheduleItems();
+    std::string ProgramOf(Handle user);
 
     Platform& host_;
     Desk& desk_;

@@ -52,12 +52,15 @@ void NightMode::Load() {
     // Beyond the one screen: the other monitors, and captures.
     if (options_.hideInCaptures) SetCaptureExclusion(host_, layer.hWnd(), os_, true);
     screens_.SetCaptureExclusion(os_, options_.hideInCaptures);
+    programs_ = ParseProgramList(StoredOrEmpty(host_, names::kKeyPauseFor));
     LayOut();
     started_ = true;
+    WatchFront();
 }
 
 void NightMode::Unload() {
     started_ = false;
+    WatchFront();
     HideIcon();
     screens_.UnloadAll();
 }
@@ -160,7 +163,8 @@ Monitor NightMode::MainMonitor() const { return monitors_.empty() ? Monitor{} : 
 LayerLook NightMode::LookOf(const Monitor& m, const WallClock& now, bool paused) {
     const Level& level = levels_.Of(MonitorIdentity(m));
     const LayerPlan plan = PlanLayers(night_, now, paused, level.strength, editing_, menuOpen_);
-    const bool shown = plan.shown && !(options_.perMonitor && level.strength == 0);
+    const bool aside = asideAll_ || (!asideMonitor_.empty() && MonitorIdentity(m) == asideMonitor_);
+    const bool shown = plan.shown && !aside && !(options_.perMonitor && level.strength == 0);
     return {level.tint, plan.alpha, shown};
 }
 
@@ -188,7 +192,7 @@ void NightMode::Apply() {
     const bool paused = Paused();
     const LayerPlan plan = PlanLayers(night_, now, paused, Strength(), editing_, menuOpen_);
     StyleLayers(now, paused);
-    overlay_.Follow(plan.keepOnTop, night_.Ticking());
+    overlay_.Follow(plan.keepOnTop && !asideAll_, night_.Ticking());
 }
 
 void NightMode::ShowIcon() {
@@ -235,6 +239,63 @@ bool NightMode::SetPerMonitor(bool on) {
     return true;
 }
 
+bool NightMode::SetPauseFullScreen(bool on) {
+    if (!SaveOption(host_, names::kKeyPauseFullScreen, on)) return false;
+    options_.pauseFullScreen = on;
+    if (!on) asideMonitor_.clear();
+    WatchFront();
+    Apply();
+    return true;
+}
+
+bool NightMode::Listed(const std::string& program) {
+    for (const std::string& name : programs_)
+        if (host_.SameFileName(name, program)) return true;
+    return false;
+}
+
+bool NightMode::SetListed(const std::string& program, bool listed) {
+    std::vector<std::string> list;
+    for (const std::string& name : programs_)
+        if (!host_.SameFileName(name, program)) list.push_back(name);
+    if (listed) {
+        if (!ListableName(program) || list.size() >= kMaxListed) return false;
+        list.push_back(program);
+    }
+    if (!host_.SaveSetting(names::kAppName, names::kSection, names::kKeyPauseFor,
+                           ProgramListText(list)))
+        return false;
+    programs_ = std::move(list);
+    if (!listed) asideAll_ = false;
+    WatchFront();
+    Apply();
+    return true;
+}
+
+void NightMode::WatchFront() {
+    const bool wanted = started_ && (options_.pauseFullScreen || !programs_.empty());
+    if (wanted == watching_) return;
+    watching_ = wanted;
+    host_.WatchFront(overlay_.Layer(), wanted);
+    if (!wanted) {
+        asideAll_ = false;
+        asideMonitor_.clear();
+    }
+}
+
+void NightMode::FrontChanged(const FrontWindow& front) {
+    const bool all = !front.ours && !front.program.empty() && Listed(front.program);
+    std::string monitor;
+    if (options_.pauseFullScreen) {
+        if (const auto covered = FullScreenMonitor(front, monitors_, host_.UserNotificationState()))
+            monitor = MonitorIdentity(monitors_[*covered]);
+    }
+    if (all == asideAll_ && monitor == asideMonitor_) return;
+    asideAll_ = all;
+    asideMonitor_ = monitor;
+    Apply();
+}
+
 Monitor NightMode::MonitorUnderPointer() {
     if (monitors_.empty()) return {};
     return monitors_[MonitorAt(monitors_, host_.GetCursorPos())];
@@ -271,9 +332,13 @@ bool NightMode::LayersExcluded() {
     return true;
 }
 
+// A hidden layer is left where it is: above a full-screen program, a
+// top-most window raised again can take it out of its full screen.
 void NightMode::Raise() {
-    const Handle overlay = overlay_.Layer().hWnd();
-    host_.SetWindowPos(overlay, kHwndTopmost, 0, 0, 0, 0, kSwpNoMoveNoSize | kSwpNoActivate);
+    Form& layer = overlay_.Layer();
+    const Handle overlay = layer.hWnd();
+    if (layer.IsShown())
+        host_.SetWindowPos(overlay, kHwndTopmost, 0, 0, 0, 0, kSwpNoMoveNoSize | kSwpNoActivate);
     screens_.Raise(overlay);
 }
 

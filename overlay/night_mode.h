@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "overlay/front.h"
 #include "overlay/levels.h"
 #include "overlay/night.h"
 #include "overlay/screens.h"
@@ -99,6 +100,16 @@ class NightMode {
     bool SetHideInCaptures(bool on);
     bool SetHotKeys(bool on);
     bool SetPerMonitor(bool on);
+    bool SetPauseFullScreen(bool on);
+    // The programs the user listed; a change is written first, and a refused
+    // write changes nothing.
+    const std::vector<std::string>& Programs() const { return programs_; }
+    bool Listed(const std::string& program);
+    bool SetListed(const std::string& program, bool listed);
+    // Another window came in front, or the one in front changed: the layers
+    // step aside for a full-screen program there, or for a listed one.
+    void FrontChanged(const FrontWindow& front);
+    bool WatchesFront() const { return watching_; }
     // More than one monitor has a layer.
     bool CoversSeveral() const { return !screens_.All().empty(); }
     bool MayHideInCaptures() const;
@@ -120,6 +131,8 @@ class NightMode {
     LayerLook LookOf(const Monitor& m, const WallClock& now, bool paused);
     void StyleLayers(const WallClock& now, bool paused);
     void ReadSchedule();
+    // Hears of the window in front only while an option asks for it.
+    void WatchFront();
 
     Platform& host_;
     Overlay& overlay_;
@@ -131,6 +144,12 @@ class NightMode {
     bool started_ = false;
     std::vector<Monitor> monitors_;
     Levels levels_;
+    std::vector<std::string> programs_;
+    // What the layers step aside for now: every monitor (a listed program in
+    // front), or the one a full-screen program covers (its identity).
+    bool asideAll_ = false;
+    std::string asideMonitor_;
+    bool watching_ = false;
     std::uint8_t overlayAlpha_ = 0;
     NightState night_;
     Schedule storedOwnSpan_;

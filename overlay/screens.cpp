@@ -77,9 +77,9 @@ void Screens::SetCaptureExclusion(const OsVersion& os, bool hide) {
 // bare window that is neither shown nor layered.
 void Screens::Raise(Handle overlay) {
     Handle above = overlay;
-    for (auto& s : screens_) {
-        const Handle h = s->NativeHandle();
-        if (h == 0) continue;
+    for (std::size_t i = 0; i < screens_.size(); ++i) {
+        const Handle h = screens_[i]->NativeHandle();
+        if (h == 0 || !looks_[i].shown) continue;
         host_.SetWindowPos(h, above, 0, 0, 0, 0, kSwpNoMoveNoSize | kSwpNoActivate);
         above = h;
     }

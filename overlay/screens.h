@@ -48,7 +48,7 @@ class Screens {
     // Gives companion `i` this look, changing only what differs.
     void Style(std::size_t i, const LayerLook& look);
     void SetCaptureExclusion(const OsVersion& os, bool hide);
-    // Each companion right below the window before it, starting under
+    // Each shown companion right below the window before it, starting under
     // `overlay`: top-most again with the overlay, and when nothing came
     // between them, without a change of the z-order at all.
     void Raise(Handle overlay);

@@ -26,6 +26,8 @@ enum Command : int {
     kStoredSpan,  // the user's own span, none of the above
     kHotKeys,
     kPerMonitor,
+    kPauseFullScreen,
+    kPauseFor,  // the program the user works in
     // Lines of the menu that answer nothing: the schedule's submenu itself,
     // and a separator.
     kScheduleMenu,
@@ -36,7 +38,7 @@ enum Command : int {
 // once, for the program and for the scripts that pick in it, which read
 // these two lines (tests/e2e/lib.sh).
 // clang-format off
-inline constexpr Command kMenuOrder[] = {kSettings, kSeparator, kAllScreens, kPerMonitor, kHideInCaptures, kStartAtLogOn, kSeparator, kScheduleMenu, kPause, kHotKeys, kSeparator, kTurnOff};
+inline constexpr Command kMenuOrder[] = {kSettings, kSeparator, kAllScreens, kPerMonitor, kHideInCaptures, kStartAtLogOn, kPauseFullScreen, kPauseFor, kSeparator, kScheduleMenu, kPause, kHotKeys, kSeparator, kTurnOff};
 inline constexpr Command kScheduleOrder[] = {kNoSchedule, kSun, kSpan21, kSpan22, kSpan23, kStoredSpan};
 // clang-format on
 

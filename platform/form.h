@@ -141,6 +141,11 @@ class Form {
     void DispatchMoved() {
         if (peer_) Form_Moved();
     }
+    // Another window came in front, or the one in front moved or changed
+    // its size (while the host watches for it).
+    void DispatchFrontChanged() {
+        if (peer_) Form_FrontChanged();
+    }
 
     // For controls: repaint a part of the window.
     void InvalidateTwips(const TwipsRect& area);
@@ -162,6 +167,7 @@ class Form {
     virtual void Form_ShellRestarted() {}
     virtual void Form_DisplayChanged() {}
     virtual void Form_Moved() {}
+    virtual void Form_FrontChanged() {}
     virtual void Form_SchemeChanged() {}
     virtual void Form_KeyDown(int /*vk*/, int /*shift*/) {}
     virtual void Form_HotKey(int /*id*/) {}

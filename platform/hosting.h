@@ -53,6 +53,9 @@ class Hosting {
     virtual void RunModal(Form& form, Form* owner) = 0;
     // Every monitor, the primary one first.
     virtual std::vector<Monitor> Monitors() = 0;
+    // While on, `form` hears when another window comes in front, and when
+    // the window in front moves or changes its size (Form_FrontChanged).
+    virtual void WatchFront(Form& form, bool on) = 0;
 
     // The forms report their loads and unloads here; when the last one has
     // gone, the program is over.

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/types.h"
 
@@ -106,6 +107,21 @@ class SystemCalls {
     virtual void UnregisterHotKey(Handle hWnd, int id) = 0;
     // Where the pointer is on the screen, in pixels.
     virtual PixelPoint GetCursorPos() = 0;
+    // What a window is, for stepping aside for it: its rectangle on the
+    // screen; whether it has a title bar (WS_CAPTION); whether it is the
+    // desktop or a taskbar (the notification area answers
+    // IsNotificationArea); and its process's file name, empty where the
+    // process cannot be opened.
+    virtual PixelRect GetWindowRect(Handle hWnd) = 0;
+    virtual bool HasTitleBar(Handle hWnd) = 0;
+    virtual bool IsShellWindow(Handle hWnd) = 0;
+    virtual std::string ProgramOf(Handle hWnd) = 0;
+    // SHQueryUserNotificationState's answer; 0 where the system has no such
+    // call or does not answer.
+    virtual int UserNotificationState() = 0;
+    // Two file names compared as the file system compares them: without
+    // regard to case.
+    virtual bool SameFileName(std::string_view a, std::string_view b) = 0;
 };
 
 }  // namespace dv

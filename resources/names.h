@@ -25,6 +25,12 @@
 // default): every monitor shows the ones above.
 #define DV_KEY_PER_MONITOR "PerMonitor"
 #define DV_MONITORS_SECTION "Settings\\Monitors"
+// "1": the layer over a monitor hides while a full-screen program is in
+// front there; "0" (the default): it stays.
+#define DV_KEY_PAUSE_FULL_SCREEN "PauseFullScreen"
+// The programs in front of which every layer hides: file names separated by
+// "|" ("Photoshop.exe|vlc.exe").
+#define DV_KEY_PAUSE_FOR "PauseFor"
 // "zh" or "en": the language of every text, over the system's.
 #define DV_KEY_LANGUAGE "Language"
 // Where the per-user settings live, under HKEY_CURRENT_USER.
@@ -63,6 +69,8 @@ inline constexpr const char* kKeyLongitude = DV_KEY_LONGITUDE;
 inline constexpr const char* kKeyLanguage = DV_KEY_LANGUAGE;
 inline constexpr const char* kKeyPerMonitor = DV_KEY_PER_MONITOR;
 inline constexpr const char* kMonitorsSection = DV_MONITORS_SECTION;
+inline constexpr const char* kKeyPauseFullScreen = DV_KEY_PAUSE_FULL_SCREEN;
+inline constexpr const char* kKeyPauseFor = DV_KEY_PAUSE_FOR;
 inline constexpr const char* kOverlayCaption = DV_OVERLAY_CAPTION;
 inline constexpr const char* kScreenCaption = DV_SCREEN_CAPTION;
 inline constexpr wchar_t kRunKey[] = L"" DV_RUN_KEY;

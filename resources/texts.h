@@ -51,6 +51,11 @@ struct Texts {
     // line that names the monitor it edits, before the system's number.
     const char* menuPerMonitor;
     const char* monitor;
+    // Stepping aside: for full-screen programs, and for the program the
+    // user works in, named between the lead and the tail.
+    const char* menuPauseFullScreen;
+    const char* pauseForLead;
+    const char* pauseForTail;
 };
 
 // In texts.cpp: stated once for the whole program, so that each text is

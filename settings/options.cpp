@@ -30,7 +30,8 @@ bool SamePath(std::string_view a, std::string_view b) {
 
 Options ReadOptions(RuntimeServices& host) {
     return {ReadOption(host, names::kKeyAllScreens), ReadOption(host, names::kKeyHideInCaptures),
-            ReadOption(host, names::kKeyHotKeys), ReadOption(host, names::kKeyPerMonitor, false)};
+            ReadOption(host, names::kKeyHotKeys), ReadOption(host, names::kKeyPerMonitor, false),
+            ReadOption(host, names::kKeyPauseFullScreen, false)};
 }
 
 bool SaveOption(RuntimeServices& host, const char* key, bool on) {

@@ -15,6 +15,7 @@ struct Options {
     bool hideInCaptures = true;  // the layers kept out of screenshots and shares
     bool hotKeys = true;         // Alt+PgDn, Alt+PgUp and Alt+End
     bool perMonitor = false;     // a strength and a tint for each monitor
+    bool pauseFullScreen = false;  // no layer where a full-screen program is in front
 };
 
 Options ReadOptions(RuntimeServices& host);

@@ -28,6 +28,7 @@ TEST_F(TrayMenu, ARightReleaseShowsTheItemsWithTheirChecks) {
         texts.push_back(item.id || !item.sub.empty() ? item.text : "-");
     EXPECT_EQ(texts, (std::vector<std::string>{text::kChinese.menuSettings, "-", text::kChinese.menuAllScreens,
                                                text::kChinese.menuPerMonitor, text::kChinese.menuHideInCaptures, text::kChinese.menuStartAtLogOn,
+                                               text::kChinese.menuPauseFullScreen,
                                                "-", text::kChinese.menuSchedule, text::kChinese.menuPause,
                                                "快捷键 (Alt+PgDn / Alt+PgUp / Alt+End)", "-",
                                                text::kChinese.turnOff}));

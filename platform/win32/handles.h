@@ -57,6 +57,11 @@ struct MemDcTraits {
     static void Close(HDC h) { DeleteDC(h); }
 };
 
+struct WinEventTraits {
+    static HWINEVENTHOOK Invalid() { return nullptr; }
+    static void Close(HWINEVENTHOOK h) { UnhookWinEvent(h); }
+};
+
 using KernelHandle = Owned<HANDLE, KernelTraits>;
 using FontHandle = Owned<HFONT, GdiTraits<HFONT>>;
 using PenHandle = Owned<HPEN, GdiTraits<HPEN>>;
@@ -64,6 +69,7 @@ using BitmapHandle = Owned<HBITMAP, GdiTraits<HBITMAP>>;
 using IconHandle = Owned<HICON, IconTraits>;
 using RegKey = Owned<HKEY, KeyTraits>;
 using MemoryDc = Owned<HDC, MemDcTraits>;
+using WinEventHook = Owned<HWINEVENTHOOK, WinEventTraits>;
 
 // Selects an object into a DC for one scope and puts the old one back.
 class Selection {

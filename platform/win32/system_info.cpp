@@ -36,12 +36,6 @@ BOOL CALLBACK AddMonitor(HMONITOR handle, HDC, LPRECT, LPARAM lp) {
     return TRUE;
 }
 
-template <typename Fn>
-Fn Find(const wchar_t* dll, const char* name) {
-    HMODULE module = GetModuleHandleW(dll);
-    return module ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)))
-                  : nullptr;
-}
 
 }  // namespace
 

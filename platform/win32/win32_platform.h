@@ -9,6 +9,15 @@
 
 namespace dv::win32 {
 
+// A call of a DLL the process has loaded, looked up where older systems lack
+// it; null where this one does.
+template <typename Fn>
+Fn Find(const wchar_t* dll, const char* name) {
+    HMODULE module = GetModuleHandleW(dll);
+    return module ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)))
+                  : nullptr;
+}
+
 class Win32Platform final : public Platform {
    public:
     explicit Win32Platform(HINSTANCE instance);
@@ -60,6 +69,13 @@ class Win32Platform final : public Platform {
     bool DeleteStartupApproved() override;
     std::vector<Monitor> Monitors() override;
     PixelPoint GetCursorPos() override;
+    PixelRect GetWindowRect(Handle hWnd) override;
+    bool HasTitleBar(Handle hWnd) override;
+    bool IsShellWindow(Handle hWnd) override;
+    std::string ProgramOf(Handle hWnd) override;
+    int UserNotificationState() override;
+    bool SameFileName(std::string_view a, std::string_view b) override;
+    void WatchFront(Form& form, bool on) override;
     std::unique_ptr<WindowPeer> CreatePeer(Form& form) override;
     float TwipsPerPixelX() const override { return tppX_; }
     float TwipsPerPixelY() const override { return tppY_; }
@@ -74,7 +90,16 @@ class Win32Platform final : public Platform {
     // Dispatches one fetched message.
     static void Dispatch(const MSG& msg);
 
+    // The system's events of the window in front: which it is (for all of
+    // the desktop), and where it stands (for its process alone).
+    static void CALLBACK FrontEvent(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child,
+                                    DWORD, DWORD);
+    void HookFrontProcess();
+
     HINSTANCE instance_;
+    Form* frontWatcher_ = nullptr;
+    WinEventHook foregroundHook_;
+    WinEventHook locationHook_;
     WindowClass windowClass_;
     KernelHandle instanceMutex_;
     bool prevInstance_ = false;

@@ -217,22 +217,26 @@ menu_open() { prints '^z #32768|' probe zorder; }
 # one statement of its order has it (overlay/tray_menu.h). A command by its
 # name there, in lower case with dashes (all-screens, span21); none: the menu
 # dismissed. Wine lets no other process read a menu, so the probe walks it by
-# keyboard.
+# keyboard. The item for the program the user works in is left out where
+# there is none: the items after it are counted from the bottom, as "-N".
 menu_order() {  # kMenuOrder or kScheduleOrder: its commands, one to a line
   sed -n "s/.* $1\[\] = {\(.*\)};/\1/p" "$DV_ROOT/overlay/tray_menu.h" | tr -d ' ' | tr ',' '\n' |
     grep -vx kSeparator
 }
 menu_place() {
   [ "$1" = none ] && { echo 0; return; }
-  local name n m
+  local name n m total left_out
   name=k$(sed -E 's/(^|-)([a-z0-9])/\U\2/g' <<<"$1")
+  total=$(menu_order kMenuOrder | wc -l)
+  left_out=$(menu_order kMenuOrder | grep -nx kPauseFor | cut -d: -f1)
   n=$(menu_order kMenuOrder | grep -nx "$name" | cut -d: -f1)
-  [ -n "$n" ] && { echo "$n"; return; }
-  m=$(menu_order kScheduleOrder | grep -nx "$name" | cut -d: -f1)
-  n=$(menu_order kMenuOrder | grep -nx kScheduleMenu | cut -d: -f1)
-  [ -n "$m" ] && { echo "$n $m"; return; }
-  echo "no such command: $1" >&2
-  return 1
+  if [ -z "$n" ]; then
+    m=$(menu_order kScheduleOrder | grep -nx "$name" | cut -d: -f1)
+    [ -n "$m" ] || { echo "no such command: $1" >&2; return 1; }
+    n=$(menu_order kMenuOrder | grep -nx kScheduleMenu | cut -d: -f1)
+  fi
+  [ "$n" -gt "$left_out" ] && n=-$((total - n + 1))
+  echo "$n${m:+ $m}"
 }
 # A right click on the icon, as a user makes it: the keyboard settled first
 # with the program the user works in, the pointer coming from elsewhere (so

@@ -256,7 +256,7 @@ void FakePlatform::AnswerMenu(int id) {
 Handle FakePlatform::UserWindow() {
     const Handle h = nextHandle += 4;
     const auto open = [this, h] {
-        outsideWindows.insert(h);
+        outsideWindows[h];
         foreground = h;
     };
     if (thread_.joinable())
@@ -406,6 +406,55 @@ void FakePlatform::Restack(Handle h, Handle after) {
 void FakePlatform::SetForegroundWindow(Handle h) {
     Record("SetForegroundWindow", {h});
     if (IsWindow(h)) foreground = h;
+}
+
+void FakePlatform::BringToFront(Handle h) {
+    Run([this, h] {
+        foreground = h;
+        if (watchingFront) watchingFront->DispatchFrontChanged();
+    });
+}
+
+void FakePlatform::ChangeOutside(Handle h, std::function<void(OutsideWindow&)> change) {
+    Run([this, h, change = std::move(change)] {
+        change(outsideWindows[h]);
+        if (watchingFront && foreground == h) watchingFront->DispatchFrontChanged();
+    });
+}
+
+PixelRect FakePlatform::GetWindowRect(Handle h) {
+    if (const auto o = outsideWindows.find(h); o != outsideWindows.end()) return o->second.rect;
+    const FakeWindow* w = Window(h);
+    return w && w->bounds ? *w->bounds : PixelRect{0, 0, 1024, 768};
+}
+
+bool FakePlatform::HasTitleBar(Handle h) {
+    const auto o = outsideWindows.find(h);
+    return o != outsideWindows.end() && o->second.caption;
+}
+
+bool FakePlatform::IsShellWindow(Handle h) {
+    const auto o = outsideWindows.find(h);
+    return o != outsideWindows.end() && o->second.shell;
+}
+
+std::string FakePlatform::ProgramOf(Handle h) {
+    Record("ProgramOf", {h});
+    if (const auto o = outsideWindows.find(h); o != outsideWindows.end()) return o->second.program;
+    return windows.count(h) ? "Duskveil.exe" : "";
+}
+
+bool FakePlatform::SameFileName(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (lower(a[i]) != lower(b[i])) return false;
+    return true;
+}
+
+void FakePlatform::WatchFront(Form& form, bool on) {
+    Record("WatchFront", {on ? 1 : 0});
+    watchingFront = on ? &form : nullptr;
 }
 
 bool FakePlatform::IsWindow(Handle h) { return windows.count(h) || outsideWindows.count(h); }

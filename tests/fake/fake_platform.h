@@ -27,6 +27,14 @@ struct Call {
     std::string text;
 };
 
+// A window of another program, as the system describes it.
+struct OutsideWindow {
+    PixelRect rect{100, 100, 700, 500};
+    bool caption = true;
+    bool shell = false;
+    std::string program = "notepad.exe";  // empty: a process that cannot be opened
+};
+
 struct FakeWindow {
     Form* form = nullptr;
     Handle hwnd = 0;
@@ -71,6 +79,10 @@ class FakePlatform final : public Platform {
     void AnswerMenu(int id);
     // A window of another program, which then has the keyboard.
     Handle UserWindow();
+    // Another program's window comes in front, or the one in front changes:
+    // the watching window hears of it, as the system's events tell it.
+    void BringToFront(Handle h);
+    void ChangeOutside(Handle h, std::function<void(struct OutsideWindow&)> change);
     // The system's colours change, and the windows are told.
     void ChangeColours(const SystemColours& changed);
     void SystemClose(Form& f);
@@ -128,7 +140,9 @@ class FakePlatform final : public Platform {
     bool menuOpen = false;
     // Who has the keyboard, and the windows of other programs.
     Handle foreground = 0;
-    std::set<Handle> outsideWindows;
+    std::map<Handle, OutsideWindow> outsideWindows;
+    int userState = 1;  // QUNS_NOT_PRESENT
+    Form* watchingFront = nullptr;
     Handle notificationArea = 0;
     // The z-order of the windows the program placed, top first, and how
     // often a call changed it.
@@ -178,6 +192,13 @@ class FakePlatform final : public Platform {
     void SetForegroundWindow(Handle hWnd) override;
     bool IsWindow(Handle hWnd) override;
     bool IsNotificationArea(Handle hWnd) override { return hWnd == notificationArea; }
+    PixelRect GetWindowRect(Handle hWnd) override;
+    bool HasTitleBar(Handle hWnd) override;
+    bool IsShellWindow(Handle hWnd) override;
+    std::string ProgramOf(Handle hWnd) override;
+    int UserNotificationState() override { return userState; }
+    bool SameFileName(std::string_view a, std::string_view b) override;
+    void WatchFront(Form& form, bool on) override;
     SystemColours GetSystemColours() override { return colours; }
     WallClock Now() override { return {wallStart + now / 1000, offsetMinutes}; }
     // The tick count runs with virtual time alone, from an hour after boot.

@@ -159,6 +159,21 @@ int Below(const wchar_t* log, int r, int g, int b, bool page) {
     return 0;
 }
 
+// The window below as a full-screen program has it (no title bar, its whole
+// monitor), or as a window of the usual kind.
+int BelowShape(bool full) {
+    HWND h = FindWindowW(L"DuskveilE2EBelow", nullptr);
+    if (!h) return 1;
+    SetWindowLongW(h, GWL_STYLE, (full ? WS_POPUP : WS_OVERLAPPEDWINDOW) | WS_VISIBLE);
+    if (full)
+        SetWindowPos(h, nullptr, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                     SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOACTIVATE);
+    else
+        SetWindowPos(h, nullptr, 100, 100, 500, 400,
+                     SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
+}
+
 void Usage(const char* when) {
     HANDLE p = ProgramProcess();
     PROCESS_MEMORY_COUNTERS_EX m{};

@@ -44,6 +44,8 @@ int main() {
         MonitorGet(_wtoi(argv[2]), argv[3]);
     else if (cmd == L"monitor-set" && argc > 4)
         MonitorSet(_wtoi(argv[2]), argv[3], argv[4]);
+    else if (cmd == L"below-shape" && argc > 2)  // full | window
+        return BelowShape(std::wstring(argv[2]) == L"full");
     else if (cmd == L"run-get")  // what starts at log-on under the program's name
         RegGet(dv::names::kRunValue, dv::names::kRunKey);
     else if (cmd == L"reg-set" && argc > 4)

@@ -46,6 +46,7 @@ int AccessibleContract();
 // A value of the settings key (or of `key`): "sz TEXT", "type N" or "absent".
 void RegGet(const wchar_t* name, const wchar_t* key = kKey);
 void MonitorGet(int number, const wchar_t* name);
+int BelowShape(bool full);
 void MonitorSet(int number, const wchar_t* name, const wchar_t* text);
 void RegSet(const wchar_t* name, const wchar_t* kind, const wchar_t* text);
 void RegClear();

@@ -259,16 +259,19 @@ HWND OpenMenu() {
 // Picks the n-th command of the open popup menu, or the m-th of the
 // submenu there, as the keyboard would. (Wine lets no other process read a
 // menu's items, so the keyboard is the way in.)
+// The n-th item from the top, or with n negative from the bottom; then, with
+// m, the m-th of its submenu.
 int MenuPick(int n, int m) {
     HWND menu = OpenMenu();
     if (!menu) return 1;
     for (int i = 0; i < n; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
-    if (n > 0 && m > 0) {
+    for (int i = 0; i > n; --i) PostMessageW(menu, WM_KEYDOWN, VK_UP, 0);
+    if (n != 0 && m > 0) {
         // Right opens the submenu at its first item.
         PostMessageW(menu, WM_KEYDOWN, VK_RIGHT, 0);
         for (int i = 1; i < m; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
     }
-    PostMessageW(menu, WM_KEYDOWN, n > 0 ? VK_RETURN : VK_ESCAPE, 0);
+    PostMessageW(menu, WM_KEYDOWN, n != 0 ? VK_RETURN : VK_ESCAPE, 0);
     return 0;
 }
 }  // namespace probe

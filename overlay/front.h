@@ -1,0 +1,48 @@
+// Stepping aside for what the user runs: a full-screen program in front (a
+// film, a game, a slide show), or a program the user listed.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/types.h"
+
+namespace dv {
+
+// The window in front, as far as stepping aside for it goes.
+struct FrontWindow {
+    Handle handle = 0;
+    bool ours = false;     // one of this program's windows
+    bool shell = false;    // the desktop, a taskbar or a notification area
+    bool caption = false;  // it has a title bar
+    PixelRect rect;        // its window rectangle
+    // Its process's file name ("Photoshop.exe"); empty where the process
+    // could not be opened (a protected one).
+    std::string program;
+};
+
+// SHQueryUserNotificationState's answers that say a full-screen program or
+// a presentation runs.
+inline constexpr int kQunsBusy = 2, kQunsD3dFullScreen = 3, kQunsPresentation = 4;
+
+// The monitor (its place in `monitors`) that a full-screen window in front
+// covers: another program's window, not the shell's, with no title bar,
+// whose rectangle covers its monitor's whole rectangle; or the monitor under
+// the window in front while the system says a full-screen program or a
+// presentation runs (`userState`). Nothing otherwise.
+std::optional<std::size_t> FullScreenMonitor(const FrontWindow& front,
+                                             const std::vector<Monitor>& monitors, int userState);
+
+// The programs the user listed, as stored in "PauseFor": file names
+// separated by "|". An entry that is empty, longer than 260 characters or
+// holds a path separator is skipped; at most 64 are taken.
+inline constexpr std::size_t kMaxListed = 64, kMaxNameLength = 260;
+std::vector<std::string> ParseProgramList(std::string_view stored);
+std::string ProgramListText(const std::vector<std::string>& list);
+// Whether `program` could stand in the list at all.
+bool ListableName(std::string_view program);
+
+}  // namespace dv

@@ -1,0 +1,99 @@
+// The window in front, for stepping aside for it: what it is, which program
+// it belongs to, and the system's events when it changes.
+#include "platform/form.h"
+#include "platform/win32/text.h"
+#include "platform/win32/win32_platform.h"
+
+namespace dv::win32 {
+namespace {
+
+Win32Platform* watching = nullptr;
+
+}  // namespace
+
+PixelRect Win32Platform::GetWindowRect(Handle hWnd) {
+    RECT r{};
+    ::GetWindowRect(reinterpret_cast<HWND>(hWnd), &r);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+bool Win32Platform::HasTitleBar(Handle hWnd) {
+    const LONG style = GetWindowLongW(reinterpret_cast<HWND>(hWnd), GWL_STYLE);
+    return (style & WS_CAPTION) == WS_CAPTION;
+}
+
+// The desktop: the desktop window itself, the shell's window, and the
+// windows the shell draws the wallpaper and the icons in.
+bool Win32Platform::IsShellWindow(Handle hWnd) {
+    const HWND h = reinterpret_cast<HWND>(hWnd);
+    if (h == GetDesktopWindow() || h == GetShellWindow()) return true;
+    wchar_t cls[16];
+    if (!GetClassNameW(h, cls, 16)) return false;
+    return lstrcmpW(cls, L"Progman") == 0 || lstrcmpW(cls, L"WorkerW") == 0;
+}
+
+std::string Win32Platform::ProgramOf(Handle hWnd) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(reinterpret_cast<HWND>(hWnd), &pid);
+    if (pid == 0) return {};
+    const KernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid));
+    if (!process) return {};
+    wchar_t path[MAX_PATH * 4];
+    DWORD size = static_cast<DWORD>(std::size(path));
+    if (!QueryFullProcessImageNameW(process.Get(), 0, path, &size)) return {};
+    std::wstring_view name(path, size);
+    if (const std::size_t slash = name.find_last_of(L"\\/"); slash != std::wstring_view::npos)
+        name.remove_prefix(slash + 1);
+    return Utf8(name);
+}
+
+// Windows Vista and later; looked up, as the exe's oldest system may lack
+// it in a stripped shell.
+int Win32Platform::UserNotificationState() {
+    using QueryFn = HRESULT(WINAPI*)(int*);
+    static const auto query = Find<QueryFn>(L"shell32.dll", "SHQueryUserNotificationState");
+    int state = 0;
+    return query && query(&state) == S_OK ? state : 0;
+}
+
+bool Win32Platform::SameFileName(std::string_view a, std::string_view b) {
+    const std::wstring wa = Wide(a), wb = Wide(b);
+    return CompareStringOrdinal(wa.c_str(), static_cast<int>(wa.size()), wb.c_str(),
+                                static_cast<int>(wb.size()), TRUE) == CSTR_EQUAL;
+}
+
+void Win32Platform::WatchFront(Form& form, bool on) {
+    locationHook_.Reset();
+    foregroundHook_.Reset();
+    frontWatcher_ = on ? &form : nullptr;
+    watching = on ? this : nullptr;
+    if (!on) return;
+    foregroundHook_.Reset(SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr,
+                                          &FrontEvent, 0, 0, WINEVENT_OUTOFCONTEXT));
+    HookFrontProcess();
+}
+
+// Moves and size changes come from every window of every program: heard
+// only from the process in front, and acted on only for its window.
+void Win32Platform::HookFrontProcess() {
+    locationHook_.Reset();
+    DWORD pid = 0;
+    GetWindowThreadProcessId(::GetForegroundWindow(), &pid);
+    if (pid == 0) return;
+    locationHook_.Reset(SetWinEventHook(EVENT_OBJECT_LOCATIONCHANGE, EVENT_OBJECT_LOCATIONCHANGE,
+                                        nullptr, &FrontEvent, pid, 0, WINEVENT_OUTOFCONTEXT));
+}
+
+void CALLBACK Win32Platform::FrontEvent(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object,
+                                        LONG child, DWORD, DWORD) {
+    Win32Platform* self = watching;
+    if (!self || !self->frontWatcher_ || object != OBJID_WINDOW || child != CHILDID_SELF) return;
+    if (event == EVENT_SYSTEM_FOREGROUND) {
+        self->HookFrontProcess();
+    } else if (hwnd != ::GetForegroundWindow()) {
+        return;
+    }
+    self->frontWatcher_->DispatchFrontChanged();
+}
+
+}  // namespace dv::win32

@@ -1,0 +1,202 @@
+// Out of the way of full-screen programs and of the programs the user lists.
+#include "fixture.h"
+#include "overlay/front.h"
+#include "overlay/tray_menu.h"
+#include "resources/texts.h"
+#include "settings/schedule.h"
+
+namespace dv::fake {
+namespace {
+
+using namespace menu;
+
+constexpr PixelRect kMain{0, 0, 1024, 768};
+constexpr PixelRect kSide{1024, 0, 2048, 768};
+
+class StepAside : public ProgramTest {
+   protected:
+    StepAside() { fake.monitors = {kMain, kSide}; }
+    // Another program's window in front, as `shape` has it.
+    Handle Front(std::function<void(OutsideWindow&)> shape) {
+        const Handle h = fake.UserWindow();
+        fake.ChangeOutside(h, std::move(shape));
+        fake.BringToFront(h);
+        return h;
+    }
+    static auto FullScreenOn(const PixelRect& monitor) {
+        return [monitor](OutsideWindow& w) {
+            w.rect = monitor;
+            w.caption = false;
+        };
+    }
+    bool OverlayShown() { return fake.WindowOf(program.frmNight)->visible; }
+    bool CompanionShown() {
+        return fake.WindowOf(*program.night.Companions().All().at(0))->visible;
+    }
+    const MenuItem* Item(int id) {
+        for (const MenuItem& item : fake.menus.back())
+            if (item.id == id) return &item;
+        return nullptr;
+    }
+};
+
+TEST_F(StepAside, AFullScreenProgramHidesTheLayerOfItsMonitorAlone) {
+    Put("PauseFullScreen", "1");
+    LaunchToNight();
+    const Handle film = Front(FullScreenOn(kSide));
+    EXPECT_FALSE(CompanionShown());
+    EXPECT_TRUE(OverlayShown()) << "the other monitor keeps its layer";
+    const int raised =
+        fake.Count("SetWindowPos", program.night.Companions().All()[0]->NativeHandle());
+    fake.Advance(200);
+    EXPECT_EQ(fake.Count("SetWindowPos", program.night.Companions().All()[0]->NativeHandle()),
+              raised)
+        << "no keep-on-top over the film";
+
+    fake.ChangeOutside(film, [](OutsideWindow& w) { w.rect.right -= 1; });
+    EXPECT_TRUE(CompanionShown()) << "a pixel short of its monitor";
+    fake.ChangeOutside(film, FullScreenOn(kMain));
+    EXPECT_FALSE(OverlayShown());
+    EXPECT_TRUE(CompanionShown());
+    fake.BringToFront(fake.UserWindow());
+    EXPECT_TRUE(OverlayShown()) << "another window in front";
+}
+
+TEST_F(StepAside, NotFullScreenTheShellOursOrAWindowWithATitleBar) {
+    Put("PauseFullScreen", "1");
+    LaunchToNight();
+    Front([](OutsideWindow& w) {  // maximized, the taskbar hidden: every edge, with a title bar
+        w.rect = kMain;
+    });
+    EXPECT_TRUE(OverlayShown());
+    Front([](OutsideWindow& w) {
+        w.rect = kMain;
+        w.caption = false;
+        w.shell = true;  // the desktop
+    });
+    EXPECT_TRUE(OverlayShown());
+    const Handle taskbar = Front(FullScreenOn(kMain));
+    fake.Run([&] { fake.notificationArea = taskbar; });
+    fake.BringToFront(taskbar);
+    EXPECT_TRUE(OverlayShown());
+    fake.BringToFront(program.night.Companions().All()[0]->NativeHandle());
+    EXPECT_TRUE(OverlayShown()) << "a layer of its own covers its monitor";
+}
+
+TEST_F(StepAside, TheSystemsFullScreenAndPresentationStatesCount) {
+    Put("PauseFullScreen", "1");
+    LaunchToNight();
+    for (const int state : {kQunsBusy, kQunsD3dFullScreen, kQunsPresentation}) {
+        fake.userState = state;
+        Front([](OutsideWindow& w) { w.rect = {1100, 100, 1500, 500}; });
+        EXPECT_FALSE(CompanionShown()) << state;
+        fake.userState = 5;  // accepts notifications
+        fake.BringToFront(fake.UserWindow());
+        EXPECT_TRUE(CompanionShown()) << state;
+    }
+}
+
+TEST_F(StepAside, ListedProgramsHideEveryLayerWhatevertheirCaseAndBadEntriesAreSkipped) {
+    Put("PauseFor", "Photoshop.exe||C:\\Tools\\x.exe|" + std::string(261, 'a') + "|vlc.exe");
+    LaunchToNight();
+    Front([](OutsideWindow& w) { w.program = "PHOTOSHOP.EXE"; });
+    EXPECT_FALSE(OverlayShown());
+    EXPECT_FALSE(CompanionShown());
+    EXPECT_FALSE(program.frmNight.Timer2.Enabled()) << "no keep-on-top while it is in front";
+    Front([](OutsideWindow& w) { w.program = "x.exe"; });
+    EXPECT_TRUE(OverlayShown()) << "an entry with a path is skipped";
+    Front([](OutsideWindow& w) { w.program = "vlc.exe"; });
+    EXPECT_FALSE(OverlayShown()) << "the entries after a bad one still work";
+    Front([](OutsideWindow& w) { w.program.clear(); });  // a process that cannot be opened
+    EXPECT_TRUE(OverlayShown());
+    EXPECT_TRUE(program.frmNight.Timer2.Enabled());
+}
+
+TEST_F(StepAside, TheMenuListsTheProgramTheUserWorksInAndTakesItOffAgain) {
+    LaunchToNight();
+    Front([](OutsideWindow& w) { w.program = "Photoshop.exe"; });
+    PickInMenu(kPauseFor);
+    EXPECT_EQ(Item(kPauseFor)->text, "Photoshop.exe 在前台时暂停");
+    EXPECT_FALSE(Item(kPauseFor)->checked);
+    EXPECT_EQ(Stored("PauseFor"), "Photoshop.exe");
+    fake.BringToFront(fake.foreground);
+    EXPECT_FALSE(OverlayShown()) << "hidden as soon as it is back in front";
+    PickInMenu(kPauseFor);
+    EXPECT_TRUE(Item(kPauseFor)->checked);
+    EXPECT_EQ(Stored("PauseFor"), "");
+    EXPECT_TRUE(OverlayShown());
+    EXPECT_EQ(fake.CallsNamed("WatchFront").back().args[0], 0)
+        << "nothing watched with nothing listed";
+}
+
+TEST_F(StepAside, TheItemIsLeftOutForTheDesktopOurOwnOrAProcessThatCannotBeOpened) {
+    LaunchToNight();
+    PickInMenu(kNone);
+    EXPECT_EQ(Item(kPauseFor), nullptr) << "no window of another program";
+    Front([](OutsideWindow& w) { w.shell = true; });
+    PickInMenu(kNone);
+    EXPECT_EQ(Item(kPauseFor), nullptr);
+    Front([](OutsideWindow& w) { w.program.clear(); });
+    PickInMenu(kNone);
+    EXPECT_EQ(Item(kPauseFor), nullptr);
+}
+
+TEST_F(StepAside, ARefusedWriteOrAFullListChangesNothing) {
+    std::string full;
+    for (int i = 0; i < 70; ++i) full += "p" + std::to_string(i) + ".exe|";
+    Put("PauseFor", full);
+    LaunchToNight();
+    EXPECT_EQ(program.night.Programs().size(), kMaxListed);
+    Front([](OutsideWindow& w) { w.program = "p64.exe"; });
+    EXPECT_TRUE(OverlayShown()) << "beyond the 64th";
+    PickInMenu(kPauseFor);
+    EXPECT_EQ(Stored("PauseFor"), full) << "a full list takes no more";
+    fake.refusedWrites.insert("PauseFor");
+    Front([](OutsideWindow& w) { w.program = "p3.exe"; });
+    PickInMenu(kPauseFor);
+    EXPECT_EQ(program.night.Programs().size(), kMaxListed);
+    fake.BringToFront(fake.foreground);
+    EXPECT_FALSE(OverlayShown()) << "still listed";
+    fake.refusedWrites.insert("PauseFullScreen");
+    PickInMenu(kPauseFullScreen);
+    EXPECT_FALSE(program.night.Settings().pauseFullScreen);
+}
+
+TEST_F(StepAside, APauseOrAFadeMeetingAListedProgramEachHaveTheirSay) {
+    Put("PauseFor", "vlc.exe");
+    LaunchToNight();
+    fake.PressHotKey(kModAlt, kVkEnd);  // pause
+    const Handle film = Front([](OutsideWindow& w) { w.program = "vlc.exe"; });
+    fake.BringToFront(fake.UserWindow());
+    EXPECT_FALSE(OverlayShown()) << "still paused";
+    fake.PressHotKey(kModAlt, kVkEnd);
+    EXPECT_TRUE(OverlayShown());
+    fake.BringToFront(film);
+    EXPECT_FALSE(OverlayShown());
+    fake.PressHotKey(kModAlt, kVkEnd);
+    fake.PressHotKey(kModAlt, kVkEnd);  // paused and resumed while it is in front
+    EXPECT_FALSE(OverlayShown());
+}
+
+TEST_F(StepAside, BothOptionsOffWatchNothingAndHideNothing) {
+    LaunchToNight();
+    Front(FullScreenOn(kMain));
+    EXPECT_TRUE(OverlayShown());
+    EXPECT_TRUE(fake.CallsNamed("WatchFront").empty());
+    EXPECT_TRUE(fake.CallsNamed("ProgramOf").empty());
+}
+
+TEST(ProgramList, ReadBoundedAndWrittenBack) {
+    EXPECT_EQ(ParseProgramList(""), std::vector<std::string>{});
+    EXPECT_EQ(ParseProgramList("a.exe|b/c.exe||d.exe"),
+              (std::vector<std::string>{"a.exe", "d.exe"}));
+    EXPECT_TRUE(ListableName(std::string(260, 'x')));
+    EXPECT_FALSE(ListableName(std::string(261, 'x')));
+    std::string wide;
+    for (int i = 0; i < 200; ++i) wide += "写";
+    EXPECT_TRUE(ListableName(wide + ".exe")) << "characters, not bytes";
+    EXPECT_EQ(ProgramListText({"a.exe", "d.exe"}), "a.exe|d.exe");
+}
+
+}  // namespace
+}  // namespace dv::fake
