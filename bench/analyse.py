@@ -37,7 +37,7 @@ def main(raw_path, marks_path, json_path):
     r['splash_to_overlay_ms_median'] = (statistics.median([o - s for s, o in zip(splash, overlay)])
                                         if splash and overlay else None)
     for name in ('duskveil', 'reference', 'duskveil_paused', 'duskveil_2mon', 'reference_2mon',
-                 'duskveil_2mon_own'):
+                 'duskveil_2mon_own', 'duskveil_aside'):
         line = next((l for l in raw if l.startswith(f'idle_{name} ')), None)
         if not line:
             continue
@@ -68,6 +68,15 @@ def main(raw_path, marks_path, json_path):
         r['idle_cpu_ratio_2mon_own'] = round(own / ref, 2) if ref else None
         r['private_memory_ratio_2mon_own'] = round(
             r['duskveil_2mon_own_private_rss_kb'] / r['reference_2mon_private_rss_kb'], 2)
+
+    if 'reference_cpu_percent' in r and 'duskveil_aside_cpu_percent' in r:
+        own = r['duskveil_aside_cpu_percent'] + r['duskveil_aside_server_cpu_percent']
+        ref = r['reference_cpu_percent'] + r['reference_server_cpu_percent']
+        r['idle_cpu_ratio_aside'] = round(own / ref, 2) if ref else None
+    aside = [float(l.split()[1]) for l in raw if l.startswith('aside ') and float(l.split()[1]) >= 0]
+    r['aside_rounds'] = len(aside)
+    r['aside_ms_p50'] = pct(aside, 50)
+    r['aside_ms_p95'] = pct(aside, 95)
 
     marks = [l.split() for l in open(marks_path).read().splitlines() if l.strip()]
     slide_end = next((i for i, m in enumerate(marks) if m[0] == 'slide-done'), len(marks))
@@ -129,6 +138,9 @@ def main(raw_path, marks_path, json_path):
         ('two monitors: private memory ratio', r.get('private_memory_ratio_2mon'), 'x', '<= 1.3'),
         ('two monitors, a level each: idle CPU ratio', r.get('idle_cpu_ratio_2mon_own'), 'x', '<= 1.3'),
         ('two monitors, a level each: private memory ratio', r.get('private_memory_ratio_2mon_own'), 'x', '<= 1.3'),
+        ('both stepping-aside options on: idle CPU ratio', r.get('idle_cpu_ratio_aside'), 'x', '<= 1.2'),
+        (f"listed program in front to layers hidden (p50, {r['aside_rounds']} rounds)", r['aside_ms_p50'], 'ms', ''),
+        ('listed program in front to layers hidden (p95)', r['aside_ms_p95'], 'ms', '<= 150'),
         (f"slider move to alpha applied (median, {r['slider_moves']} moves)", r['slider_to_alpha_ms_median'], 'ms', '< 1'),
         ('slider move to alpha applied (p95)', r['slider_to_alpha_ms_p95'], 'ms', ''),
         ('overlay repaints during slider moves', r['overlay_repaints_during_slider'], '', '0'),

@@ -98,5 +98,18 @@ idle_run duskveil_2mon_own "build/$arch/Duskveil.exe"
 probe reg-clear
 dv_two_monitors off
 
+echo "stepping aside for full-screen and listed programs"
+probe reg-set PauseFullScreen sz 1
+probe reg-set PauseFor sz duskveil_probe.exe
+idle_run duskveil_aside "build/$arch/Duskveil.exe"
+"$DV_WINE64" "$DV_PROBE" below NUL 200 200 200 >/dev/null 2>&1 &
+"$loader" notepad >/dev/null 2>&1 &
+sleep 2
+"$loader" "build/$arch/Duskveil.exe" >/dev/null 2>&1 &
+for _ in $(seq 100); do grep -q "title=$(dv_name OVERLAY_CAPTION) visible=1" <<<"$(probe windows)" && break; sleep 0.2; done
+probe aside Notepad 50 >> "$out/raw" || echo "  (no window to step aside for)"
+stop  # the window below and the other program go with the prefix's processes
+probe reg-clear
+
 mkdir -p bench/results
 python3 bench/analyse.py "$out/raw" "$out/marks.log" bench/results/latest.json

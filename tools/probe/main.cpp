@@ -46,6 +46,8 @@ int main() {
         MonitorSet(_wtoi(argv[2]), argv[3], argv[4]);
     else if (cmd == L"below-shape" && argc > 2)  // full | window
         return BelowShape(std::wstring(argv[2]) == L"full");
+    else if (cmd == L"aside" && argc > 3)  // how fast the layers step aside for a listed program
+        return Aside(argv[2], _wtoi(argv[3]));
     else if (cmd == L"run-get")  // what starts at log-on under the program's name
         RegGet(dv::names::kRunValue, dv::names::kRunKey);
     else if (cmd == L"reg-set" && argc > 4)

@@ -47,6 +47,7 @@ int AccessibleContract();
 void RegGet(const wchar_t* name, const wchar_t* key = kKey);
 void MonitorGet(int number, const wchar_t* name);
 int BelowShape(bool full);
+int Aside(const wchar_t* other, int rounds);
 void MonitorSet(int number, const wchar_t* name, const wchar_t* text);
 void RegSet(const wchar_t* name, const wchar_t* kind, const wchar_t* text);
 void RegClear();

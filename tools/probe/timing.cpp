@@ -102,4 +102,29 @@ int OnTop(int rounds) {
     return 0;
 }
 
+// Brings a window of another program (`other`'s class) and the window below
+// (a listed program) in front in turn, `rounds` times, and times how long
+// until the overlay is hidden once the window below is in front.
+int Aside(const wchar_t* other, int rounds) {
+    HWND o = Overlay(), below = FindWindowW(L"DuskveilE2EBelow", nullptr);
+    HWND away = FindWindowW(other, nullptr);
+    if (!o || !below || !away) return 1;
+    const auto wait = [o](bool visible) {
+        const double t0 = NowMs();
+        while (NowMs() - t0 < 2000) {
+            if ((IsWindowVisible(o) != FALSE) == visible) return NowMs() - t0;
+            Sleep(1);
+        }
+        return -1.0;
+    };
+    for (int i = 0; i < rounds; ++i) {
+        SetForegroundWindow(away);
+        if (wait(true) < 0) continue;
+        Sleep(7 + i % 13);  // land at different points of the program's poll
+        SetForegroundWindow(below);
+        std::printf("aside %.2f\n", wait(false));
+    }
+    return 0;
+}
+
 }  // namespace probe
