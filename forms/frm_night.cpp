@@ -37,13 +37,19 @@ void FrmNight::Form_FrontChanged() {
     Platform& host = Host();
     FrontWindow front;
     front.handle = host.GetForegroundWindow();
-    if (front.handle != front_) frontProgram_.clear();
+    if (front.handle != front_) {
+        frontProgram_.clear();
+        frontAsked_ = false;
+    }
     if (front.handle != 0) {
         front.ours = desk_.IsOurs(front.handle);
         front.shell = host.IsShellWindow(front.handle) || host.IsNotificationArea(front.handle);
         front.caption = host.HasTitleBar(front.handle);
         front.rect = host.GetWindowRect(front.handle);
-        if (!front.ours && frontProgram_.empty()) frontProgram_ = host.ProgramOf(front.handle);
+        if (!front.ours && !frontAsked_) {
+            frontProgram_ = host.ProgramOf(front.handle);
+            frontAsked_ = true;
+        }
         if (!front.ours) front.program = frontProgram_;
     }
     front_ = front.handle;

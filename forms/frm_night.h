@@ -75,8 +75,10 @@ class FrmNight : public Form, public layout::NightControls, public NightMode::Ov
     IconMenu menu_;
     Handle userWindow_ = 0;
     std::array<bool, 3> hotKeyTaken_{};
-    // The window in front as seen last, and its program's file name.
+    // The window in front as seen last, and its program's file name, asked
+    // for once (a process that cannot be opened is not asked again).
     Handle front_ = 0;
+    bool frontAsked_ = false;
     PixelRect frontRect_;
     std::string frontProgram_;
 };

@@ -22,6 +22,13 @@ MenuItem& Add(std::vector<MenuItem>& items, int id, std::string text, bool check
     return item;
 }
 
+// A menu shows "&" as the next letter's underline: a name's own is doubled.
+std::string MenuText(const std::string& name) {
+    std::string text;
+    for (const char c : name) text += c == '&' ? std::string("&&") : std::string(1, c);
+    return text;
+}
+
 }  // namespace
 
 std::vector<MenuItem> IconMenu::ScheduleItems() {
@@ -84,7 +91,10 @@ int IconMenu::Run(Form& owner, Handle user, const std::string& hotKeys) {
                 Add(items, c, t.menuAllScreens, options.allScreens);
                 break;
             case kPerMonitor:
-                Add(items, c, t.menuPerMonitor, options.perMonitor, false, night_.CoversSeveral());
+                // Greyed while one monitor is covered, unless it is on: it
+                // can always be turned off.
+                Add(items, c, t.menuPerMonitor, options.perMonitor, false,
+                    night_.CoversSeveral() || options.perMonitor);
                 break;
             case kHideInCaptures:
                 Add(items, c, t.menuHideInCaptures, excluded, false, canExclude);
@@ -97,7 +107,7 @@ int IconMenu::Run(Form& owner, Handle user, const std::string& hotKeys) {
                 break;
             case kPauseFor:
                 if (!program.empty())
-                    Add(items, c, t.pauseForLead + program + t.pauseForTail, listed);
+                    Add(items, c, t.pauseForLead + MenuText(program) + t.pauseForTail, listed);
                 break;
             case kScheduleMenu:
                 Add(items, 0, t.menuSchedule).sub = ScheduleItems();
@@ -130,7 +140,8 @@ int IconMenu::Run(Form& owner, Handle user, const std::string& hotKeys) {
             night_.SetAllScreens(!options.allScreens);
             break;
         case kPerMonitor:
-            if (night_.CoversSeveral()) night_.SetPerMonitor(!options.perMonitor);
+            if (night_.CoversSeveral() || options.perMonitor)
+                night_.SetPerMonitor(!options.perMonitor);
             break;
         case kHideInCaptures:
             // The user asks for the opposite of what the tick showed.

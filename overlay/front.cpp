@@ -6,11 +6,11 @@ namespace dv {
 
 std::optional<std::size_t> FullScreenMonitor(const FrontWindow& front,
                                              const std::vector<Monitor>& monitors, int userState) {
-    if (front.handle == 0 || front.ours || monitors.empty()) return std::nullopt;
+    if (front.handle == 0 || front.ours || front.shell || monitors.empty()) return std::nullopt;
     const std::size_t under = MonitorUnder(monitors, front.rect);
     if (userState == kQunsBusy || userState == kQunsD3dFullScreen || userState == kQunsPresentation)
         return under;
-    if (front.shell || front.caption) return std::nullopt;
+    if (front.caption) return std::nullopt;
     const PixelRect& m = monitors[under].rect;
     const PixelRect& r = front.rect;
     if (r.left <= m.left && r.top <= m.top && r.right >= m.right && r.bottom >= m.bottom)

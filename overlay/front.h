@@ -30,9 +30,9 @@ inline constexpr int kQunsBusy = 2, kQunsD3dFullScreen = 3, kQunsPresentation = 
 
 // The monitor (its place in `monitors`) that a full-screen window in front
 // covers: another program's window, not the shell's, with no title bar,
-// whose rectangle covers its monitor's whole rectangle; or the monitor under
-// the window in front while the system says a full-screen program or a
-// presentation runs (`userState`). Nothing otherwise.
+// whose rectangle covers its monitor's whole rectangle; or, while the system
+// says a full-screen program or a presentation runs (`userState`), the
+// monitor under another program's window in front. Nothing otherwise.
 std::optional<std::size_t> FullScreenMonitor(const FrontWindow& front,
                                              const std::vector<Monitor>& monitors, int userState);
 

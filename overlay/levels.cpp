@@ -39,6 +39,13 @@ Level ReadLevel(Platform& host, const std::string& section, const Level& absent,
 
 }  // namespace
 
+// A monitor's own that the user has not changed are read again when next
+// seen: one with nothing stored starts from the shared ones as they are then.
+void Levels::SetPerMonitor(bool on) {
+    perMonitor_ = on;
+    std::erase_if(own_, [](const Kept& kept) { return !kept.changed; });
+}
+
 void Levels::Read(const Level& unread) {
     const Level defaults{names::kDefaultAlpha, names::kDefaultTint};
     shared_.level = ReadLevel(host_, names::kSection, defaults, unread);
@@ -74,27 +81,30 @@ void Levels::SetTint(const std::string& monitor, Colour tint) {
     kept.changed = true;
 }
 
-void Levels::Write(const Kept& kept, bool tintToo) {
+bool Levels::Write(const Kept& kept, bool tintToo) {
     const std::string section = SectionOf(kept.monitor);
-    host_.SaveSetting(names::kAppName, section, names::kKeyAlpha, LngToText(kept.level.strength));
+    bool took = host_.SaveSetting(names::kAppName, section, names::kKeyAlpha,
+                                  LngToText(kept.level.strength));
     if (tintToo)
-        host_.SaveSetting(names::kAppName, section, names::kKeyColour,
-                          LngToText(static_cast<std::int32_t>(kept.level.tint)));
+        took = host_.SaveSetting(names::kAppName, section, names::kKeyColour,
+                                 LngToText(static_cast<std::int32_t>(kept.level.tint))) &&
+               took;
+    return took;
 }
 
+// The shared ones are written while the monitors share them, as always, and
+// when the user changed them before each monitor had its own.
 void Levels::SaveStrength() {
-    if (!perMonitor_) Write(shared_, false);
+    if (!perMonitor_ || shared_.changed) Write(shared_, false);
     for (const Kept& kept : own_)
         if (kept.changed) Write(kept, false);
 }
 
+// A value the store refused stays to be written at the next save.
 void Levels::Save() {
-    if (!perMonitor_) Write(shared_, true);
-    for (Kept& kept : own_) {
-        if (!kept.changed) continue;
-        Write(kept, true);
-        kept.changed = false;
-    }
+    if ((!perMonitor_ || shared_.changed) && Write(shared_, true)) shared_.changed = false;
+    for (Kept& kept : own_)
+        if (kept.changed && Write(kept, true)) kept.changed = false;
 }
 
 }  // namespace dv

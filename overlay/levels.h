@@ -29,7 +29,7 @@ class Levels {
     void Read(const Level& unread);
     // While each monitor has its own, `monitor` (an identity) is read as its
     // own; otherwise, and for no monitor, the shared ones are.
-    void SetPerMonitor(bool on) { perMonitor_ = on; }
+    void SetPerMonitor(bool on);
 
     const Level& Of(const std::string& monitor) { return Find(monitor).level; }
     // A strength set in the settings window, within the slider's range.
@@ -53,7 +53,8 @@ class Levels {
         bool changed = false;  // by the user, since it was last written
     };
     Kept& Find(const std::string& monitor);
-    void Write(const Kept& kept, bool tintToo);
+    // True when the store took every value.
+    bool Write(const Kept& kept, bool tintToo);
 
     Platform& host_;
     bool perMonitor_ = false;

@@ -68,17 +68,18 @@ std::size_t MonitorAt(const std::vector<Monitor>& monitors, PixelPoint p) {
 
 std::size_t MonitorUnder(const std::vector<Monitor>& monitors, const PixelRect& r) {
     const PixelPoint centre{r.left + (r.right - r.left) / 2, r.top + (r.bottom - r.top) / 2};
+    std::size_t best = 0;
     std::int64_t most = 0;
-    for (const Monitor& m : monitors) most = std::max(most, Overlap(m.rect, r));
-    if (most == 0) return MonitorAt(monitors, centre);
-    std::vector<Monitor> holding;
-    std::vector<std::size_t> index;
     for (std::size_t i = 0; i < monitors.size(); ++i) {
-        if (Overlap(monitors[i].rect, r) < most) continue;
-        holding.push_back(monitors[i]);
-        index.push_back(i);
+        const std::int64_t part = Overlap(monitors[i].rect, r);
+        if (part > most ||
+            (part == most && part > 0 &&
+             FromCentre(monitors[i].rect, centre) < FromCentre(monitors[best].rect, centre))) {
+            most = part;
+            best = i;
+        }
     }
-    return index[MonitorAt(holding, centre)];
+    return most > 0 ? best : MonitorAt(monitors, centre);
 }
 
 }  // namespace dv

@@ -52,7 +52,9 @@ void NightMode::Load() {
     // Beyond the one screen: the other monitors, and captures.
     if (options_.hideInCaptures) SetCaptureExclusion(host_, layer.hWnd(), os_, true);
     screens_.SetCaptureExclusion(os_, options_.hideInCaptures);
-    programs_ = ParseProgramList(StoredOrEmpty(host_, names::kKeyPauseFor));
+    const StoredText list = host_.GetSetting(names::kAppName, names::kSection, names::kKeyPauseFor);
+    programsRead_ = list.kind != StoredText::Kind::Unreadable;
+    if (list.kind == StoredText::Kind::Text) programs_ = ParseProgramList(list.text);
     LayOut();
     started_ = true;
     WatchFront();
@@ -254,7 +256,9 @@ bool NightMode::Listed(const std::string& program) {
     return false;
 }
 
+// A stored list that could not be read is never written over.
 bool NightMode::SetListed(const std::string& program, bool listed) {
+    if (!programsRead_) return false;
     std::vector<std::string> list;
     for (const std::string& name : programs_)
         if (!host_.SameFileName(name, program)) list.push_back(name);

@@ -145,6 +145,7 @@ class NightMode {
     std::vector<Monitor> monitors_;
     Levels levels_;
     std::vector<std::string> programs_;
+    bool programsRead_ = true;
     // What the layers step aside for now: every monitor (a listed program in
     // front), or the one a full-screen program covers (its identity).
     bool asideAll_ = false;

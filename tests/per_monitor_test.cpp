@@ -146,6 +146,32 @@ TEST_F(PerMonitor, OffTheMonitorsShareOneLevelAgainAndTheirOwnWaitForNextTime) {
     EXPECT_EQ(Companion().alpha, 60);
 }
 
+TEST_F(PerMonitor, NothingTheUserChangedIsLostAroundTheSwitchOrARefusedWrite) {
+    Put("PerMonitor", "0");
+    LaunchToNight();
+    fake.PressHotKey(kModAlt, kVkNext);  // the shared level, 166
+    PickInMenu(menu::kPerMonitor);       // on, within the two seconds
+    fake.Advance(2000);
+    EXPECT_EQ(Stored("intLig"), "166") << "the shared change is written";
+    EXPECT_EQ(Companion().alpha, 166) << "a monitor seen first starts from it";
+    PickInMenu(menu::kPerMonitor);  // off: the shared level changes again
+    fake.PressHotKey(kModAlt, kVkNext);
+    PickInMenu(menu::kPerMonitor);  // on: the monitors the user never set follow it
+    EXPECT_EQ(Companion().alpha, 182);
+
+    fake.refusedWrites.insert(Own(kPathB, "intLig"));
+    fake.cursor = {1500, 300};
+    fake.PressHotKey(kModAlt, kVkNext);
+    OpenWithF7();
+    CloseWithX();
+    EXPECT_EQ(Stored(Own(kPathB, "intLig")), "<none>");
+    fake.refusedWrites.clear();
+    fake.cursor = {100, 100};
+    OpenWithF7();
+    CloseWithX();
+    EXPECT_EQ(Stored(Own(kPathB, "intLig")), "198") << "written at the next save";
+}
+
 TEST_F(PerMonitor, TheItemIsGreyedAndDoesNothingWhileOneMonitorIsCovered) {
     Put("PerMonitor", "0");
     Put("AllScreens", "0");
@@ -158,6 +184,12 @@ TEST_F(PerMonitor, TheItemIsGreyedAndDoesNothingWhileOneMonitorIsCovered) {
     PickInMenu(menu::kPerMonitor);
     EXPECT_TRUE(fake.menus.back()[3].enabled);
     EXPECT_FALSE(program.night.Settings().perMonitor) << "a refused write changes nothing";
+    fake.refusedWrites.clear();
+    PickInMenu(menu::kPerMonitor);
+    PickInMenu(menu::kAllScreens);
+    PickInMenu(menu::kPerMonitor);
+    EXPECT_TRUE(fake.menus.back()[3].enabled) << "on, it can be turned off on one monitor too";
+    EXPECT_EQ(Stored("PerMonitor"), "0");
 }
 
 TEST_F(PerMonitor, AMonitorAtStrengthZeroHasNoLayerWhileTheScheduleAndPauseReachEveryOther) {

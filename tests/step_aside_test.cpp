@@ -99,6 +99,7 @@ TEST_F(StepAside, TheSystemsFullScreenAndPresentationStatesCount) {
 TEST_F(StepAside, ListedProgramsHideEveryLayerWhatevertheirCaseAndBadEntriesAreSkipped) {
     Put("PauseFor", "Photoshop.exe||C:\\Tools\\x.exe|" + std::string(261, 'a') + "|vlc.exe");
     LaunchToNight();
+    EXPECT_EQ(program.night.Programs(), (std::vector<std::string>{"Photoshop.exe", "vlc.exe"}));
     Front([](OutsideWindow& w) { w.program = "PHOTOSHOP.EXE"; });
     EXPECT_FALSE(OverlayShown());
     EXPECT_FALSE(CompanionShown());
@@ -129,10 +130,22 @@ TEST_F(StepAside, TheMenuListsTheProgramTheUserWorksInAndTakesItOffAgain) {
         << "nothing watched with nothing listed";
 }
 
+TEST_F(StepAside, AListThatCannotBeReadIsNeverWrittenOverAndANameShowsAsItIs) {
+    fake.store["PauseFor"] = {StoredText::Kind::Unreadable, {}};
+    LaunchToNight();
+    Front([](OutsideWindow& w) { w.program = "R&D.exe"; });
+    PickInMenu(kPauseFor);
+    EXPECT_EQ(Item(kPauseFor)->text, "R&&D.exe 在前台时暂停");
+    EXPECT_EQ(fake.store["PauseFor"].kind, StoredText::Kind::Unreadable);
+}
+
 TEST_F(StepAside, TheItemIsLeftOutForTheDesktopOurOwnOrAProcessThatCannotBeOpened) {
     LaunchToNight();
     PickInMenu(kNone);
     EXPECT_EQ(Item(kPauseFor), nullptr) << "no window of another program";
+    fake.Run([&] { fake.foreground = program.night.Companions().All()[0]->NativeHandle(); });
+    PickInMenu(kNone);
+    EXPECT_EQ(Item(kPauseFor), nullptr) << "a window of Duskveil's own";
     Front([](OutsideWindow& w) { w.shell = true; });
     PickInMenu(kNone);
     EXPECT_EQ(Item(kPauseFor), nullptr);
@@ -164,7 +177,21 @@ TEST_F(StepAside, ARefusedWriteOrAFullListChangesNothing) {
 
 TEST_F(StepAside, APauseOrAFadeMeetingAListedProgramEachHaveTheirSay) {
     Put("PauseFor", "vlc.exe");
+    Put("Schedule", "21:00-07:00");
+    // Started in the morning fade, at half the strength.
+    fake.wallStart = DaysFromCivil({2026, 12, 7}) * 86400 + 7 * 3600 + 10 * 60 - 5;
     LaunchToNight();
+    const Handle player = Front([](OutsideWindow& w) { w.program = "vlc.exe"; });
+    EXPECT_FALSE(OverlayShown());
+    fake.Advance(5 * 60 * 1000);
+    fake.BringToFront(fake.UserWindow());
+    EXPECT_TRUE(OverlayShown());
+    EXPECT_EQ(fake.WindowOf(program.frmNight)->alpha, 37) << "back where the fade is now";
+    fake.BringToFront(player);
+    fake.Advance(6 * 60 * 1000);
+    fake.BringToFront(fake.UserWindow());
+    EXPECT_FALSE(OverlayShown()) << "the fade ended meanwhile";
+    PickInMenu(kNoSchedule);
     fake.PressHotKey(kModAlt, kVkEnd);  // pause
     const Handle film = Front([](OutsideWindow& w) { w.program = "vlc.exe"; });
     fake.BringToFront(fake.UserWindow());

@@ -22,14 +22,23 @@ bool Win32Platform::HasTitleBar(Handle hWnd) {
     return (style & WS_CAPTION) == WS_CAPTION;
 }
 
-// The desktop: the desktop window itself, the shell's window, and the
-// windows the shell draws the wallpaper and the icons in.
+// The desktop and the shell: the desktop window itself, the windows the
+// shell draws the wallpaper and the icons in, and every window of the
+// shell's process (its task switcher and full-screen Start cover a monitor
+// without a title bar, and are no full-screen program).
 bool Win32Platform::IsShellWindow(Handle hWnd) {
     const HWND h = reinterpret_cast<HWND>(hWnd);
-    if (h == GetDesktopWindow() || h == GetShellWindow()) return true;
+    if (h == GetDesktopWindow()) return true;
     wchar_t cls[16];
-    if (!GetClassNameW(h, cls, 16)) return false;
-    return lstrcmpW(cls, L"Progman") == 0 || lstrcmpW(cls, L"WorkerW") == 0;
+    if (GetClassNameW(h, cls, 16) &&
+        (lstrcmpW(cls, L"Progman") == 0 || lstrcmpW(cls, L"WorkerW") == 0))
+        return true;
+    const HWND shell = GetShellWindow();
+    if (!shell) return false;
+    DWORD shellPid = 0, pid = 0;
+    GetWindowThreadProcessId(shell, &shellPid);
+    GetWindowThreadProcessId(h, &pid);
+    return shellPid != 0 && pid == shellPid;
 }
 
 std::string Win32Platform::ProgramOf(Handle hWnd) {

@@ -9,8 +9,10 @@
 namespace dv::win32 {
 namespace {
 
-// Longer values are never a setting of this program.
-constexpr DWORD kMaxValueBytes = 4096;
+// Longer values are never a setting of this program: the longest is the
+// list of programs to step aside for, 64 names of 260 characters and their
+// separators.
+constexpr DWORD kMaxValueBytes = 65536;
 
 std::wstring KeyPath(std::string_view app, std::string_view section) {
     return std::wstring(names::kStoreRoot) + L"\\" + Wide(app) + L"\\" + Wide(section);
