@@ -47,32 +47,22 @@ def main(raw_path, marks_path, json_path):
         r[f'{name}_server_cpu_percent'] = round(100 * int(f['server_ticks']) / hz / secs, 3)
         r[f'{name}_peak_rss_kb'] = int(f.get('VmHWM', 0))
         r[f'{name}_private_rss_kb'] = int(f.get('RssAnon', 0))
-    if 'reference_cpu_percent' in r:
-        own = r['duskveil_cpu_percent'] + r['duskveil_server_cpu_percent']
-        ref = r['reference_cpu_percent'] + r['reference_server_cpu_percent']
-        r['idle_cpu_ratio'] = round(own / ref, 2) if ref else None
-        r['private_memory_ratio'] = round(r['duskveil_private_rss_kb'] / r['reference_private_rss_kb'], 2)
-    if 'reference_cpu_percent' in r and 'duskveil_paused_cpu_percent' in r:
-        own = r['duskveil_paused_cpu_percent'] + r['duskveil_paused_server_cpu_percent']
-        ref = r['reference_cpu_percent'] + r['reference_server_cpu_percent']
-        r['idle_cpu_ratio_paused'] = round(own / ref, 2) if ref else None
-    if 'reference_2mon_cpu_percent' in r:
-        own = r['duskveil_2mon_cpu_percent'] + r['duskveil_2mon_server_cpu_percent']
-        ref = r['reference_2mon_cpu_percent'] + r['reference_2mon_server_cpu_percent']
-        r['idle_cpu_ratio_2mon'] = round(own / ref, 2) if ref else None
-        r['private_memory_ratio_2mon'] = round(
-            r['duskveil_2mon_private_rss_kb'] / r['reference_2mon_private_rss_kb'], 2)
-    if 'reference_2mon_cpu_percent' in r and 'duskveil_2mon_own_cpu_percent' in r:
-        own = r['duskveil_2mon_own_cpu_percent'] + r['duskveil_2mon_own_server_cpu_percent']
-        ref = r['reference_2mon_cpu_percent'] + r['reference_2mon_server_cpu_percent']
-        r['idle_cpu_ratio_2mon_own'] = round(own / ref, 2) if ref else None
-        r['private_memory_ratio_2mon_own'] = round(
-            r['duskveil_2mon_own_private_rss_kb'] / r['reference_2mon_private_rss_kb'], 2)
-
-    if 'reference_cpu_percent' in r and 'duskveil_aside_cpu_percent' in r:
-        own = r['duskveil_aside_cpu_percent'] + r['duskveil_aside_server_cpu_percent']
-        ref = r['reference_cpu_percent'] + r['reference_server_cpu_percent']
-        r['idle_cpu_ratio_aside'] = round(own / ref, 2) if ref else None
+    # Each run against its reference: idle CPU (the program and the wine
+    # server beside it) and private memory.
+    def ratios(name, ref, suffix, memory=True):
+        if f'{ref}_cpu_percent' not in r or f'{name}_cpu_percent' not in r:
+            return
+        own_cpu = r[f'{name}_cpu_percent'] + r[f'{name}_server_cpu_percent']
+        ref_cpu = r[f'{ref}_cpu_percent'] + r[f'{ref}_server_cpu_percent']
+        r[f'idle_cpu_ratio{suffix}'] = round(own_cpu / ref_cpu, 2) if ref_cpu else None
+        if memory:
+            r[f'private_memory_ratio{suffix}'] = round(
+                r[f'{name}_private_rss_kb'] / r[f'{ref}_private_rss_kb'], 2)
+    ratios('duskveil', 'reference', '')
+    ratios('duskveil_paused', 'reference', '_paused', memory=False)
+    ratios('duskveil_2mon', 'reference_2mon', '_2mon')
+    ratios('duskveil_2mon_own', 'reference_2mon', '_2mon_own')
+    ratios('duskveil_aside', 'reference', '_aside', memory=False)
     aside_all = [float(l.split()[1]) for l in raw if l.startswith('aside ')]
     aside = [v for v in aside_all if v >= 0]
     r['aside_rounds'] = len(aside)
