@@ -1,6 +1,7 @@
 #include "overlay/front.h"
 
 #include "overlay/monitors.h"
+#include "resources/names.h"
 
 namespace dv {
 
@@ -51,6 +52,36 @@ std::string ProgramListText(const std::vector<std::string>& list) {
     std::string text;
     for (const std::string& name : list) text += (text.empty() ? "" : "|") + name;
     return text;
+}
+
+void ProgramList::Read() {
+    const StoredText stored =
+        host_.GetSetting(names::kAppName, names::kSection, names::kKeyPauseFor);
+    read_ = stored.kind != StoredText::Kind::Unreadable;
+    names_ = stored.kind == StoredText::Kind::Text ? ParseProgramList(stored.text)
+                                                   : std::vector<std::string>{};
+}
+
+bool ProgramList::Has(const std::string& program) {
+    for (const std::string& name : names_)
+        if (host_.SameFileName(name, program)) return true;
+    return false;
+}
+
+bool ProgramList::Set(const std::string& program, bool listed) {
+    if (!read_) return false;
+    std::vector<std::string> list;
+    for (const std::string& name : names_)
+        if (!host_.SameFileName(name, program)) list.push_back(name);
+    if (listed) {
+        if (!ListableName(program) || list.size() >= kMaxListed) return false;
+        list.push_back(program);
+    }
+    if (!host_.SaveSetting(names::kAppName, names::kSection, names::kKeyPauseFor,
+                           ProgramListText(list)))
+        return false;
+    names_ = std::move(list);
+    return true;
 }
 
 }  // namespace dv

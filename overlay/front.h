@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/types.h"
+#include "platform/platform.h"
 
 namespace dv {
 
@@ -44,5 +44,24 @@ std::vector<std::string> ParseProgramList(std::string_view stored);
 std::string ProgramListText(const std::vector<std::string>& list);
 // Whether `program` could stand in the list at all.
 bool ListableName(std::string_view program);
+
+// The list as the program keeps it: read once, compared as the file system
+// compares names, and written whole at each change. A stored list that could
+// not be read is never written over.
+class ProgramList {
+   public:
+    explicit ProgramList(Platform& host) : host_(host) {}
+    void Read();
+    const std::vector<std::string>& Names() const { return names_; }
+    bool Has(const std::string& program);
+    // Adds or takes off; false (nothing changed) when the store refused, the
+    // list is full, or the name could not stand in it.
+    bool Set(const std::string& program, bool listed);
+
+   private:
+    Platform& host_;
+    std::vector<std::string> names_;
+    bool read_ = true;
+};
 
 }  // namespace dv

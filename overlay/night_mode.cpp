@@ -1,7 +1,6 @@
 #include "overlay/night_mode.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "overlay/layer.h"
 #include "overlay/monitors.h"
@@ -11,31 +10,13 @@
 #include "settings/zones.h"
 
 namespace dv {
-namespace {
-
-// The tip field: the name, one NUL, then blanks to 64 characters.
-std::string TrayTip(const char* name) {
-    std::string tip(name, std::min<std::size_t>(std::strlen(name), 63));
-    tip.push_back('\0');
-    tip.resize(64, ' ');
-    return tip;
-}
-
-}  // namespace
-
 NightMode::NightMode(Platform& host, Overlay& overlay)
-    : host_(host), overlay_(overlay), screens_(host), levels_(host) {}
+    : host_(host), overlay_(overlay), screens_(host), icon_(host), levels_(host), programs_(host) {}
 
 void NightMode::Load() {
     Form& layer = overlay_.Layer();
-    nidTray_.hWnd = layer.hWnd();
-    nidTray_.uID = static_cast<std::uint32_t>(layer.Icon());
-    nidTray_.uFlags = kNifMessageIconTip;
-    nidTray_.uCallbackMessage = kWmMouseMove;  // the notifications come as moves
-    nidTray_.hIcon = layer.Icon();
-    nidTray_.szTip = TrayTip(names::kAppName);
-    nidTray_.cbSize = kTrayRecordSize;
-    ShowIcon();
+    icon_.Attach(layer);
+    icon_.Show();
     // A stored value that does not convert leaves the design colour, and the
     // strength as it was, which is 0 at the first load.
     levels_.Read({0, layer.BackColor()});
@@ -52,9 +33,7 @@ void NightMode::Load() {
     // Beyond the one screen: the other monitors, and captures.
     if (options_.hideInCaptures) SetCaptureExclusion(host_, layer.hWnd(), os_, true);
     screens_.SetCaptureExclusion(os_, options_.hideInCaptures);
-    const StoredText list = host_.GetSetting(names::kAppName, names::kSection, names::kKeyPauseFor);
-    programsRead_ = list.kind != StoredText::Kind::Unreadable;
-    if (list.kind == StoredText::Kind::Text) programs_ = ParseProgramList(list.text);
+    programs_.Read();
     LayOut();
     started_ = true;
     WatchFront();
@@ -63,7 +42,7 @@ void NightMode::Load() {
 void NightMode::Unload() {
     started_ = false;
     WatchFront();
-    HideIcon();
+    icon_.Hide();
     screens_.UnloadAll();
 }
 
@@ -96,7 +75,7 @@ void NightMode::TurnOff() {
     Save();
     // No unload runs after this, so the icon goes here rather than stay
     // behind in the notification area.
-    HideIcon();
+    icon_.Hide();
     host_.End();
 }
 
@@ -197,18 +176,8 @@ void NightMode::Apply() {
     overlay_.Follow(plan.keepOnTop && !asideAll_, night_.Ticking());
 }
 
-void NightMode::ShowIcon() {
-    host_.Shell_NotifyIconA(kNimAdd, nidTray_);
-    iconShown_ = true;
-}
-
-void NightMode::HideIcon() {
-    host_.Shell_NotifyIconA(kNimDelete, nidTray_);
-    iconShown_ = false;
-}
-
 void NightMode::ShellRestarted() {
-    if (iconShown_) ShowIcon();
+    if (icon_.Shown()) icon_.Show();
 }
 
 void NightMode::LayOut() {
@@ -250,26 +219,10 @@ bool NightMode::SetPauseFullScreen(bool on) {
     return true;
 }
 
-bool NightMode::Listed(const std::string& program) {
-    for (const std::string& name : programs_)
-        if (host_.SameFileName(name, program)) return true;
-    return false;
-}
+bool NightMode::Listed(const std::string& program) { return programs_.Has(program); }
 
-// A stored list that could not be read is never written over.
 bool NightMode::SetListed(const std::string& program, bool listed) {
-    if (!programsRead_) return false;
-    std::vector<std::string> list;
-    for (const std::string& name : programs_)
-        if (!host_.SameFileName(name, program)) list.push_back(name);
-    if (listed) {
-        if (!ListableName(program) || list.size() >= kMaxListed) return false;
-        list.push_back(program);
-    }
-    if (!host_.SaveSetting(names::kAppName, names::kSection, names::kKeyPauseFor,
-                           ProgramListText(list)))
-        return false;
-    programs_ = std::move(list);
+    if (!programs_.Set(program, listed)) return false;
     if (!listed) asideAll_ = false;
     WatchFront();
     Apply();
@@ -277,7 +230,7 @@ bool NightMode::SetListed(const std::string& program, bool listed) {
 }
 
 void NightMode::WatchFront() {
-    const bool wanted = started_ && (options_.pauseFullScreen || !programs_.empty());
+    const bool wanted = started_ && (options_.pauseFullScreen || !programs_.Names().empty());
     if (wanted == watching_) return;
     watching_ = wanted;
     host_.WatchFront(overlay_.Layer(), wanted);

@@ -14,6 +14,7 @@
 #include "overlay/levels.h"
 #include "overlay/night.h"
 #include "overlay/screens.h"
+#include "overlay/tray_icon.h"
 #include "settings/options.h"
 
 namespace dv {
@@ -86,9 +87,9 @@ class NightMode {
     void Apply();
 
     // The icon in the notification area.
-    void ShowIcon();
-    void HideIcon();
-    bool IconShown() const { return iconShown_; }
+    void ShowIcon() { icon_.Show(); }
+    void HideIcon() { icon_.Hide(); }
+    bool IconShown() const { return icon_.Shown(); }
     // The shell started again with an empty notification area: the icon
     // comes back if it stood there.
     void ShellRestarted();
@@ -103,7 +104,7 @@ class NightMode {
     bool SetPauseFullScreen(bool on);
     // The programs the user listed; a change is written first, and a refused
     // write changes nothing.
-    const std::vector<std::string>& Programs() const { return programs_; }
+    const std::vector<std::string>& Programs() const { return programs_.Names(); }
     bool Listed(const std::string& program);
     bool SetListed(const std::string& program, bool listed);
     // Another window came in front, or the one in front changed: the layers
@@ -139,13 +140,11 @@ class NightMode {
     Screens screens_;
     Options options_;
     OsVersion os_;
-    TrayRecord nidTray_;
-    bool iconShown_ = false;
+    TrayIcon icon_;
     bool started_ = false;
     std::vector<Monitor> monitors_;
     Levels levels_;
-    std::vector<std::string> programs_;
-    bool programsRead_ = true;
+    ProgramList programs_;
     // What the layers step aside for now: every monitor (a listed program in
     // front), or the one a full-screen program covers (its identity).
     bool asideAll_ = false;
