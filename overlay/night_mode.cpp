@@ -34,7 +34,7 @@ void NightMode::Load() {
     if (options_.hideInCaptures) SetCaptureExclusion(host_, layer.hWnd(), os_, true);
     screens_.SetCaptureExclusion(os_, options_.hideInCaptures);
     programs_.Read();
-    LayOut();
+    PlaceCompanions();
     started_ = true;
     WatchFront();
 }
@@ -182,6 +182,14 @@ void NightMode::ShellRestarted() {
 
 void NightMode::LayOut() {
     monitors_ = host_.Monitors();
+    PlaceCompanions();
+    // The main monitor may be another one now.
+    Apply();
+}
+
+// A companion on each monitor as last seen but the main one, while every
+// monitor is covered.
+void NightMode::PlaceCompanions() {
     std::vector<Monitor> further;
     if (options_.allScreens && monitors_.size() > 1)
         further.assign(monitors_.begin() + 1, monitors_.end());
@@ -190,14 +198,13 @@ void NightMode::LayOut() {
     std::vector<LayerLook> looks;
     for (const Monitor& m : further) looks.push_back(LookOf(m, now, paused));
     screens_.Layout(further, looks);
-    // The main monitor may be another one now.
-    Apply();
 }
 
 bool NightMode::SetAllScreens(bool on) {
     if (!SaveOption(host_, names::kKeyAllScreens, on)) return false;
     options_.allScreens = on;
-    LayOut();
+    PlaceCompanions();
+    Apply();
     return true;
 }
 

@@ -132,6 +132,7 @@ class NightMode {
     LayerLook LookOf(const Monitor& m, const WallClock& now, bool paused);
     void StyleLayers(const WallClock& now, bool paused);
     void ReadSchedule();
+    void PlaceCompanions();
     // Hears of the window in front only while an option asks for it.
     void WatchFront();
 
