@@ -20,7 +20,8 @@ FrmSet::FrmSet(Platform& host, Desk& desk, NightMode& night, FrmSplash& frmSplas
 }
 
 void FrmSet::ResetDesign() {
-    static_cast<layout::SetControls&>(*this) = {};
+    ResetControls(controls, layout::SetControls().controls);
+    CommonDialog1 = {};
     if (desk_.language() == Language::Chinese) return;
     const Texts& t = desk_.texts();
     cmdExit.Retext(t.turnOff);

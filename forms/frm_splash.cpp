@@ -12,7 +12,7 @@ FrmSplash::FrmSplash(Platform& host, Desk& desk, FrmNight& frmNight)
 }
 
 void FrmSplash::ResetDesign() {
-    static_cast<layout::SplashControls&>(*this) = {};
+    ResetControls(controls, layout::SplashControls().controls);
     if (desk_.language() == Language::Chinese) return;
     const Texts& t = desk_.texts();
     Label2.Retext(t.slogan);

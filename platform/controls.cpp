@@ -10,6 +10,27 @@ void Control::Repaint(const TwipsRect& area) const {
     if (owner) owner->InvalidateTwips(area);
 }
 
+void ResetControls(const ControlList& controls, const ControlList& design) {
+    for (std::size_t i = 0; i < controls.topFirst.size(); ++i) {
+        Control& c = *controls.topFirst[i];
+        const Control& d = *design.topFirst[i];
+        switch (c.kind) {
+            case ControlKind::Label:
+                static_cast<Label&>(c) = static_cast<const Label&>(d);
+                break;
+            case ControlKind::Line:
+                static_cast<Line&>(c) = static_cast<const Line&>(d);
+                break;
+            case ControlKind::Button:
+                static_cast<CommandButton&>(c) = static_cast<const CommandButton&>(d);
+                break;
+            case ControlKind::Timer:
+                static_cast<Timer&>(c) = static_cast<const Timer&>(d);
+                break;
+        }
+    }
+}
+
 void Label::SetCaption(std::string text) {
     if (d_.caption == text) return;
     const TwipsRect before = d_.rect;

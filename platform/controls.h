@@ -166,6 +166,10 @@ class Timer : public Control {
     bool enabled_ = false;
 };
 
+// Puts each of `controls` back to the values of the one at its place in
+// `design`: a fresh copy of the same window's controls.
+void ResetControls(const ControlList& controls, const ControlList& design);
+
 // The colour dialog component: Color holds the colour last confirmed in it.
 class CommonDialog {
    public:

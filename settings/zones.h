@@ -3,20 +3,11 @@
 #pragma once
 
 #include <optional>
-#include <span>
 #include <string_view>
 
 #include "platform/types.h"
 
 namespace dv {
-
-struct ZonePlace {
-    const char* key;  // the zone's key name in the system's list
-    GeoPoint place;
-};
-
-// Every time zone Windows ships, each with its place.
-std::span<const ZonePlace> ZonePlaces();
 
 // The place that stands for the zone with this key name; nothing for a
 // zone not in the list.
