@@ -26,6 +26,7 @@ set(DUSKVEIL_WIN32_SOURCES
   platform/win32/registry.cpp
   platform/win32/system_info.cpp
   platform/win32/front.cpp
+  platform/win32/other_copy.cpp
   platform/win32/popup_menu.cpp
   platform/win32/window.cpp
   platform/win32/paint.cpp

@@ -1,5 +1,5 @@
 // What a window asks of the program beyond night mode: the language the user
-// reads, and who has the keyboard.
+// reads, who has the keyboard, and what another copy asks for.
 #pragma once
 
 #include "platform/platform.h"
@@ -21,6 +21,9 @@ class Desk {
     // of this program's windows.
     virtual void GiveForegroundTo(Handle user) = 0;
     virtual bool IsOurs(Handle h) const = 0;
+    // A request another copy handed over (its format's mark and bytes):
+    // carried out, and true, when it is a well-formed one of this format.
+    virtual bool Carry(std::uint32_t mark, std::string_view bytes) = 0;
 
    protected:
     ~Desk() = default;

@@ -4,6 +4,7 @@
 #include "forms/frm_splash.h"
 #include "overlay/monitors.h"
 #include "overlay/tray_menu.h"
+#include "settings/slider.h"
 
 namespace dv {
 
@@ -18,7 +19,7 @@ FrmNight::FrmNight(Platform& host, Desk& desk, NightMode& night, FrmSet& frmSet,
     Bind(controls);
 }
 
-void FrmNight::ResetDesign() { static_cast<layout::NightControls&>(*this) = {}; }
+void FrmNight::ResetDesign() { ResetControls(controls, layout::NightControls().controls); }
 
 void FrmNight::Form_Load() {
     night_.Load();
@@ -104,8 +105,8 @@ std::string FrmNight::HotKeysText() const {
 }
 
 void FrmNight::Form_HotKey(int id) {
-    if (id == kHotKeyDarker) Strengthen(16);
-    if (id == kHotKeyBrighter) Strengthen(-16);
+    if (id == kHotKeyDarker) Strengthen(kHotKeyStep);
+    if (id == kHotKeyBrighter) Strengthen(-kHotKeyStep);
     if (id == kHotKeyPause) night_.PauseOrResume();
 }
 
@@ -153,10 +154,17 @@ void FrmNight::Timer1_Timer() {
     if (night_.WatchesFront() && (now != front_ || Host().GetWindowRect(now) != frontRect_))
         Form_FrontChanged();
     if (Host().GetAsyncKeyState(kVkF7) == 0) return;
-    const Handle user = Host().GetForegroundWindow();
+    OpenSettings(Host().GetForegroundWindow());
+}
+
+void FrmNight::OpenSettings(Handle user) {
     if (frmSet_.Visible()) return;
     frmSet_.OpenedFrom(user);
     frmSet_.ShowModal(*this);
+}
+
+bool FrmNight::Form_Request(std::uint32_t mark, std::string_view bytes) {
+    return desk_.Carry(mark, bytes);
 }
 
 void FrmNight::Timer2_Timer() { night_.Raise(); }

@@ -28,6 +28,10 @@ class FrmNight : public Form, public layout::NightControls, public NightMode::Ov
     // Loads the overlay and lets the layers show as the schedule says.
     void Begin();
 
+    // Opens the settings window modally, as F7 does; `user` has the
+    // keyboard back when it closes.
+    void OpenSettings(Handle user);
+
     Form& Layer() override { return *this; }
     void Follow(bool keepOnTop, bool ticking) override;
 
@@ -40,6 +44,7 @@ class FrmNight : public Form, public layout::NightControls, public NightMode::Ov
     void Form_HotKey(int id) override;
     void Form_TimeChanged() override;
     void Form_FrontChanged() override;
+    bool Form_Request(std::uint32_t mark, std::string_view bytes) override;
     void Timer_Tick(Timer& t) override;
     void ResetDesign() override;
 

@@ -23,6 +23,9 @@ class FrmSet : public Form, public layout::SetControls {
     void OpenedFrom(Handle user) { returnTo_ = user; }
     // The knob follows a strength changed elsewhere (the hot keys).
     void ShowStrength();
+    // Shows the tint on the swatch (unless high contrast draws it in the
+    // system's colours) and on the knob.
+    void ShowTint();
     std::vector<AccessiblePart> AccessibleParts() override;
     void AccessiblePress(int index) override;
     void AccessibleFocus(int index) override;
@@ -70,9 +73,6 @@ class FrmSet : public Form, public layout::SetControls {
     void SetStrength(int alpha);
     // Design colours where they read, the system's where they do not.
     void ApplyScheme();
-    // Shows the tint on the swatch (unless high contrast draws it in the
-    // system's colours) and on the knob.
-    void ShowTint();
 
     Desk& desk_;
     NightMode& night_;

@@ -20,7 +20,7 @@ struct NightState {
     std::optional<std::uint64_t> pausedUntil;
 
     static constexpr std::uint64_t kPauseMs = 60 * 60 * 1000;
-    void Pause(std::uint64_t tick) { pausedUntil = tick + kPauseMs; }
+    void Pause(std::uint64_t tick, std::uint64_t ms = kPauseMs) { pausedUntil = tick + ms; }
     void Resume() { pausedUntil.reset(); }
     // Ends a pause whose hour is over; true while paused.
     bool Paused(std::uint64_t tick);

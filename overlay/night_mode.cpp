@@ -13,19 +13,25 @@ namespace dv {
 NightMode::NightMode(Platform& host, Overlay& overlay)
     : host_(host), overlay_(overlay), screens_(host), icon_(host), levels_(host), programs_(host) {}
 
-void NightMode::Load() {
-    Form& layer = overlay_.Layer();
-    icon_.Attach(layer);
-    icon_.Show();
+void NightMode::Read() {
     // A stored value that does not convert leaves the design colour, and the
-    // strength as it was, which is 0 at the first load.
-    levels_.Read({0, layer.BackColor()});
+    // strength as it was, which is 0 at the first read.
+    levels_.Read({0, overlay_.Layer().BackColor()});
     options_ = ReadOptions(host_);
     levels_.SetPerMonitor(options_.perMonitor);
     os_ = host_.WindowsVersion();
     monitors_ = host_.Monitors();
     ReadSchedule();
     ReadPlace();
+    programs_.Read();
+    read_ = true;
+}
+
+void NightMode::Load() {
+    Form& layer = overlay_.Layer();
+    icon_.Attach(layer);
+    icon_.Show();
+    if (!read_) Read();
     const LayerLook look = LookOf(MainMonitor(), host_.Now(), false);
     layer.SetBackColor(look.colour);
     MakeNightLayer(host_, layer, look.alpha);
@@ -33,7 +39,6 @@ void NightMode::Load() {
     // Beyond the one screen: the other monitors, and captures.
     if (options_.hideInCaptures) SetCaptureExclusion(host_, layer.hWnd(), os_, true);
     screens_.SetCaptureExclusion(os_, options_.hideInCaptures);
-    programs_.Read();
     PlaceCompanions();
     started_ = true;
     WatchFront();
@@ -65,6 +70,13 @@ void NightMode::Step(int step, const std::string& monitor) {
 void NightMode::SetTint(Colour tint, const std::string& monitor) {
     levels_.SetTint(monitor, tint);
     Apply();
+}
+
+std::vector<std::string> NightMode::EveryMonitor() const {
+    if (!options_.perMonitor) return {std::string()};
+    std::vector<std::string> all;
+    for (const Monitor& m : monitors_) all.push_back(MonitorIdentity(m));
+    return all;
 }
 
 void NightMode::Save() { levels_.Save(); }
@@ -102,6 +114,25 @@ void NightMode::PauseOrResume() {
     else
         night_.Pause(tick);
     Apply();
+}
+
+void NightMode::Pause(int minutes) {
+    night_.Pause(host_.TickCount(), static_cast<std::uint64_t>(minutes) * 60 * 1000);
+    Apply();
+}
+
+void NightMode::Resume() {
+    night_.Resume();
+    Apply();
+}
+
+bool NightMode::Tinted() {
+    const WallClock now = host_.Now();
+    for (const std::string& monitor : EveryMonitor()) {
+        const LayerPlan plan = PlanLayers(night_, now, false, Strength(monitor), editing_, false);
+        if (plan.shown && plan.alpha > 0) return true;
+    }
+    return false;
 }
 
 Schedule NightMode::OwnSpan() const {

@@ -34,9 +34,13 @@ class NightMode {
 
     NightMode(Platform& host, Overlay& overlay);
 
-    // At the overlay's load: the icon, what is stored, and the layers as the
-    // schedule has them now (by day hidden, in a fade at the fade's
-    // strength, else at the user's).
+    // What is stored (the levels, the options, the schedule and the place),
+    // and the monitors; before the overlay loads, a command line's changes
+    // are made to these.
+    void Read();
+    // At the overlay's load: the icon, what is stored (unless read before),
+    // and the layers as the schedule has them now (by day hidden, in a fade
+    // at the fade's strength, else at the user's).
     void Load();
     // At the overlay's unload: the icon and the companions go.
     void Unload();
@@ -54,6 +58,9 @@ class NightMode {
     // brighter by "darker".
     void Step(int step, const std::string& monitor = {});
     void SetTint(Colour tint, const std::string& monitor = {});
+    // What a change meant for every monitor changes: each monitor's own
+    // level while each has its own, else the shared one.
+    std::vector<std::string> EveryMonitor() const;
     // Writes "intLig", then "lngColor": the shared ones while the monitors
     // share them, and those of every monitor whose own the user changed. A
     // refused write does not stop the others.
@@ -68,6 +75,11 @@ class NightMode {
     const NightState& State() const { return night_; }
     bool Paused();
     void PauseOrResume();
+    void Pause(int minutes);
+    void Resume();
+    // The tint shows now on some monitor, were it not paused: at night, in a
+    // fade, or while the settings window is open.
+    bool Tinted();
     // The user's own span: the schedule itself when it is one that the menu
     // does not offer, else the one kept from before (none: Kind::None).
     Schedule OwnSpan() const;
@@ -143,6 +155,7 @@ class NightMode {
     OsVersion os_;
     TrayIcon icon_;
     bool started_ = false;
+    bool read_ = false;
     std::vector<Monitor> monitors_;
     Levels levels_;
     ProgramList programs_;

@@ -146,6 +146,11 @@ class Form {
     void DispatchFrontChanged() {
         if (peer_) Form_FrontChanged();
     }
+    // Another copy of the program hands over a request: its format's mark
+    // and its bytes, as sent. True when it was carried out.
+    bool DispatchRequest(std::uint32_t mark, std::string_view bytes) {
+        return peer_ && Form_Request(mark, bytes);
+    }
 
     // For controls: repaint a part of the window.
     void InvalidateTwips(const TwipsRect& area);
@@ -172,6 +177,7 @@ class Form {
     virtual void Form_KeyDown(int /*vk*/, int /*shift*/) {}
     virtual void Form_HotKey(int /*id*/) {}
     virtual void Form_TimeChanged() {}
+    virtual bool Form_Request(std::uint32_t /*mark*/, std::string_view /*bytes*/) { return false; }
     // What a close or a destruction from outside does to the window: it
     // unloads, unless the window says otherwise.
     virtual void Form_SystemClose() { Unload(); }

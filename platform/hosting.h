@@ -56,6 +56,10 @@ class Hosting {
     // While on, `form` hears when another window comes in front, and when
     // the window in front moves or changes its size (Form_FrontChanged).
     virtual void WatchFront(Form& form, bool on) = 0;
+    // Answers the request of another copy being carried out now (see
+    // Form_Request), so that the copy goes on at once while the work here
+    // goes on, or the program ends.
+    virtual void AnswerRequest(bool done) = 0;
 
     // The forms report their loads and unloads here; when the last one has
     // gone, the program is over.

@@ -1,8 +1,10 @@
 // The services of the runtime other than windows: the per-user store, the
-// single-copy test, ending, pending events, starting a program, the colour
-// dialog.
+// single-copy test and the copy already running, ending, pending events,
+// starting a program, the colour dialog, and the console the program was
+// started from.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -54,6 +56,17 @@ class RuntimeServices {
                              std::string_view text) = 0;
     // True when another copy was running when this one started.
     virtual bool PrevInstance() = 0;
+    // Hands a request (its format's mark and its bytes) to the copy already
+    // running, waiting at most five seconds for its overlay to be there and
+    // to carry the request out.
+    enum class Handed { Done, Refused, NoAnswer };
+    virtual Handed HandOver(std::uint32_t mark, std::string_view bytes) = 0;
+    // Text for whoever started the program: to the console or the stream it
+    // was started from (an error to the error stream); false when there is
+    // none.
+    virtual bool Say(std::string_view text, bool error) = 0;
+    // A message box, for a person who asked for what it says.
+    virtual void ShowMessage(std::string_view text) = 0;
     // Ends the process at once; no unload procedure runs.
     [[noreturn]] virtual void End() = 0;
     // Dispatches every queued message and due timer tick, then returns.

@@ -12,6 +12,8 @@ namespace dv {
 // never hide the screen entirely.
 inline constexpr int kDarkestAlpha = 254;
 std::uint8_t InSliderRange(int alpha);
+// One hot-key step of the strength.
+inline constexpr int kHotKeyStep = 16;
 
 // Where the knob stands for `alpha` on a track from x1 to x2 (twips).
 float KnobX(float x1, float x2, std::uint8_t alpha);

@@ -85,72 +85,100 @@ const char* const kUsage =
     "  /help                 this text\n"
     "Exit codes: 0 done, 1 nothing runs, 2 a wrong command line, 3 no answer.\n";
 
+namespace {
+
+// The options, by their names after "/" or "-", and what those with a value
+// take.
+enum Option { kBrightness, kDarker, kBrighter, kColour, kPause, kResume, kToggle, kSchedule,
+              kSettings, kOff, kHelp, kOptions };
+struct OptionName {
+    std::string_view name;
+    const char* takes = nullptr;
+};
+constexpr OptionName kNames[kOptions] = {
+    {"brightness", "takes a whole number from 0 to 100"},
+    {"darker"},
+    {"brighter"},
+    {"colour", "takes six hexadecimal digits, red, green and blue: 402000"},
+    {"pause", "takes a whole number of minutes from 1 to 1440, or none"},
+    {"resume"},
+    {"toggle"},
+    {"schedule", "takes none, sun or two times such as 21:00-07:00"},
+    {"settings"},
+    {"off"},
+    {"help"},
+};
+
+int OptionNamed(std::string name) {
+    if (name == "color") name = "colour";
+    if (name == "?") name = "help";
+    for (int o = 0; o < kOptions; ++o)
+        if (kNames[o].name == name) return o;
+    return kOptions;
+}
+
+constexpr unsigned Bit(int o) { return 1u << o; }
+
+}  // namespace
+
 Parsed ParseCommandLine(std::span<const std::string> args, std::size_t length) {
     if (length > kMaxLength) return Fail("the command line is longer than 32767 characters");
     Request r;
-    std::vector<std::string> seen;
+    unsigned seen = 0;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (!IsOption(arg)) return Fail("\"" + arg + "\" belongs to no option; /help lists them");
-        std::string name = Folded(std::string_view(arg).substr(1));
-        if (name == "color") name = "colour";
-        if (name == "?") name = "help";
-        for (const std::string& s : seen)
-            if (s == name) return Fail("/" + name + " is given twice");
-        seen.push_back(name);
-        // The value that follows, when there is one.
-        const bool hasValue = i + 1 < args.size() && !IsOption(args[i + 1]);
-        const std::string_view value = i + 1 < args.size() ? std::string_view(args[i + 1]) : "";
-        if (name == "brightness") {
+        const int o = IsOption(arg) ? OptionNamed(Folded(std::string_view(arg).substr(1))) : -1;
+        if (o < 0 || o == kOptions)
+            return Fail("\"" + arg + (o < 0 ? "\" belongs to no option" : "\" is no option") +
+                        "; /help lists them");
+        const std::string name = "/" + std::string(kNames[o].name) + " ";
+        if (seen & Bit(o)) return Fail(name + "is given twice");
+        seen |= Bit(o);
+        // The value that follows, if any: read by the options that take one.
+        const bool last = i + 1 >= args.size();
+        const std::string_view value = last ? "" : std::string_view(args[i + 1]);
+        bool read = true;
+        if (o == kBrightness) {
             const auto p = WholeNumber(value);
-            if (i + 1 >= args.size() || !p || *p > 100)
-                return Fail("/brightness takes a whole number from 0 to 100");
-            r.brightness = *p;
-            ++i;
-        } else if (name == "colour") {
-            const auto c = Rgb(value);
-            if (i + 1 >= args.size() || !c)
-                return Fail("/colour takes six hexadecimal digits, red, green and blue: 402000");
-            r.tint = *c;
-            ++i;
-        } else if (name == "schedule") {
-            const auto s = ScheduleValue(value);
-            if (i + 1 >= args.size() || !s)
-                return Fail("/schedule takes none, sun or two times such as 21:00-07:00");
-            r.schedule = *s;
-            ++i;
-        } else if (name == "pause") {
-            r.pause = Request::Pause::Pause;
-            if (hasValue) {
-                const auto m = WholeNumber(value);
-                if (!m || *m < 1 || *m > 1440)
-                    return Fail("/pause takes a whole number of minutes from 1 to 1440, or none");
-                r.pauseMinutes = *m;
-                ++i;
-            }
-        } else if (name == "darker" || name == "brighter" || name == "resume" ||
-                   name == "toggle" || name == "settings" || name == "off" || name == "help") {
-            if (name == "darker") r.step = 1;
-            if (name == "brighter") r.step = -1;
-            if (name == "resume") r.pause = Request::Pause::Resume;
-            if (name == "toggle") r.pause = Request::Pause::Toggle;
-            r.settings = r.settings || name == "settings";
-            r.off = r.off || name == "off";
-            r.help = r.help || name == "help";
+            read = p && *p <= 100;
+            r.brightness = p;
+        } else if (o == kColour) {
+            r.tint = Rgb(value);
+            read = r.tint.has_value();
+        } else if (o == kSchedule) {
+            r.schedule = ScheduleValue(value);
+            read = r.schedule.has_value();
+        } else if (o == kPause && !last && !IsOption(value)) {
+            const auto m = WholeNumber(value);
+            read = m && *m >= 1 && *m <= 1440;
+            r.pauseMinutes = m.value_or(0);
         } else {
-            return Fail("\"" + arg + "\" is no option; /help lists them");
+            continue;  // no value
         }
+        if (last || !read) return Fail(name + kNames[o].takes);
+        ++i;
     }
+    const auto any = [seen](unsigned bits) { return (seen & bits) != 0; };
+    const auto several = [seen](unsigned bits) {
+        const unsigned given = seen & bits;
+        return (given & (given - 1)) != 0;  // more than one bit
+    };
+    if (any(Bit(kDarker))) r.step = 1;
+    if (any(Bit(kBrighter))) r.step = -1;
+    if (any(Bit(kPause))) r.pause = Request::Pause::Pause;
+    if (any(Bit(kResume))) r.pause = Request::Pause::Resume;
+    if (any(Bit(kToggle))) r.pause = Request::Pause::Toggle;
+    r.settings = any(Bit(kSettings));
+    r.off = any(Bit(kOff));
+    r.help = any(Bit(kHelp));
     // Options that say the opposite of each other.
-    int steps = (r.brightness ? 1 : 0), pauses = 0;
-    for (const std::string& s : seen) {
-        steps += s == "darker" || s == "brighter";
-        pauses += s == "pause" || s == "resume" || s == "toggle";
-    }
-    if (steps > 1) return Fail("/brightness, /darker and /brighter go one at a time");
-    if (pauses > 1) return Fail("/pause, /resume and /toggle go one at a time");
-    if (r.help && seen.size() > 1) return Fail("/help goes alone");
-    if (r.off && (r.pause != Request::Pause::None || r.settings || r.step != 0))
+    if (several(Bit(kBrightness) | Bit(kDarker) | Bit(kBrighter)))
+        return Fail("/brightness, /darker and /brighter go one at a time");
+    if (several(Bit(kPause) | Bit(kResume) | Bit(kToggle)))
+        return Fail("/pause, /resume and /toggle go one at a time");
+    if (r.help && seen != Bit(kHelp)) return Fail("/help goes alone");
+    if (r.off && any(Bit(kPause) | Bit(kResume) | Bit(kToggle) | Bit(kSettings) | Bit(kDarker) |
+                     Bit(kBrighter)))
         return Fail("/off goes alone, or after what it should store");
     return {r, {}};
 }

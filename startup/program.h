@@ -2,6 +2,10 @@
 // once and is reached by its name.
 #pragma once
 
+#include <optional>
+#include <span>
+#include <string>
+
 #include "forms/desk.h"
 #include "forms/frm_night.h"
 #include "forms/frm_set.h"
@@ -10,18 +14,27 @@
 
 namespace dv {
 
+struct Request;
+
 class Program : public Desk {
    public:
     explicit Program(Platform& platform);
 
     // Loads the start-up window and shows it; the message loop does the rest.
     void Start();
+    // A start with a command line (the arguments after the program's name,
+    // and the whole line's length): the command goes to the copy already
+    // running, or what it stores is stored before night mode starts. The
+    // exit code when the program ends here; nothing when the message loop
+    // is to run.
+    std::optional<int> Start(std::span<const std::string> args, std::size_t length);
 
     Language language() const override { return language_; }
     Handle StartedFrom() const override { return startedFrom_; }
     bool HoldsForeground() override;
     void GiveForegroundTo(Handle user) override;
     bool IsOurs(Handle h) const override;
+    bool Carry(std::uint32_t mark, std::string_view bytes) override;
 
     Platform& host;
     FrmSplash frmSplash;
@@ -30,6 +43,10 @@ class Program : public Desk {
     NightMode night;
 
    private:
+    // Makes the changes a command asks for, each as the program's own windows
+    // make it: a level on every monitor, the schedule, the pause.
+    void Apply(const Request& r);
+
     // The language of every text the user reads, chosen at the start.
     Language language_ = Language::Chinese;
     Handle startedFrom_ = 0;

@@ -1,5 +1,5 @@
 // The program's entry: load DLLs from the system directory only, then start
-// the splash window and run the message loop.
+// the splash window (or carry out the command line) and run the message loop.
 #include <windows.h>
 
 #include "platform/win32/win32_platform.h"
@@ -24,6 +24,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     dv::win32::Win32Platform platform(instance);
     if (!platform.CanHostWindows()) return 1;  // no window could be shown: end cleanly
     dv::Program program(platform);
-    program.Start();
+    std::size_t length = 0;
+    const std::vector<std::string> args = platform.Arguments(length);
+    if (const auto ended = program.Start(args, length)) return *ended;
     return platform.Run();
 }

@@ -28,6 +28,9 @@ class Win32Platform final : public Platform {
 
     // The main message loop; returns the exit code.
     int Run();
+    // The command line's arguments after the program's name, and its whole
+    // length in characters.
+    static std::vector<std::string> Arguments(std::size_t& length);
 
     void SetWindowPos(Handle hWnd, Handle insertAfter, int x, int y, int cx, int cy,
                       std::uint32_t flags) override;
@@ -42,6 +45,10 @@ class Win32Platform final : public Platform {
     bool SaveSetting(std::string_view app, std::string_view section, std::string_view key,
                      std::string_view text) override;
     bool PrevInstance() override { return prevInstance_; }
+    Handed HandOver(std::uint32_t mark, std::string_view bytes) override;
+    bool Say(std::string_view text, bool error) override;
+    void ShowMessage(std::string_view text) override;
+    void AnswerRequest(bool done) override;
     [[noreturn]] void End() override;
     void DoEvents() override;
     bool Shell(std::string_view commandLine, int windowStyle) override;

@@ -372,6 +372,16 @@ LRESULT Win32Peer::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_TIMECHANGE:
             form_.DispatchTimeChanged();
             return 0;
+        case WM_COPYDATA: {
+            // The system copied the bytes for this process; only their length
+            // is to be trusted, not what they say.
+            const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lp);
+            if (!data || data->dwData > 0xFFFFFFFFu || (data->cbData > 0 && !data->lpData))
+                return FALSE;
+            const std::string_view bytes(static_cast<const char*>(data->lpData), data->cbData);
+            return form_.DispatchRequest(static_cast<std::uint32_t>(data->dwData), bytes) ? TRUE
+                                                                                          : FALSE;
+        }
         case WM_POWERBROADCAST:
             // Awake again: the clock has moved on while the system slept.
             if (wp == PBT_APMRESUMEAUTOMATIC || wp == PBT_APMRESUMESUSPEND)

@@ -322,6 +322,32 @@ void FakePlatform::PressHotKey(unsigned modifiers, unsigned vk) {
     });
 }
 
+bool FakePlatform::SendRequest(Form& overlay, std::uint32_t mark, std::string bytes) {
+    requestAnswer_.reset();
+    Run([this, &overlay, mark, bytes = std::move(bytes)] {
+        const bool done = overlay.DispatchRequest(mark, bytes);
+        if (!requestAnswer_) requestAnswer_ = done;
+    });
+    return requestAnswer_.value_or(false);
+}
+
+void FakePlatform::AnswerRequest(bool done) {
+    Record("AnswerRequest", {done});
+    if (!requestAnswer_) requestAnswer_ = done;
+}
+
+RuntimeServices::Handed FakePlatform::HandOver(std::uint32_t mark, std::string_view bytes) {
+    Record("HandOver", {mark});
+    handedOver.emplace_back(bytes);
+    return handOverAnswer;
+}
+
+bool FakePlatform::Say(std::string_view text, bool error) {
+    if (!console) return false;
+    said.push_back((error ? "error: " : "") + std::string(text));
+    return true;
+}
+
 void FakePlatform::SetClock(std::int64_t utc, int offset, bool tell) {
     Run([this, utc, offset, tell] {
         wallStart = utc - now / 1000;

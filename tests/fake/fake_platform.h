@@ -104,6 +104,9 @@ class FakePlatform final : public Platform {
     void SetClock(std::int64_t utc, int offsetMinutes, bool tell = true);
     // The shell restarts: its notification area comes back empty.
     void ShellRestart(Form& f);
+    // Another copy hands the overlay a request, as the system delivers it:
+    // the answer the program gave, at once or when its handler returned.
+    bool SendRequest(Form& overlay, std::uint32_t mark, std::string bytes);
     bool Ended() const { return ended_; }
     bool QuitRequested() const { return quit_; }
 
@@ -124,6 +127,14 @@ class FakePlatform final : public Platform {
     Handle focused = 0;
     int now = 0;
     bool prevInstance = false;
+    // What a copy started with a command line met: the running copy's
+    // answer to a request handed over (and the requests), whether a console
+    // is there to take text (and the texts), the message boxes shown.
+    Handed handOverAnswer = Handed::Done;
+    std::vector<std::string> handedOver;
+    bool console = true;
+    std::vector<std::string> said;
+    std::vector<std::string> messages;
     bool shellWorks = true;
     float tpp = 15;
     // The monitors, the primary first, and what the system calls each: its
@@ -175,6 +186,10 @@ class FakePlatform final : public Platform {
     bool SaveSetting(std::string_view, std::string_view, std::string_view key,
                      std::string_view text) override;
     bool PrevInstance() override { return prevInstance; }
+    Handed HandOver(std::uint32_t mark, std::string_view bytes) override;
+    bool Say(std::string_view text, bool error) override;
+    void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
+    void AnswerRequest(bool done) override;
     [[noreturn]] void End() override;
     void DoEvents() override;
     bool Shell(std::string_view commandLine, int windowStyle) override;
@@ -253,6 +268,7 @@ class FakePlatform final : public Platform {
     bool f7Pressed_ = false;
     std::optional<std::optional<Colour>> dialogAnswer_;
     std::optional<int> menuAnswer_;
+    std::optional<bool> requestAnswer_;
     std::thread thread_;
 };
 
