@@ -3,6 +3,8 @@
 // (tools/lib.sh, dv_name). Each is written here and nowhere else.
 #pragma once
 
+#include <cstdint>
+
 #define DV_APP_NAME "Duskveil"
 #define DV_SETTINGS_SECTION "Settings"
 #define DV_KEY_COLOUR "lngColor"
@@ -39,6 +41,9 @@
 #define DV_OVERLAY_CAPTION "DuskveilV1.0"
 // The overlay's companion on each further monitor.
 #define DV_SCREEN_CAPTION "DuskveilScreen"
+// The mark of a command line handed to the running copy's overlay, which
+// names that message's format and its version ("DDV1").
+#define DV_REQUEST_MARK 0x31564444
 // What starts at log-on for the user: this value under this key of HKCU.
 #define DV_RUN_KEY "Software\\Microsoft\\Windows\\CurrentVersion\\Run"
 #define DV_RUN_VALUE "Duskveil"
@@ -93,5 +98,6 @@ inline constexpr ClientTwips kSetClient{DV_SET_CLIENT_TWIPS};
 
 inline constexpr unsigned kDefaultTint = DV_DEFAULT_TINT;
 inline constexpr int kDefaultAlpha = DV_DEFAULT_ALPHA;
+inline constexpr std::uint32_t kRequestMark = DV_REQUEST_MARK;
 
 }  // namespace dv::names

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/types.h"
+#include "resources/names.h"
 #include "settings/schedule.h"
 
 namespace dv {
@@ -54,7 +55,7 @@ extern const char* const kUsage;
 
 // The message a new copy hands to the running one: the arguments, each
 // ending in a NUL, under a mark that names this format and its version.
-inline constexpr std::uint32_t kRequestMark = 0x31564444;  // "DDV1"
+inline constexpr std::uint32_t kRequestMark = names::kRequestMark;
 std::string EncodeRequest(std::span<const std::string> args);
 // The arguments of a message, or nothing when it is not one of ours.
 std::optional<std::vector<std::string>> DecodeRequest(std::uint32_t mark, std::string_view bytes);

@@ -106,6 +106,10 @@ int main() {
         Usage("now");
     else if (cmd == L"launch" && argc > 2)
         return Launch(argv[2]);
+    else if (cmd == L"request" && argc > 2)  // MARK ARG...: as another copy hands it over
+        return Request(argv[2], argc - 3, argv + 3);
+    else if (cmd == L"command-latency" && argc > 3)
+        return CommandLatency(argv[2], _wtoi(argv[3]));
     else if (cmd == L"ontop" && argc > 2)
         return OnTop(_wtoi(argv[2]));
     else if (cmd == L"slide" && argc > 3)

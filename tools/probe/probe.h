@@ -68,5 +68,10 @@ int Soak(int cycles, int colours, int moves);
 int Slide(int moves, int gapMs);
 int Launch(const wchar_t* exe);
 int OnTop(int rounds);
+// Another copy's request to the overlay; prints "answer N" ("none": none came).
+int Request(const wchar_t* mark, int argc, wchar_t** argv);
+// Times the command line's "/brightness" from its process start to the
+// overlay at its alpha: "command MS" a round (-1: never).
+int CommandLatency(const wchar_t* exe, int rounds);
 
 }  // namespace probe

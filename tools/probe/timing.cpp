@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cwchar>
+#include <string>
 
 namespace probe {
 namespace {
@@ -123,6 +124,64 @@ int Aside(const wchar_t* other, int rounds) {
         Sleep(7 + i % 13);  // land at different points of the program's poll
         SetForegroundWindow(below);
         std::printf("aside %.2f\n", wait(false));
+    }
+    return 0;
+}
+
+}  // namespace probe
+
+namespace probe {
+
+// Hands the overlay a request as another copy would: the mark (as written,
+// 0x for hexadecimal) and the arguments, each ending in a NUL.
+int Request(const wchar_t* mark, int argc, wchar_t** argv) {
+    std::string bytes;
+    for (int i = 0; i < argc; ++i) {
+        char utf8[1024];
+        const int n = WideCharToMultiByte(CP_UTF8, 0, argv[i], -1, utf8, sizeof utf8, nullptr, nullptr);
+        if (n > 0) bytes.append(utf8, static_cast<std::size_t>(n));  // the NUL too
+    }
+    COPYDATASTRUCT data{std::wcstoul(mark, nullptr, 0), static_cast<DWORD>(bytes.size()),
+                        bytes.data()};
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutW(Overlay(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
+                             SMTO_ABORTIFHUNG, 5000, &answer)) {
+        std::printf("answer none\n");
+        return 1;
+    }
+    std::printf("answer %d\n", static_cast<int>(answer));
+    return 0;
+}
+
+// From the start of a process that runs `exe /brightness P` to the running
+// copy's overlay at that brightness's alpha, P going between 30 and 70.
+int CommandLatency(const wchar_t* exe, int rounds) {
+    HWND o = Overlay();
+    if (!o) return 1;
+    for (int i = 0; i < rounds; ++i) {
+        const int percent = i % 2 ? 70 : 30;
+        const BYTE want = static_cast<BYTE>((25550 - percent * 255) / 100);  // 255 - P x 2.55, rounded
+        wchar_t line[MAX_PATH + 32];
+        std::swprintf(line, sizeof line / sizeof *line, L"\"%ls\" /brightness %d", exe, percent);
+        STARTUPINFOW si{};
+        si.cb = sizeof si;
+        PROCESS_INFORMATION pi{};
+        const double t0 = NowMs();
+        if (!CreateProcessW(exe, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+            return 1;
+        double took = -1;
+        while (NowMs() - t0 < 5000) {
+            BYTE alpha = 0;
+            if (GetLayeredWindowAttributes(o, nullptr, &alpha, nullptr) && alpha == want) {
+                took = NowMs() - t0;
+                break;
+            }
+            Sleep(1);
+        }
+        WaitForSingleObject(pi.hProcess, 10000);
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+        std::printf("command %.2f\n", took);
     }
     return 0;
 }
