@@ -69,6 +69,12 @@ def main(raw_path, marks_path, json_path):
     r['aside_timeouts'] = len(aside_all) - len(aside)
     r['aside_ms_p50'] = pct(aside, 50)
     r['aside_ms_p95'] = pct(aside, 95)
+    command_all = [float(l.split()[1]) for l in raw if l.startswith('command ')]
+    command = [v for v in command_all if v >= 0]
+    r['command_rounds'] = len(command)
+    r['command_timeouts'] = len(command_all) - len(command)
+    r['command_ms_p50'] = pct(command, 50)
+    r['command_ms_p95'] = pct(command, 95)
 
     marks = [l.split() for l in open(marks_path).read().splitlines() if l.strip()]
     slide_end = next((i for i, m in enumerate(marks) if m[0] == 'slide-done'), len(marks))
@@ -134,6 +140,9 @@ def main(raw_path, marks_path, json_path):
         (f"listed program in front to layers hidden (p50, {r['aside_rounds']} rounds)", r['aside_ms_p50'], 'ms', ''),
         ('listed program in front to layers hidden (p95)', r['aside_ms_p95'], 'ms', '<= 150'),
         ('  ... rounds where they never hid (2 s)', r['aside_timeouts'], '', '0'),
+        (f"command line's process start to the running copy's alpha (p50, {r['command_rounds']} rounds)", r['command_ms_p50'], 'ms', ''),
+        ("command line's process start to the running copy's alpha (p95)", r['command_ms_p95'], 'ms', '< 300'),
+        ('  ... rounds where it never changed (5 s)', r['command_timeouts'], '', '0'),
         (f"slider move to alpha applied (median, {r['slider_moves']} moves)", r['slider_to_alpha_ms_median'], 'ms', '< 1'),
         ('slider move to alpha applied (p95)', r['slider_to_alpha_ms_p95'], 'ms', ''),
         ('overlay repaints during slider moves', r['overlay_repaints_during_slider'], '', '0'),

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Footprint and responsiveness of Duskveil under Wine on a virtual display:
 # exe sizes, start-up times, idle CPU and memory against a minimal reference
-# program, slider and colour latencies, and how fast the overlay is back on
-# top. Prints one table and writes bench/results/latest.json.
+# program, slider and colour latencies, how fast the overlay is back on top,
+# and how fast a command line reaches the running copy. Prints one table and writes bench/results/latest.json.
 # Usage: bench/run.sh [idle-seconds]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -109,6 +109,13 @@ sleep 2
 for _ in $(seq 100); do grep -q "title=$(dv_name OVERLAY_CAPTION) visible=1" <<<"$(probe windows)" && break; sleep 0.2; done
 probe aside Notepad 50 >> "$out/raw" || echo "  (no window to step aside for)"
 stop  # the window below and the other program go with the prefix's processes
+probe reg-clear
+
+echo "the command line: a new process to the running copy's alpha changed"
+"$loader" "build/$arch/Duskveil.exe" >/dev/null 2>&1 &
+for _ in $(seq 100); do grep -q "title=$(dv_name OVERLAY_CAPTION) visible=1" <<<"$(probe windows)" && break; sleep 0.2; done
+probe command-latency "$(winepath_w "$PWD/build/$arch/Duskveil.exe")" 30 >> "$out/raw" || echo "  (no overlay to command)"
+stop
 probe reg-clear
 
 mkdir -p bench/results
