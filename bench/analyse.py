@@ -63,18 +63,14 @@ def main(raw_path, marks_path, json_path):
     ratios('duskveil_2mon', 'reference_2mon', '_2mon')
     ratios('duskveil_2mon_own', 'reference_2mon', '_2mon_own')
     ratios('duskveil_aside', 'reference', '_aside', memory=False)
-    aside_all = [float(l.split()[1]) for l in raw if l.startswith('aside ')]
-    aside = [v for v in aside_all if v >= 0]
-    r['aside_rounds'] = len(aside)
-    r['aside_timeouts'] = len(aside_all) - len(aside)
-    r['aside_ms_p50'] = pct(aside, 50)
-    r['aside_ms_p95'] = pct(aside, 95)
-    command_all = [float(l.split()[1]) for l in raw if l.startswith('command ')]
-    command = [v for v in command_all if v >= 0]
-    r['command_rounds'] = len(command)
-    r['command_timeouts'] = len(command_all) - len(command)
-    r['command_ms_p50'] = pct(command, 50)
-    r['command_ms_p95'] = pct(command, 95)
+    # Rounds timed by the probe, one "NAME MS" line each (-1: it never came).
+    for name in ('aside', 'command'):
+        every = [float(l.split()[1]) for l in raw if l.startswith(name + ' ')]
+        came = [v for v in every if v >= 0]
+        r[f'{name}_rounds'] = len(came)
+        r[f'{name}_timeouts'] = len(every) - len(came)
+        r[f'{name}_ms_p50'] = pct(came, 50)
+        r[f'{name}_ms_p95'] = pct(came, 95)
 
     marks = [l.split() for l in open(marks_path).read().splitlines() if l.strip()]
     slide_end = next((i for i, m in enumerate(marks) if m[0] == 'slide-done'), len(marks))

@@ -153,6 +153,11 @@ void FrmNight::Timer1_Timer() {
     // where they do not come (Wine sends neither), this poll sees it.
     if (night_.WatchesFront() && (now != front_ || Host().GetWindowRect(now) != frontRect_))
         Form_FrontChanged();
+    if (settingsAsked_ && !night_.MenuOpen()) {
+        settingsAsked_ = false;
+        OpenSettings(settingsAskedBy_);
+        return;
+    }
     if (Host().GetAsyncKeyState(kVkF7) == 0) return;
     OpenSettings(Host().GetForegroundWindow());
 }

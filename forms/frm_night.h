@@ -28,9 +28,10 @@ class FrmNight : public Form, public layout::NightControls, public NightMode::Ov
     // Loads the overlay and lets the layers show as the schedule says.
     void Begin();
 
-    // Opens the settings window modally, as F7 does; `user` has the
-    // keyboard back when it closes.
-    void OpenSettings(Handle user);
+    // Opens the settings window modally at the F7 poll's next tick, as F7
+    // does (once no menu of the icon is open); `user` has the keyboard back
+    // when it closes.
+    void AskForSettings(Handle user) { settingsAskedBy_ = user; settingsAsked_ = true; }
 
     Form& Layer() override { return *this; }
     void Follow(bool keepOnTop, bool ticking) override;
@@ -55,6 +56,8 @@ class FrmNight : public Form, public layout::NightControls, public NightMode::Ov
     void Timer4_Timer();
     // The strength one step darker (`step` > 0) or brighter.
     void Strengthen(int step);
+    // Opens the settings window modally over the overlay.
+    void OpenSettings(Handle user);
     // Registers the hot keys (noting those another program holds) or takes
     // them back.
     void SetHotKeys(bool on);
@@ -79,6 +82,8 @@ class FrmNight : public Form, public layout::NightControls, public NightMode::Ov
     FrmSplash& frmSplash_;
     IconMenu menu_;
     Handle userWindow_ = 0;
+    bool settingsAsked_ = false;
+    Handle settingsAskedBy_ = 0;
     std::array<bool, 3> hotKeyTaken_{};
     // The window in front as seen last, and its program's file name, asked
     // for once (a process that cannot be opened is not asked again).

@@ -16,7 +16,7 @@ NightMode::NightMode(Platform& host, Overlay& overlay)
 void NightMode::Read() {
     // A stored value that does not convert leaves the design colour, and the
     // strength as it was, which is 0 at the first read.
-    levels_.Read({0, overlay_.Layer().BackColor()});
+    levels_.Read({0, overlay_.Layer().CurrentBackColor()});
     options_ = ReadOptions(host_);
     levels_.SetPerMonitor(options_.perMonitor);
     os_ = host_.WindowsVersion();

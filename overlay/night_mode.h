@@ -92,6 +92,9 @@ class NightMode {
     void SetEditing(bool open);
     // An open menu stops the keep-on-top work; the caller applies.
     void SetMenuOpen(bool open) { menuOpen_ = open; }
+    bool MenuOpen() const { return menuOpen_; }
+    // The overlay has loaded and night mode runs.
+    bool Started() const { return started_; }
     // The overlay is loaded and not going.
     bool OverlayLives() const;
     // Shows or hides the layers, at the strength and with the keep-on-top

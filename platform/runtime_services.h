@@ -58,9 +58,11 @@ class RuntimeServices {
     virtual bool PrevInstance() = 0;
     // Hands a request (its format's mark and its bytes) to the copy already
     // running, waiting at most five seconds for its overlay to be there and
-    // to carry the request out.
+    // to carry the request out, and with `untilEnded` for that copy to end.
     enum class Handed { Done, Refused, NoAnswer };
-    virtual Handed HandOver(std::uint32_t mark, std::string_view bytes) = 0;
+    virtual Handed HandOver(std::uint32_t mark, std::string_view bytes, bool untilEnded) = 0;
+    // This copy will not run night mode: another may start meanwhile.
+    virtual void LeaveSingleCopy() = 0;
     // Text for whoever started the program: to the console or the stream it
     // was started from (an error to the error stream); false when there is
     // none.

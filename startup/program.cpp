@@ -28,40 +28,54 @@ std::optional<int> Program::Start(std::span<const std::string> args, std::size_t
         return std::nullopt;
     }
     const Parsed parsed = ParseCommandLine(args, length);
-    if (!parsed.request) {
+    const Request* r = parsed.request ? &*parsed.request : nullptr;
+    const bool nothingRuns = r && !host.PrevInstance() &&
+                             (r->off || r->pause == Request::Pause::Pause ||
+                              r->pause == Request::Pause::Resume);
+    // Every copy but one that runs night mode lets another start meanwhile.
+    if (!r || r->help || host.PrevInstance() || nothingRuns) host.LeaveSingleCopy();
+    if (!r) {
         host.Say(parsed.error + "\n", true);
         return kBadCommandLine;
     }
-    const Request& r = *parsed.request;
-    if (r.help) {
+    if (r->help) {
         // Asked for by a person when no console is there to show it.
         if (!host.Say(kUsage, false)) host.ShowMessage(kUsage);
         return kDone;
     }
     if (host.PrevInstance()) {
-        if (host.HandOver(kRequestMark, EncodeRequest(args)) == RuntimeServices::Handed::Done)
-            return kDone;
-        host.Say("The running copy of Duskveil did not answer.\n", true);
+        // "/off" is done once that copy has gone, so that one started next runs.
+        const auto handed = host.HandOver(kRequestMark, EncodeRequest(args), r->off);
+        if (handed == RuntimeServices::Handed::Done) return kDone;
+        host.Say(handed == RuntimeServices::Handed::Refused
+                     ? "The running copy of Duskveil did not take the command.\n"
+                     : "The running copy of Duskveil did not answer.\n",
+                 true);
         return kNoAnswer;
     }
-    if (r.off || r.pause == Request::Pause::Pause || r.pause == Request::Pause::Resume) {
+    if (nothingRuns) {
         host.Say("Duskveil is not running: nothing was changed.\n", true);
         return kNothingRuns;
     }
-    // What is stored is stored now; night mode then starts from it.
-    if (r.Stores() || r.step != 0) {
+    // What is stored is stored now; night mode then starts from it, as any
+    // start does (unpaused, its settings window closed).
+    if (r->Stores() || r->step != 0) {
+        Request stored = *r;
+        stored.pause = Request::Pause::None;
         night.Read();
-        Apply(r);
+        Apply(stored);
     }
     Start();
     return std::nullopt;
 }
 
 // Whatever another process sends is read again here, strictly: anything but
-// a well-formed command of this format and version is ignored.
+// a well-formed command of this format and version is ignored, and so is
+// any while night mode is still starting.
 bool Program::Carry(std::uint32_t mark, std::string_view bytes) {
+    if (!night.Started()) return false;
     const auto args = DecodeRequest(mark, bytes);
-    if (!args) return false;
+    if (!args || args->empty()) return false;
     const Parsed parsed = ParseCommandLine(*args);
     if (!parsed.request || parsed.request->help) return false;
     const Request& r = *parsed.request;
@@ -70,16 +84,13 @@ bool Program::Carry(std::uint32_t mark, std::string_view bytes) {
         frmSet.ShowTint();
         frmSet.ShowStrength();
     }
-    // The other copy goes on before the program ends, or before the
-    // settings window's own loop runs.
+    // The other copy goes on before the program ends.
     if (r.off) {
         host.AnswerRequest(true);
         night.TurnOff();
     }
-    if (r.settings) {
-        host.AnswerRequest(true);
-        frmNight.OpenSettings(host.GetForegroundWindow());
-    }
+    // Opened from the program's own loop, as F7 opens it.
+    if (r.settings) frmNight.AskForSettings(host.GetForegroundWindow());
     return true;
 }
 

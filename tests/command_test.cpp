@@ -41,16 +41,18 @@ TEST_F(Command, TheRunningCopyTakesEachChangeAtOnceAndStoresItAsItsWindowsWould)
     EXPECT_TRUE(Send({"/schedule", "sun"}));
     EXPECT_EQ(Stored("Schedule"), "sun");
     EXPECT_TRUE(program.frmNight.Timer3.Enabled()) << "the schedule's clock runs";
-    EXPECT_TRUE(Send({}));  // nothing asked, nothing done
+    EXPECT_FALSE(Send({})) << "nothing asked: not a command";
 }
 
 TEST_F(Command, WithTheSettingsWindowOpenItFollowsAndSettingsOpensItAsF7Does) {
     LaunchToNight();
     const Handle console = fake.UserWindow();
     EXPECT_TRUE(Send({"/settings"}));
+    fake.Advance(100);  // from the program's own loop, at the F7 poll
     ASSERT_TRUE(program.frmSet.IsShown());
     EXPECT_EQ(fake.CallsNamed("RunModal").size(), 1u) << "modal over the overlay";
     EXPECT_TRUE(Send({"/settings"})) << "open already";
+    fake.Advance(100);
     EXPECT_EQ(fake.CallsNamed("RunModal").size(), 1u);
 
     EXPECT_TRUE(Send({"/brightness", "70", "/colour", "0000ff"}));
@@ -59,6 +61,23 @@ TEST_F(Command, WithTheSettingsWindowOpenItFollowsAndSettingsOpensItAsF7Does) {
     CloseWithX();
     EXPECT_EQ(fake.foreground, console) << "the keyboard goes back to the console";
     EXPECT_EQ(Stored("intLig"), std::to_string(AlphaForBrightness(70)));
+}
+
+TEST_F(Command, SettingsWaitsForAnOpenMenuAndNothingIsTakenWhileStarting) {
+    Launch();
+    bool taken = true;
+    const std::string request = EncodeRequest(std::vector<std::string>{"/brightness", "40"});
+    fake.Run([&] { taken = program.Carry(kRequestMark, request); });
+    EXPECT_FALSE(taken) << "during the countdown";
+    fake.Advance(5000);
+    fake.TrayNotify(program.frmNight, kWmRButtonUp);
+    ASSERT_TRUE(fake.menuOpen);
+    EXPECT_TRUE(Send({"/settings"}));
+    fake.Advance(500);
+    EXPECT_FALSE(program.frmSet.IsLoaded()) << "never over the icon's menu";
+    fake.AnswerMenu(0);
+    fake.Advance(100);
+    EXPECT_TRUE(program.frmSet.IsShown());
 }
 
 TEST_F(Command, PauseResumeAndToggleFollowWhatShowsAndStoreNothing) {
@@ -195,6 +214,7 @@ TEST(CommandLineStart, AWrongCommandLineChangesAndStartsNothingAndSaysWhy) {
 TEST(CommandLineStart, HelpGoesToTheConsoleElseToAMessageBox) {
     const Copy typed({"/?"});
     EXPECT_EQ(typed.code, kDone);
+    EXPECT_EQ(typed.fake.CallsNamed("LeaveSingleCopy").size(), 1u) << "a start goes on meanwhile";
     EXPECT_EQ(typed.fake.said, std::vector<std::string>{kUsage});
     EXPECT_FALSE(typed.Started());
     const Copy clicked({"-help"}, kNoConsole);
@@ -209,14 +229,14 @@ TEST(CommandLineStart, WithACopyRunningTheCommandIsHandedOverAndItsAnswerRead) {
     EXPECT_EQ(handed.fake.handedOver, std::vector<std::string>{EncodeRequest(args)});
     EXPECT_FALSE(handed.Started());
     EXPECT_TRUE(handed.fake.CallsNamed("SaveSetting").empty()) << "the running copy stores";
-    for (const auto answer : {RuntimeServices::Handed::NoAnswer, RuntimeServices::Handed::Refused}) {
-        const Copy unanswered({"/off"}, [answer](FakePlatform& f) {
-            f.prevInstance = true;
-            f.handOverAnswer = answer;
-        });
-        EXPECT_EQ(unanswered.code, kNoAnswer);
-        EXPECT_EQ(unanswered.fake.said.size(), 1u);
-    }
+    EXPECT_EQ(handed.fake.CallsNamed("LeaveSingleCopy").size(), 1u) << "never the one that runs";
+    const Copy unanswered({"/off"}, [](FakePlatform& f) {
+        f.prevInstance = true;
+        f.handOverAnswer = RuntimeServices::Handed::NoAnswer;
+    });
+    EXPECT_EQ(unanswered.code, kNoAnswer);
+    EXPECT_EQ(unanswered.fake.said.size(), 1u);
+    EXPECT_EQ(unanswered.fake.CallsNamed("HandOver")[0].args[1], 1) << "/off waits for the end";
 }
 
 TEST(CommandLineStart, WithNoneRunningWhatStoresIsStoredThenNightModeStarts) {
@@ -228,15 +248,19 @@ TEST(CommandLineStart, WithNoneRunningWhatStoresIsStoredThenNightModeStarts) {
         EXPECT_EQ(none.fake.said.size(), 1u);
         EXPECT_FALSE(none.Started());
     }
-    Copy stores({"/brightness", "40", "/schedule", "23:00-06:00"});
+    Copy stores({"/brightness", "40", "/schedule", "23:00-06:00", "/toggle"});
     EXPECT_EQ(stores.code, std::nullopt);
     EXPECT_EQ(stores.fake.store["intLig"].text, "153") << "stored before the splash";
     EXPECT_EQ(stores.fake.store["Schedule"].text, "23:00-06:00");
     EXPECT_TRUE(stores.Started());
+    EXPECT_FALSE(stores.program.frmNight.IsLoaded()) << "the countdown first, as at any start";
+    EXPECT_TRUE(stores.fake.trayIcons.empty());
+    EXPECT_TRUE(stores.fake.CallsNamed("LeaveSingleCopy").empty()) << "this copy runs night mode";
     stores.fake.Advance(5000);
     EXPECT_EQ(stores.program.night.State().schedule,
               (Schedule{Schedule::Kind::Span, 23 * 60, 6 * 60}));
     EXPECT_EQ(stores.program.night.Strength(), 153);
+    EXPECT_FALSE(stores.program.night.Paused()) << "started unpaused, as any start";
     for (const char* starts : {"/toggle", "/settings"}) {
         const Copy plain({starts});
         EXPECT_EQ(plain.code, std::nullopt) << starts;

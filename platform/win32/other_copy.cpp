@@ -29,28 +29,40 @@ std::vector<std::string> Win32Platform::Arguments(std::size_t& length) {
 }
 
 // The running copy's overlay may not be there yet (it comes once the
-// splash has counted down), so it is looked for again until the time is up.
-RuntimeServices::Handed Win32Platform::HandOver(std::uint32_t mark, std::string_view bytes) {
+// splash has counted down), and a copy still loading refuses: both are
+// asked again until the time is up.
+RuntimeServices::Handed Win32Platform::HandOver(std::uint32_t mark, std::string_view bytes,
+                                                bool untilEnded) {
     const ULONGLONG until = GetTickCount64() + 5000;
-    for (;;) {
+    const auto left = [until] {
         const ULONGLONG now = GetTickCount64();
+        return static_cast<DWORD>(now < until ? until - now : 0);
+    };
+    Handed handed = Handed::NoAnswer;
+    do {
         if (HWND overlay = FindWindowW(names::kFormClass, names::kOverlayCaptionW)) {
             // A settings window opened for the request may take the keyboard.
             DWORD process = 0;
             GetWindowThreadProcessId(overlay, &process);
             AllowSetForegroundWindow(process);
+            KernelHandle running(OpenProcess(SYNCHRONIZE, FALSE, process));
             COPYDATASTRUCT data{mark, static_cast<DWORD>(bytes.size()),
                                 const_cast<char*>(bytes.data())};
             DWORD_PTR answer = FALSE;
-            const auto wait = static_cast<UINT>(now < until ? until - now : 1);
             if (!SendMessageTimeoutW(overlay, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
-                                     SMTO_ABORTIFHUNG, wait, &answer))
+                                     SMTO_ABORTIFHUNG, left() + 1, &answer))
                 return Handed::NoAnswer;
-            return answer == TRUE ? Handed::Done : Handed::Refused;
+            if (answer == TRUE) {
+                // Ended means gone: a copy started next finds none running.
+                if (untilEnded && running && WaitForSingleObject(running.Get(), left() + 1))
+                    return Handed::NoAnswer;
+                return Handed::Done;
+            }
+            handed = Handed::Refused;
         }
-        if (now >= until) return Handed::NoAnswer;
         Sleep(50);
-    }
+    } while (left() > 0);
+    return handed;
 }
 
 // The standard streams a script redirected, else the console of the command

@@ -45,7 +45,8 @@ class Win32Platform final : public Platform {
     bool SaveSetting(std::string_view app, std::string_view section, std::string_view key,
                      std::string_view text) override;
     bool PrevInstance() override { return prevInstance_; }
-    Handed HandOver(std::uint32_t mark, std::string_view bytes) override;
+    Handed HandOver(std::uint32_t mark, std::string_view bytes, bool untilEnded) override;
+    void LeaveSingleCopy() override { instanceMutex_.Reset(); }
     bool Say(std::string_view text, bool error) override;
     void ShowMessage(std::string_view text) override;
     void AnswerRequest(bool done) override;

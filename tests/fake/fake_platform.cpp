@@ -336,8 +336,9 @@ void FakePlatform::AnswerRequest(bool done) {
     if (!requestAnswer_) requestAnswer_ = done;
 }
 
-RuntimeServices::Handed FakePlatform::HandOver(std::uint32_t mark, std::string_view bytes) {
-    Record("HandOver", {mark});
+RuntimeServices::Handed FakePlatform::HandOver(std::uint32_t mark, std::string_view bytes,
+                                               bool untilEnded) {
+    Record("HandOver", {mark, untilEnded});
     handedOver.emplace_back(bytes);
     return handOverAnswer;
 }

@@ -186,7 +186,8 @@ class FakePlatform final : public Platform {
     bool SaveSetting(std::string_view, std::string_view, std::string_view key,
                      std::string_view text) override;
     bool PrevInstance() override { return prevInstance; }
-    Handed HandOver(std::uint32_t mark, std::string_view bytes) override;
+    Handed HandOver(std::uint32_t mark, std::string_view bytes, bool untilEnded) override;
+    void LeaveSingleCopy() override { Record("LeaveSingleCopy", {}); }
     bool Say(std::string_view text, bool error) override;
     void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
     void AnswerRequest(bool done) override;

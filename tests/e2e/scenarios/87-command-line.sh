@@ -76,6 +76,7 @@ kill -CONT "$DV_PID"
 check "  ... going on, it answers again" exits 0 /brightness 70
 check "  ... alpha 77" alpha_is 77
 check "/off: exit 0" exits 0 /off
+check "  ... when it ends, that copy has gone" test -z "$(overlay_line)"
 check "  ... night mode ends" eventually 5 stopped
 check "  ... what it showed is stored" test "$(reg intLig)" = "sz 77"
 check "with it gone, /off: exit 1" exits 1 /off
