@@ -32,7 +32,9 @@ struct Request {
     bool Empty() const;
     // What changes the stored settings, and so may be done with no copy
     // running before night mode starts.
-    bool Stores() const { return brightness || tint || schedule; }
+    bool Stores() const { return brightness || step != 0 || tint || schedule; }
+    // What only a running copy can do.
+    bool NeedsOneRunning() const { return off || pause == Pause::Pause || pause == Pause::Resume; }
 };
 
 // What a command line asks for, or one line that says what was wrong and

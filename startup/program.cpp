@@ -29,11 +29,8 @@ std::optional<int> Program::Start(std::span<const std::string> args, std::size_t
     }
     const Parsed parsed = ParseCommandLine(args, length);
     const Request* r = parsed.request ? &*parsed.request : nullptr;
-    const bool nothingRuns = r && !host.PrevInstance() &&
-                             (r->off || r->pause == Request::Pause::Pause ||
-                              r->pause == Request::Pause::Resume);
     // Every copy but one that runs night mode lets another start meanwhile.
-    if (!r || r->help || host.PrevInstance() || nothingRuns) host.LeaveSingleCopy();
+    if (!r || r->help || host.PrevInstance() || r->NeedsOneRunning()) host.LeaveSingleCopy();
     if (!r) {
         host.Say(parsed.error + "\n", true);
         return kBadCommandLine;
@@ -53,13 +50,13 @@ std::optional<int> Program::Start(std::span<const std::string> args, std::size_t
                  true);
         return kNoAnswer;
     }
-    if (nothingRuns) {
+    if (r->NeedsOneRunning()) {
         host.Say("Duskveil is not running: nothing was changed.\n", true);
         return kNothingRuns;
     }
     // What is stored is stored now; night mode then starts from it, as any
     // start does (unpaused, its settings window closed).
-    if (r->Stores() || r->step != 0) {
+    if (r->Stores()) {
         Request stored = *r;
         stored.pause = Request::Pause::None;
         night.Read();
