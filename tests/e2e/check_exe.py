@@ -11,7 +11,7 @@ import pefile
 
 SYSTEM_DLLS = {'kernel32.dll', 'user32.dll', 'gdi32.dll', 'shell32.dll', 'comdlg32.dll',
                'advapi32.dll', 'msvcrt.dll'}
-MAX_BYTES = 150 * 1024
+MAX_BYTES = 192 * 1024
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(os.path.dirname(HERE))
 failed = 0
