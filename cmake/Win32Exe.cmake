@@ -33,6 +33,7 @@ set(DUSKVEIL_WIN32_SOURCES
   platform/win32/accessible.cpp
   platform/win32/text.cpp
   platform/win32/runtime_support.cpp
+  platform/win32/system_library.cpp
   resources/duskveil.rc)
 set(DUSKVEIL_WIN32_LIBS duskveil_core shell32 gdi32 user32 advapi32)
 

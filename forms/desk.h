@@ -22,8 +22,9 @@ class Desk {
     virtual void GiveForegroundTo(Handle user) = 0;
     virtual bool IsOurs(Handle h) const = 0;
     // A request another copy handed over (its format's mark and bytes):
-    // carried out, and true, when it is a well-formed one of this format.
-    virtual bool Carry(std::uint32_t mark, std::string_view bytes) = 0;
+    // carried out when it is a well-formed one of this format. The answer
+    // for that copy: 0 when it was not.
+    virtual std::uint32_t Carry(std::uint32_t mark, std::string_view bytes) = 0;
 
    protected:
     ~Desk() = default;

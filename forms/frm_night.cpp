@@ -168,7 +168,7 @@ void FrmNight::OpenSettings(Handle user) {
     frmSet_.ShowModal(*this);
 }
 
-bool FrmNight::Form_Request(std::uint32_t mark, std::string_view bytes) {
+std::uint32_t FrmNight::Form_Request(std::uint32_t mark, std::string_view bytes) {
     return desk_.Carry(mark, bytes);
 }
 

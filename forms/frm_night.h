@@ -45,7 +45,7 @@ class FrmNight : public Form, public layout::NightControls, public NightMode::Ov
     void Form_HotKey(int id) override;
     void Form_TimeChanged() override;
     void Form_FrontChanged() override;
-    bool Form_Request(std::uint32_t mark, std::string_view bytes) override;
+    std::uint32_t Form_Request(std::uint32_t mark, std::string_view bytes) override;
     void Timer_Tick(Timer& t) override;
     void ResetDesign() override;
 

@@ -81,15 +81,15 @@ void Levels::SetTint(const std::string& monitor, Colour tint) {
     kept.changed = true;
 }
 
-bool Levels::Write(const Kept& kept, bool tintToo) {
+NotStored Levels::Write(const Kept& kept, bool tintToo) {
     const std::string section = SectionOf(kept.monitor);
-    bool took = host_.SaveSetting(names::kAppName, section, names::kKeyAlpha,
-                                  LngToText(kept.level.strength));
+    NotStored refused;
+    refused.strength = !host_.SaveSetting(names::kAppName, section, names::kKeyAlpha,
+                                          LngToText(kept.level.strength));
     if (tintToo)
-        took = host_.SaveSetting(names::kAppName, section, names::kKeyColour,
-                                 LngToText(static_cast<std::int32_t>(kept.level.tint))) &&
-               took;
-    return took;
+        refused.tint = !host_.SaveSetting(names::kAppName, section, names::kKeyColour,
+                                          LngToText(static_cast<std::int32_t>(kept.level.tint)));
+    return refused;
 }
 
 // The shared ones are written while the monitors share them, as always, and
@@ -101,10 +101,17 @@ void Levels::SaveStrength() {
 }
 
 // A value the store refused stays to be written at the next save.
-void Levels::Save() {
-    if ((!perMonitor_ || shared_.changed) && Write(shared_, true)) shared_.changed = false;
+NotStored Levels::Save() {
+    NotStored all;
+    const auto save = [&](Kept& kept) {
+        const NotStored refused = Write(kept, true);
+        if (!refused.strength && !refused.tint) kept.changed = false;
+        all |= refused;
+    };
+    if (!perMonitor_ || shared_.changed) save(shared_);
     for (Kept& kept : own_)
-        if (kept.changed && Write(kept, true)) kept.changed = false;
+        if (kept.changed) save(kept);
+    return all;
 }
 
 }  // namespace dv

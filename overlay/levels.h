@@ -19,6 +19,17 @@ struct Level {
     Colour tint = 0;
 };
 
+// What the store refused of a save.
+struct NotStored {
+    bool strength = false;
+    bool tint = false;
+    NotStored& operator|=(const NotStored& o) {
+        strength = strength || o.strength;
+        tint = tint || o.tint;
+        return *this;
+    }
+};
+
 class Levels {
    public:
     explicit Levels(Platform& host) : host_(host) {}
@@ -41,8 +52,8 @@ class Levels {
     void SetTint(const std::string& monitor, Colour tint);
     // Writes "intLig", then "lngColor": the shared ones while the monitors
     // share them, and those of every monitor whose own the user changed. A
-    // refused write does not stop the others.
-    void Save();
+    // refused write does not stop the others, and is said.
+    NotStored Save();
     // "intLig" alone, as Save picks them.
     void SaveStrength();
 
@@ -53,8 +64,7 @@ class Levels {
         bool changed = false;  // by the user, since it was last written
     };
     Kept& Find(const std::string& monitor);
-    // True when the store took every value.
-    bool Write(const Kept& kept, bool tintToo);
+    NotStored Write(const Kept& kept, bool tintToo);
 
     Platform& host_;
     bool perMonitor_ = false;

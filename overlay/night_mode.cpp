@@ -79,7 +79,7 @@ std::vector<std::string> NightMode::EveryMonitor() const {
     return all;
 }
 
-void NightMode::Save() { levels_.Save(); }
+NotStored NightMode::Save() { return levels_.Save(); }
 
 void NightMode::SaveStrength() { levels_.SaveStrength(); }
 
@@ -146,17 +146,18 @@ Schedule NightMode::OwnSpan() const {
 // refuses to keep it refuses the pick too: the span is never lost. A
 // refused write of the choice itself leaves the schedule as it was (the
 // span, kept by then, stays kept).
-void NightMode::PickSchedule(const Schedule& s) {
+bool NightMode::PickSchedule(const Schedule& s) {
     const Schedule own = OwnSpan();
     if (own.kind == Schedule::Kind::Span && !(own == storedOwnSpan_)) {
         if (!host_.SaveSetting(names::kAppName, names::kSection, names::kKeyOwnSpan,
                                ScheduleText(own)))
-            return;
+            return false;
         storedOwnSpan_ = own;
     }
     if (!host_.SaveSetting(names::kAppName, names::kSection, names::kKeySchedule, ScheduleText(s)))
-        return;
+        return false;
     night_.schedule = s;
+    return true;
 }
 
 void NightMode::SetEditing(bool open) {

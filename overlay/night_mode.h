@@ -63,8 +63,8 @@ class NightMode {
     std::vector<std::string> EveryMonitor() const;
     // Writes "intLig", then "lngColor": the shared ones while the monitors
     // share them, and those of every monitor whose own the user changed. A
-    // refused write does not stop the others.
-    void Save();
+    // refused write does not stop the others, and is said.
+    NotStored Save();
     // "intLig" alone, as Save picks them.
     void SaveStrength();
     // Saves, takes the icon away and ends the program at once, no unload
@@ -84,8 +84,8 @@ class NightMode {
     // does not offer, else the one kept from before (none: Kind::None).
     Schedule OwnSpan() const;
     // Writes a schedule picked in the menu and follows it; a refused write
-    // changes nothing.
-    void PickSchedule(const Schedule& s);
+    // changes nothing, and is false.
+    bool PickSchedule(const Schedule& s);
     // The stored place, else the one that stands for the system's time zone.
     void ReadPlace();
     // The settings window shows the strength chosen in it, whatever the hour.

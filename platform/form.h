@@ -26,6 +26,9 @@ struct FormDesign {
     WindowState state = WindowState::Normal;
     StartUp startUp = StartUp::CentreScreen;
     bool icon = false;
+    // Other copies hand it their requests, and it hears of the shell's
+    // restart, even from processes of lower rights than this one's.
+    bool hearsOtherCopies = false;
 };
 
 // One mouse event as a window's procedures receive it.
@@ -147,9 +150,9 @@ class Form {
         if (peer_) Form_FrontChanged();
     }
     // Another copy of the program hands over a request: its format's mark
-    // and its bytes, as sent. True when it was carried out.
-    bool DispatchRequest(std::uint32_t mark, std::string_view bytes) {
-        return peer_ && Form_Request(mark, bytes);
+    // and its bytes, as sent. The answer: 0 when it was not carried out.
+    std::uint32_t DispatchRequest(std::uint32_t mark, std::string_view bytes) {
+        return peer_ ? Form_Request(mark, bytes) : 0;
     }
 
     // For controls: repaint a part of the window.
@@ -177,7 +180,9 @@ class Form {
     virtual void Form_KeyDown(int /*vk*/, int /*shift*/) {}
     virtual void Form_HotKey(int /*id*/) {}
     virtual void Form_TimeChanged() {}
-    virtual bool Form_Request(std::uint32_t /*mark*/, std::string_view /*bytes*/) { return false; }
+    virtual std::uint32_t Form_Request(std::uint32_t /*mark*/, std::string_view /*bytes*/) {
+        return 0;
+    }
     // What a close or a destruction from outside does to the window: it
     // unloads, unless the window says otherwise.
     virtual void Form_SystemClose() { Unload(); }

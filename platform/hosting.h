@@ -3,6 +3,7 @@
 // window has gone.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -58,8 +59,8 @@ class Hosting {
     virtual void WatchFront(Form& form, bool on) = 0;
     // Answers the request of another copy being carried out now (see
     // Form_Request), so that the copy goes on at once while the work here
-    // goes on, or the program ends.
-    virtual void AnswerRequest(bool done) = 0;
+    // goes on, or the program ends: 0 refused, else how it was carried out.
+    virtual void AnswerRequest(std::uint32_t answer) = 0;
 
     // The forms report their loads and unloads here; when the last one has
     // gone, the program is over.

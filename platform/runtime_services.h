@@ -57,12 +57,25 @@ class RuntimeServices {
     // True when another copy was running when this one started.
     virtual bool PrevInstance() = 0;
     // Hands a request (its format's mark and its bytes) to the copy already
-    // running, waiting at most five seconds for its overlay to be there and
-    // to carry the request out, and with `untilEnded` for that copy to end.
-    enum class Handed { Done, Refused, NoAnswer };
-    virtual Handed HandOver(std::uint32_t mark, std::string_view bytes, bool untilEnded) = 0;
+    // running, waiting at most `waitMs` for its overlay to be there and to
+    // carry the request out, and with `untilEnded` for that copy to end.
+    struct Handed {
+        enum class Kind {
+            Taken,       // the copy carried it out; `answer` says how
+            Refused,     // the copy answered that it did not
+            NoAnswer,    // no copy, or none that answered in time
+            OtherRights  // the system kept the request from a copy of other rights
+        };
+        Kind kind = Kind::NoAnswer;
+        std::uint32_t answer = 0;  // the copy's own answer, when taken
+    };
+    virtual Handed HandOver(std::uint32_t mark, std::string_view bytes, bool untilEnded,
+                            unsigned waitMs) = 0;
     // This copy will not run night mode: another may start meanwhile.
     virtual void LeaveSingleCopy() = 0;
+    // Starts another copy of this program, with nothing on its command line,
+    // at normal priority whatever this one's is; false on failure.
+    virtual bool StartCopy() = 0;
     // Text for whoever started the program: to the console or the stream it
     // was started from (an error to the error stream); false when there is
     // none.

@@ -9,7 +9,7 @@ namespace dv::layout {
 
 inline const FormDesign kNight{
     names::kOverlayCaption, {0, 0}, names::kDefaultTint, Frame::None, WindowState::Maximized,
-    StartUp::Maximized,     true};
+    StartUp::Maximized,     true,  true};
 
 // The overlay's companion on a further monitor: placed on it by the program.
 inline const FormDesign kScreen{

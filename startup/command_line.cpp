@@ -83,7 +83,23 @@ const char* const kUsage =
     "  /settings             open the settings window\n"
     "  /off                  turn night mode off\n"
     "  /help                 this text\n"
-    "Exit codes: 0 done, 1 nothing runs, 2 a wrong command line, 3 no answer.\n";
+    "Exit codes: 0 done, 1 nothing runs, 2 a wrong command line, 3 no answer,\n"
+    "4 a value could not be stored.\n";
+
+std::string NotStoredLines(std::uint32_t answer, bool running) {
+    std::string lines;
+    const auto line = [&](std::uint32_t bit, const char* name, const char* what) {
+        if (!(answer & bit)) return;
+        lines += std::string(name) + " could not be stored; ";
+        lines += running ? std::string("the new ") + what +
+                               " shows until the program ends and is written with the next save\n"
+                         : std::string("night mode starts with the ") + what + " stored before\n";
+    };
+    line(kStrengthNotStored, "intLig", "strength");
+    line(kTintNotStored, "lngColor", "tint");
+    if (answer & kScheduleNotStored) lines += "Schedule could not be stored; the schedule is unchanged\n";
+    return lines;
+}
 
 namespace {
 

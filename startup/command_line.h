@@ -62,7 +62,27 @@ std::string EncodeRequest(std::span<const std::string> args);
 // The arguments of a message, or nothing when it is not one of ours.
 std::optional<std::vector<std::string>> DecodeRequest(std::uint32_t mark, std::string_view bytes);
 
+// The running copy's answer to a request: 0 when it did not carry it out,
+// else kTaken with a bit for each value the store refused. A copy that
+// answers 1 took all of it.
+enum Answer : std::uint32_t {
+    kRefused = 0,
+    kTaken = 1,
+    kStrengthNotStored = 2,
+    kTintNotStored = 4,
+    kScheduleNotStored = 8,
+};
+// What a script is told of each value the store refused: when a copy that
+// runs took the change, or when night mode is to start from the store.
+std::string NotStoredLines(std::uint32_t answer, bool running);
+
 // The exit codes a script reads.
-enum ExitCode : int { kDone = 0, kNothingRuns = 1, kBadCommandLine = 2, kNoAnswer = 3 };
+enum ExitCode : int {
+    kDone = 0,
+    kNothingRuns = 1,
+    kBadCommandLine = 2,
+    kNoAnswer = 3,
+    kNotStored = 4,
+};
 
 }  // namespace dv

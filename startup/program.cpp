@@ -22,89 +22,125 @@ void Program::Start() {
     frmSplash.Show();
 }
 
+// A copy started with a command line never runs night mode itself: a task
+// or a script that ran it goes on at once. With none running, it stores
+// what the command stores and starts a plain copy, which night mode then is.
 std::optional<int> Program::Start(std::span<const std::string> args, std::size_t length) {
     if (args.empty()) {
         Start();
         return std::nullopt;
     }
+    host.LeaveSingleCopy();
     const Parsed parsed = ParseCommandLine(args, length);
-    const Request* r = parsed.request ? &*parsed.request : nullptr;
-    // Every copy but one that runs night mode lets another start meanwhile.
-    if (!r || r->help || host.PrevInstance() || r->NeedsOneRunning()) host.LeaveSingleCopy();
-    if (!r) {
+    if (!parsed.request) {
         host.Say(parsed.error + "\n", true);
         return kBadCommandLine;
     }
-    if (r->help) {
+    const Request& r = *parsed.request;
+    if (r.help) {
         // Asked for by a person when no console is there to show it.
         if (!host.Say(kUsage, false)) host.ShowMessage(kUsage);
         return kDone;
     }
-    if (host.PrevInstance()) {
-        // "/off" is done once that copy has gone, so that one started next runs.
-        const auto handed = host.HandOver(kRequestMark, EncodeRequest(args), r->off);
-        if (handed == RuntimeServices::Handed::Done) return kDone;
-        host.Say(handed == RuntimeServices::Handed::Refused
-                     ? "The running copy of Duskveil did not take the command.\n"
-                     : "The running copy of Duskveil did not answer.\n",
-                 true);
-        return kNoAnswer;
-    }
-    if (r->NeedsOneRunning()) {
+    // "/off" is done once that copy has gone, so that one started next runs.
+    if (host.PrevInstance()) return HandOver(EncodeRequest(args), r.off, kWaitForRunning, true);
+    if (r.NeedsOneRunning()) {
         host.Say("Duskveil is not running: nothing was changed.\n", true);
         return kNothingRuns;
     }
-    // What is stored is stored now; night mode then starts from it, as any
+    // What is stored is stored now; the copy started then reads it, as any
     // start does (unpaused, its settings window closed).
-    if (r->Stores()) {
-        Request stored = *r;
+    std::uint32_t answer = kTaken;
+    if (r.Stores()) {
+        Request stored = r;
         stored.pause = Request::Pause::None;
+        stored.settings = false;
         night.Read();
-        Apply(stored);
+        answer = Apply(stored);
     }
-    Start();
-    return std::nullopt;
+    if (answer != kTaken) host.Say(NotStoredLines(answer, false), true);
+    if (!host.StartCopy()) {
+        host.Say("Duskveil could not be started.\n", true);
+        return kNothingRuns;
+    }
+    // The new copy takes commands once its countdown is over.
+    if (r.settings) {
+        const int opened = HandOver(EncodeRequest(std::vector<std::string>{"/settings"}), false,
+                                    kWaitForStarted, false);
+        if (opened != kDone) return opened;
+    }
+    return answer == kTaken ? kDone : kNotStored;
+}
+
+int Program::HandOver(const std::string& request, bool untilEnded, unsigned waitMs,
+                      bool tellStored) {
+    const auto handed = host.HandOver(kRequestMark, request, untilEnded, waitMs);
+    using Kind = RuntimeServices::Handed::Kind;
+    switch (handed.kind) {
+        case Kind::Taken:
+            if (!tellStored || handed.answer == kTaken) return kDone;
+            host.Say(NotStoredLines(handed.answer, true), true);
+            return kNotStored;
+        case Kind::Refused:
+            host.Say("The running copy of Duskveil did not take the command.\n", true);
+            return kNoAnswer;
+        case Kind::OtherRights:
+            host.Say("The running copy of Duskveil runs with other rights (as administrator, "
+                     "say): Windows keeps commands from reaching it.\n",
+                     true);
+            return kNoAnswer;
+        case Kind::NoAnswer:
+            break;
+    }
+    host.Say("The running copy of Duskveil did not answer.\n", true);
+    return kNoAnswer;
 }
 
 // Whatever another process sends is read again here, strictly: anything but
 // a well-formed command of this format and version is ignored, and so is
 // any while night mode is still starting.
-bool Program::Carry(std::uint32_t mark, std::string_view bytes) {
-    if (!night.Started()) return false;
+std::uint32_t Program::Carry(std::uint32_t mark, std::string_view bytes) {
+    if (!night.Started()) return kRefused;
     const auto args = DecodeRequest(mark, bytes);
-    if (!args || args->empty()) return false;
+    if (!args || args->empty()) return kRefused;
     const Parsed parsed = ParseCommandLine(*args);
-    if (!parsed.request || parsed.request->help) return false;
+    if (!parsed.request || parsed.request->help) return kRefused;
     const Request& r = *parsed.request;
-    Apply(r);
+    const std::uint32_t answer = Apply(r);
     if (frmSet.IsLoaded()) {
         frmSet.ShowTint();
         frmSet.ShowStrength();
     }
     // The other copy goes on before the program ends.
     if (r.off) {
-        host.AnswerRequest(true);
+        host.AnswerRequest(answer);
         night.TurnOff();
     }
     // Opened from the program's own loop, as F7 opens it.
     if (r.settings) frmNight.AskForSettings(host.GetForegroundWindow());
-    return true;
+    return answer;
 }
 
-void Program::Apply(const Request& r) {
+std::uint32_t Program::Apply(const Request& r) {
+    std::uint32_t answer = kTaken;
     for (const std::string& monitor : night.EveryMonitor()) {
         if (r.brightness) night.SetStrength(AlphaForBrightness(*r.brightness), monitor);
         if (r.step != 0) night.Step(r.step * kHotKeyStep, monitor);
         if (r.tint) night.SetTint(*r.tint, monitor);
     }
-    if (r.brightness || r.step != 0 || r.tint) night.Save();
-    if (r.schedule) night.PickSchedule(*r.schedule);
+    if (r.brightness || r.step != 0 || r.tint) {
+        const NotStored refused = night.Save();
+        if (refused.strength) answer |= kStrengthNotStored;
+        if (refused.tint) answer |= kTintNotStored;
+    }
+    if (r.schedule && !night.PickSchedule(*r.schedule)) answer |= kScheduleNotStored;
     if (r.pause == Request::Pause::Pause ||
         (r.pause == Request::Pause::Toggle && !night.Paused() && night.Tinted()))
         night.Pause(r.pauseMinutes);
     else if (r.pause == Request::Pause::Resume || r.pause == Request::Pause::Toggle)
         night.Resume();
     night.Apply();
+    return answer;
 }
 
 bool Program::IsOurs(Handle h) const {

@@ -34,7 +34,7 @@ class Program : public Desk {
     bool HoldsForeground() override;
     void GiveForegroundTo(Handle user) override;
     bool IsOurs(Handle h) const override;
-    bool Carry(std::uint32_t mark, std::string_view bytes) override;
+    std::uint32_t Carry(std::uint32_t mark, std::string_view bytes) override;
 
     Platform& host;
     FrmSplash frmSplash;
@@ -44,8 +44,17 @@ class Program : public Desk {
 
    private:
     // Makes the changes a command asks for, each as the program's own windows
-    // make it: a level on every monitor, the schedule, the pause.
-    void Apply(const Request& r);
+    // make it: a level on every monitor, the schedule, the pause. The answer
+    // for the copy that asked (Answer).
+    std::uint32_t Apply(const Request& r);
+    // Hands a request to the copy that runs; the exit code, with a line
+    // for a script when it was not taken (with `tellStored`, one for each
+    // value the store refused too).
+    int HandOver(const std::string& request, bool untilEnded, unsigned waitMs, bool tellStored);
+
+    // How long a command waits for the copy that runs, and for one it
+    // started to have counted down.
+    static constexpr unsigned kWaitForRunning = 5000, kWaitForStarted = 10000;
 
     // The language of every text the user reads, chosen at the start.
     Language language_ = Language::Chinese;

@@ -145,12 +145,14 @@ TEST_F(Command, WithALevelForEachMonitorItActsOnEveryMonitor) {
 TEST_F(Command, ARefusedWriteStillChangesWhatShowsAndIsTriedAgain) {
     LaunchToNight();
     fake.refusedWrites = {"intLig", "Schedule"};
-    EXPECT_TRUE(Send({"/brightness", "40", "/schedule", "sun"}));
+    EXPECT_EQ(Send({"/brightness", "40", "/schedule", "sun"}),
+              kTaken | kStrengthNotStored | kScheduleNotStored)
+        << "the answer names what the store refused";
     EXPECT_EQ(Overlay().alpha, 153);
     EXPECT_EQ(Stored("intLig"), "150");
     EXPECT_EQ(program.night.State().schedule, Schedule{}) << "a schedule not stored is not taken";
     fake.refusedWrites.clear();
-    EXPECT_TRUE(Send({"/colour", "402000"}));
+    EXPECT_EQ(Send({"/colour", "402000"}), kTaken);
     EXPECT_EQ(Stored("intLig"), "153") << "written with the next change";
 }
 
@@ -225,56 +227,85 @@ TEST(CommandLineStart, WithACopyRunningTheCommandIsHandedOverAndItsAnswerRead) {
     EXPECT_EQ(handed.code, kDone);
     EXPECT_EQ(handed.fake.handedOver, std::vector<std::string>{EncodeRequest(args)});
     EXPECT_FALSE(handed.Started());
+    EXPECT_EQ(handed.fake.copiesStarted, 0);
     EXPECT_TRUE(handed.fake.CallsNamed("SaveSetting").empty()) << "the running copy stores";
-    EXPECT_EQ(handed.fake.CallsNamed("LeaveSingleCopy").size(), 1u) << "never the one that runs";
-    const Copy unanswered({"/off"}, [](FakePlatform& f) {
-        f.prevInstance = true;
-        f.handOverAnswer = RuntimeServices::Handed::NoAnswer;
-    });
-    EXPECT_EQ(unanswered.code, kNoAnswer);
-    EXPECT_EQ(unanswered.fake.said.size(), 1u);
-    EXPECT_EQ(unanswered.fake.CallsNamed("HandOver")[0].args[1], 1) << "/off waits for the end";
+    using Kind = RuntimeServices::Handed::Kind;
+    const auto answering = [](Kind kind, std::uint32_t answer = 0) {
+        return [=](FakePlatform& f) {
+            f.prevInstance = true;
+            f.handOverAnswer = {kind, answer};
+        };
+    };
+    const Copy unstored({"/brightness", "40", "/schedule", "sun"},
+                        answering(Kind::Taken, kTaken | kStrengthNotStored | kScheduleNotStored));
+    EXPECT_EQ(unstored.code, kNotStored);
+    EXPECT_EQ(unstored.fake.said,
+              std::vector<std::string>{"error: " + NotStoredLines(kStrengthNotStored |
+                                                                       kScheduleNotStored,
+                                                                   true)});
+    EXPECT_NE(unstored.fake.said[0].find("intLig could not be stored; the new strength shows"),
+              std::string::npos);
+    EXPECT_NE(unstored.fake.said[0].find("Schedule could not be stored"), std::string::npos);
+    for (const Kind kind : {Kind::Refused, Kind::NoAnswer, Kind::OtherRights}) {
+        const Copy unanswered({"/off"}, answering(kind));
+        EXPECT_EQ(unanswered.code, kNoAnswer) << "a refusal is no success";
+        ASSERT_EQ(unanswered.fake.said.size(), 1u);
+        EXPECT_EQ(unanswered.fake.said[0].find("other rights") != std::string::npos,
+                  kind == Kind::OtherRights);
+        EXPECT_EQ(unanswered.fake.CallsNamed("HandOver")[0].args[1], 1) << "/off waits for the end";
+    }
 }
 
-TEST(CommandLineStart, WithNoneRunningWhatStoresIsStoredThenNightModeStarts) {
+TEST(CommandLineStart, WithNoneRunningItStoresStartsAPlainCopyAndEnds) {
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"/pause", "5"}, {"/resume"}, {"/brightness", "40", "/off"}}) {
         const Copy none(args);
         EXPECT_EQ(none.code, kNothingRuns) << args[0];
         EXPECT_TRUE(none.fake.CallsNamed("SaveSetting").empty()) << "nothing of it is done";
+        EXPECT_EQ(none.fake.copiesStarted, 0);
         EXPECT_EQ(none.fake.said.size(), 1u);
-        EXPECT_FALSE(none.Started());
     }
     Copy stores({"/brightness", "40", "/schedule", "23:00-06:00", "/toggle"});
-    EXPECT_EQ(stores.code, std::nullopt);
-    EXPECT_EQ(stores.fake.store["intLig"].text, "153") << "stored before the splash";
+    EXPECT_EQ(stores.code, kDone) << "the command ends: it never becomes night mode";
+    EXPECT_EQ(stores.fake.store["intLig"].text, "153");
     EXPECT_EQ(stores.fake.store["Schedule"].text, "23:00-06:00");
-    EXPECT_TRUE(stores.Started());
-    EXPECT_FALSE(stores.program.frmNight.IsLoaded()) << "the countdown first, as at any start";
-    EXPECT_TRUE(stores.fake.trayIcons.empty());
-    EXPECT_TRUE(stores.fake.CallsNamed("LeaveSingleCopy").empty()) << "this copy runs night mode";
-    stores.fake.Advance(5000);
-    EXPECT_EQ(stores.program.night.State().schedule,
-              (Schedule{Schedule::Kind::Span, 23 * 60, 6 * 60}));
-    EXPECT_EQ(stores.program.night.Strength(), 153);
-    EXPECT_FALSE(stores.program.night.Paused()) << "started unpaused, as any start";
-    for (const char* starts : {"/toggle", "/settings"}) {
-        const Copy plain({starts});
-        EXPECT_EQ(plain.code, std::nullopt) << starts;
-        EXPECT_TRUE(plain.Started());
-    }
+    EXPECT_EQ(stores.fake.copiesStarted, 1);
+    EXPECT_EQ(stores.fake.CallsNamed("LeaveSingleCopy").size(), 1u) << "before the copy starts";
+    EXPECT_FALSE(stores.Started());
+    EXPECT_TRUE(stores.fake.handedOver.empty()) << "the copy starts unpaused, as any start";
+    const Copy plain({"/toggle"});
+    EXPECT_EQ(plain.code, kDone);
+    EXPECT_EQ(plain.fake.copiesStarted, 1);
+    EXPECT_TRUE(plain.fake.CallsNamed("SaveSetting").empty());
+    const Copy failed({"/toggle"}, [](FakePlatform& f) { f.startWorks = false; });
+    EXPECT_EQ(failed.code, kNothingRuns);
 }
 
-TEST(CommandLineStart, WithNoneRunningARefusedWriteIsShownAndWrittenLater) {
-    Copy refused({"/brightness", "40"}, [](FakePlatform& f) { f.refusedWrites = {"intLig"}; });
-    refused.fake.Advance(5000);
-    EXPECT_EQ(refused.fake.WindowOf(refused.program.frmNight)->alpha, 153) << "shown as asked";
-    refused.fake.refusedWrites.clear();
-    refused.fake.F7Down();
-    refused.fake.Advance(100);
-    refused.fake.F7Up();
-    refused.fake.ClickControl(refused.program.frmSet, refused.program.frmSet.Label2);
-    EXPECT_EQ(refused.fake.store["intLig"].text, "153");
+TEST(CommandLineStart, WithNoneRunningSettingsWaitsForTheCopyItStartedAndHandsItOver) {
+    const Copy settings({"/brightness", "40", "/settings"});
+    EXPECT_EQ(settings.code, kDone);
+    EXPECT_EQ(settings.fake.store.at("intLig").text, "153") << "stored first";
+    EXPECT_EQ(settings.fake.copiesStarted, 1);
+    EXPECT_EQ(settings.fake.handedOver,
+              std::vector<std::string>{EncodeRequest(std::vector<std::string>{"/settings"})});
+    EXPECT_EQ(settings.fake.CallsNamed("HandOver")[0].args[2], 10000) << "past its countdown";
+    const Copy unopened({"/settings"}, [](FakePlatform& f) {
+        f.handOverAnswer = {RuntimeServices::Handed::Kind::NoAnswer};
+    });
+    EXPECT_EQ(unopened.code, kNoAnswer);
+}
+
+TEST(CommandLineStart, WithNoneRunningARefusedWriteIsLostAndSaid) {
+    const Copy refused({"/brightness", "40", "/colour", "402000"},
+                       [](FakePlatform& f) { f.refusedWrites = {"intLig"}; });
+    EXPECT_EQ(refused.code, kNotStored);
+    EXPECT_EQ(refused.fake.store.at("intLig").text, "150") << "the store keeps what it had";
+    EXPECT_EQ(refused.fake.store.at("lngColor").text, std::to_string(0x002040));
+    EXPECT_EQ(refused.fake.copiesStarted, 1) << "night mode starts all the same";
+    ASSERT_EQ(refused.fake.said.size(), 1u);
+    EXPECT_EQ(refused.fake.said[0],
+              "error: intLig could not be stored; night mode starts with the strength stored "
+              "before\n");
 }
 
 }  // namespace

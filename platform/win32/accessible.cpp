@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/form.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/text.h"
 #include "platform/win32/window.h"
 #include "platform/win32/window_class.h"
@@ -34,10 +35,7 @@ struct ComCalls {
     FromWindow objectFromWindow = nullptr;
     bool ok = false;
 
-    static HMODULE Load(const wchar_t* dll) {
-        HMODULE m = LoadLibraryExW(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-        return m ? m : LoadLibraryW(dll);  // a system without the search flags
-    }
+    static HMODULE Load(const wchar_t* dll) { return LoadSystemLibrary(dll); }
     template <typename Fn>
     static Fn Find(HMODULE m, const char* name) {
         return m ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(m, name))) : nullptr;

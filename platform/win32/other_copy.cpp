@@ -32,13 +32,14 @@ std::vector<std::string> Win32Platform::Arguments(std::size_t& length) {
 // splash has counted down), and a copy still loading refuses: both are
 // asked again until the time is up.
 RuntimeServices::Handed Win32Platform::HandOver(std::uint32_t mark, std::string_view bytes,
-                                                bool untilEnded) {
-    const ULONGLONG until = GetTickCount64() + 5000;
+                                                bool untilEnded, unsigned waitMs) {
+    const ULONGLONG until = GetTickCount64() + waitMs;
     const auto left = [until] {
         const ULONGLONG now = GetTickCount64();
         return static_cast<DWORD>(now < until ? until - now : 0);
     };
-    Handed handed = Handed::NoAnswer;
+    using Kind = Handed::Kind;
+    Handed handed;
     do {
         if (HWND overlay = FindWindowW(names::kFormClass, names::kOverlayCaptionW)) {
             // A settings window opened for the request may take the keyboard.
@@ -48,21 +49,44 @@ RuntimeServices::Handed Win32Platform::HandOver(std::uint32_t mark, std::string_
             KernelHandle running(OpenProcess(SYNCHRONIZE, FALSE, process));
             COPYDATASTRUCT data{mark, static_cast<DWORD>(bytes.size()),
                                 const_cast<char*>(bytes.data())};
-            DWORD_PTR answer = FALSE;
+            DWORD_PTR answer = 0;
+            SetLastError(ERROR_SUCCESS);
             if (!SendMessageTimeoutW(overlay, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
-                                     SMTO_ABORTIFHUNG, left() + 1, &answer))
-                return Handed::NoAnswer;
-            if (answer == TRUE) {
+                                     SMTO_ABORTIFHUNG, left() + 1, &answer)) {
+                // A copy of higher rights that lets nothing through.
+                return {GetLastError() == ERROR_ACCESS_DENIED ? Kind::OtherRights : Kind::NoAnswer};
+            }
+            if (answer != 0) {
                 // Ended means gone: a copy started next finds none running.
                 if (untilEnded && running && WaitForSingleObject(running.Get(), left() + 1))
-                    return Handed::NoAnswer;
-                return Handed::Done;
+                    return {Kind::NoAnswer};
+                return {Kind::Taken, static_cast<std::uint32_t>(answer)};
             }
-            handed = Handed::Refused;
+            handed.kind = Kind::Refused;
         }
         Sleep(50);
     } while (left() > 0);
     return handed;
+}
+
+// The copy runs on its own: at normal priority (a scheduled task runs below
+// it, and a child would inherit that), out of the task's job where the job
+// lets it go, from the exe's own folder, as a start from Explorer would.
+bool Win32Platform::StartCopy() {
+    const std::wstring exe = Wide(ExePath());
+    std::wstring line = L"\"" + exe + L"\"";
+    const std::wstring folder = exe.substr(0, exe.find_last_of(L'\\'));
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    for (const DWORD away : {static_cast<DWORD>(CREATE_BREAKAWAY_FROM_JOB), DWORD{0}}) {
+        PROCESS_INFORMATION pi{};
+        if (CreateProcessW(exe.c_str(), line.data(), nullptr, nullptr, FALSE,
+                           NORMAL_PRIORITY_CLASS | away, nullptr, folder.c_str(), &si, &pi)) {
+            const KernelHandle thread(pi.hThread), process(pi.hProcess);
+            return true;
+        }
+    }
+    return false;
 }
 
 // The standard streams a script redirected, else the console of the command
@@ -90,6 +114,6 @@ void Win32Platform::ShowMessage(std::string_view text) {
                 MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND);
 }
 
-void Win32Platform::AnswerRequest(bool done) { ReplyMessage(done ? TRUE : FALSE); }
+void Win32Platform::AnswerRequest(std::uint32_t answer) { ReplyMessage(answer); }
 
 }  // namespace dv::win32

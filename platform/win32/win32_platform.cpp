@@ -7,6 +7,7 @@
 
 #include "platform/form.h"
 #include "platform/win32/bench_marks.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/text.h"
 
 namespace dv::win32 {
@@ -185,8 +186,7 @@ std::optional<Colour> Win32Platform::PickColour(Form& owner) {
     // thing the program would otherwise carry from the start.
     using ChooseFn = BOOL(WINAPI*)(CHOOSECOLORW*);
     static const ChooseFn choose = [] {
-        HMODULE dlg = LoadLibraryExW(L"comdlg32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-        if (!dlg) dlg = LoadLibraryW(L"comdlg32.dll");  // a system without the search flags
+        HMODULE dlg = LoadSystemLibrary(L"comdlg32.dll");
         return dlg ? reinterpret_cast<ChooseFn>(
                          reinterpret_cast<void*>(GetProcAddress(dlg, "ChooseColorW")))
                    : nullptr;

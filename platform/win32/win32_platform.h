@@ -45,11 +45,13 @@ class Win32Platform final : public Platform {
     bool SaveSetting(std::string_view app, std::string_view section, std::string_view key,
                      std::string_view text) override;
     bool PrevInstance() override { return prevInstance_; }
-    Handed HandOver(std::uint32_t mark, std::string_view bytes, bool untilEnded) override;
+    Handed HandOver(std::uint32_t mark, std::string_view bytes, bool untilEnded,
+                    unsigned waitMs) override;
     void LeaveSingleCopy() override { instanceMutex_.Reset(); }
+    bool StartCopy() override;
     bool Say(std::string_view text, bool error) override;
     void ShowMessage(std::string_view text) override;
-    void AnswerRequest(bool done) override;
+    void AnswerRequest(std::uint32_t answer) override;
     [[noreturn]] void End() override;
     void DoEvents() override;
     bool Shell(std::string_view commandLine, int windowStyle) override;

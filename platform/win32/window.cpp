@@ -76,6 +76,24 @@ Win32Peer::Win32Peer(Win32Platform& platform, Form& form) : platform_(platform),
         SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
     }
     CreateButtons();
+    if (d.hearsOtherCopies) LetThroughFromLowerRights();
+}
+
+// A copy that runs as administrator would otherwise never hear of a command
+// from a copy started without, nor of Explorer's restart: the system keeps
+// messages of a lower integrity level away from it.
+void Win32Peer::LetThroughFromLowerRights() {
+    using FilterEx = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+    using Filter = BOOL(WINAPI*)(UINT, DWORD);
+    static const auto filterEx = Find<FilterEx>(L"user32.dll", "ChangeWindowMessageFilterEx");
+    static const auto filter = Find<Filter>(L"user32.dll", "ChangeWindowMessageFilter");
+    constexpr DWORD kAllow = 1;  // MSGFLT_ALLOW and MSGFLT_ADD alike
+    for (const UINT msg : {static_cast<UINT>(WM_COPYDATA), TaskbarCreated()}) {
+        if (filterEx)
+            filterEx(hwnd_, msg, kAllow, nullptr);
+        else if (filter)  // Vista: for the whole process
+            filter(msg, kAllow);
+    }
 }
 
 Win32Peer::~Win32Peer() {
@@ -379,8 +397,7 @@ LRESULT Win32Peer::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             if (!data || data->dwData > 0xFFFFFFFFu || (data->cbData > 0 && !data->lpData))
                 return FALSE;
             const std::string_view bytes(static_cast<const char*>(data->lpData), data->cbData);
-            return form_.DispatchRequest(static_cast<std::uint32_t>(data->dwData), bytes) ? TRUE
-                                                                                          : FALSE;
+            return form_.DispatchRequest(static_cast<std::uint32_t>(data->dwData), bytes);
         }
         case WM_POWERBROADCAST:
             // Awake again: the clock has moved on while the system slept.

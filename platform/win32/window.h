@@ -56,6 +56,7 @@ class Win32Peer final : public WindowPeer {
     int Px(float twips) const;   // horizontal twips to pixels
     int PxY(float twips) const;  // vertical twips to pixels
     void CreateButtons();
+    void LetThroughFromLowerRights();
     void Place(Form* owner);
     void Centre(const PixelRect& area);
     void CoverScreen();

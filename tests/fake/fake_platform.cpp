@@ -322,25 +322,31 @@ void FakePlatform::PressHotKey(unsigned modifiers, unsigned vk) {
     });
 }
 
-bool FakePlatform::SendRequest(Form& overlay, std::uint32_t mark, std::string bytes) {
+std::uint32_t FakePlatform::SendRequest(Form& overlay, std::uint32_t mark, std::string bytes) {
     requestAnswer_.reset();
     Run([this, &overlay, mark, bytes = std::move(bytes)] {
-        const bool done = overlay.DispatchRequest(mark, bytes);
-        if (!requestAnswer_) requestAnswer_ = done;
+        const std::uint32_t answer = overlay.DispatchRequest(mark, bytes);
+        if (!requestAnswer_) requestAnswer_ = answer;
     });
-    return requestAnswer_.value_or(false);
+    return requestAnswer_.value_or(0);
 }
 
-void FakePlatform::AnswerRequest(bool done) {
-    Record("AnswerRequest", {done});
-    if (!requestAnswer_) requestAnswer_ = done;
+void FakePlatform::AnswerRequest(std::uint32_t answer) {
+    Record("AnswerRequest", {answer});
+    if (!requestAnswer_) requestAnswer_ = answer;
 }
 
 RuntimeServices::Handed FakePlatform::HandOver(std::uint32_t mark, std::string_view bytes,
-                                               bool untilEnded) {
-    Record("HandOver", {mark, untilEnded});
+                                               bool untilEnded, unsigned waitMs) {
+    Record("HandOver", {mark, untilEnded, waitMs});
     handedOver.emplace_back(bytes);
     return handOverAnswer;
+}
+
+bool FakePlatform::StartCopy() {
+    Record("StartCopy", {});
+    copiesStarted += startWorks;
+    return startWorks;
 }
 
 bool FakePlatform::Say(std::string_view text, bool error) {

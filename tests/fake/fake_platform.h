@@ -106,7 +106,7 @@ class FakePlatform final : public Platform {
     void ShellRestart(Form& f);
     // Another copy hands the overlay a request, as the system delivers it:
     // the answer the program gave, at once or when its handler returned.
-    bool SendRequest(Form& overlay, std::uint32_t mark, std::string bytes);
+    std::uint32_t SendRequest(Form& overlay, std::uint32_t mark, std::string bytes);
     bool Ended() const { return ended_; }
     bool QuitRequested() const { return quit_; }
 
@@ -130,8 +130,10 @@ class FakePlatform final : public Platform {
     // What a copy started with a command line met: the running copy's
     // answer to a request handed over (and the requests), whether a console
     // is there to take text (and the texts), the message boxes shown.
-    Handed handOverAnswer = Handed::Done;
+    Handed handOverAnswer{Handed::Kind::Taken, 1};
     std::vector<std::string> handedOver;
+    int copiesStarted = 0;
+    bool startWorks = true;
     bool console = true;
     std::vector<std::string> said;
     std::vector<std::string> messages;
@@ -186,11 +188,13 @@ class FakePlatform final : public Platform {
     bool SaveSetting(std::string_view, std::string_view, std::string_view key,
                      std::string_view text) override;
     bool PrevInstance() override { return prevInstance; }
-    Handed HandOver(std::uint32_t mark, std::string_view bytes, bool untilEnded) override;
+    Handed HandOver(std::uint32_t mark, std::string_view bytes, bool untilEnded,
+                    unsigned waitMs) override;
     void LeaveSingleCopy() override { Record("LeaveSingleCopy", {}); }
+    bool StartCopy() override;
     bool Say(std::string_view text, bool error) override;
     void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
-    void AnswerRequest(bool done) override;
+    void AnswerRequest(std::uint32_t answer) override;
     [[noreturn]] void End() override;
     void DoEvents() override;
     bool Shell(std::string_view commandLine, int windowStyle) override;
@@ -269,7 +273,7 @@ class FakePlatform final : public Platform {
     bool f7Pressed_ = false;
     std::optional<std::optional<Colour>> dialogAnswer_;
     std::optional<int> menuAnswer_;
-    std::optional<bool> requestAnswer_;
+    std::optional<std::uint32_t> requestAnswer_;
     std::thread thread_;
 };
 

@@ -1,0 +1,13 @@
+// The system's own DLLs, loaded by the program at run time.
+#pragma once
+
+#include <windows.h>
+
+namespace dv::win32 {
+
+// Loads `name` ("oleacc.dll") from the system folder alone, never from the
+// exe's folder or the current one, where anyone could have put a DLL of
+// that name; null when it cannot be loaded from there.
+HMODULE LoadSystemLibrary(const wchar_t* name);
+
+}  // namespace dv::win32
