@@ -14,7 +14,7 @@ class Command : public ProgramTest {
    protected:
     Command() { Put("intLig", "150"); }
     // Another copy hands the running one this command line.
-    bool Send(const std::vector<std::string>& args) {
+    std::uint32_t Send(const std::vector<std::string>& args) {
         return fake.SendRequest(program.frmNight, kRequestMark, EncodeRequest(args));
     }
     void ClockAt(int hour, int minute) {
