@@ -24,14 +24,13 @@ void NightMode::Read() {
     ReadSchedule();
     ReadPlace();
     programs_.Read();
-    read_ = true;
 }
 
 void NightMode::Load() {
     Form& layer = overlay_.Layer();
     icon_.Attach(layer);
     icon_.Show();
-    if (!read_) Read();
+    Read();
     const LayerLook look = LookOf(MainMonitor(), host_.Now(), false);
     layer.SetBackColor(look.colour);
     MakeNightLayer(host_, layer, look.alpha);

@@ -35,11 +35,11 @@ class NightMode {
     NightMode(Platform& host, Overlay& overlay);
 
     // What is stored (the levels, the options, the schedule and the place),
-    // and the monitors; before the overlay loads, a command line's changes
-    // are made to these.
+    // and the monitors; a command line's changes are made to these when no
+    // copy runs.
     void Read();
-    // At the overlay's load: the icon, what is stored (unless read before),
-    // and the layers as the schedule has them now (by day hidden, in a fade
+    // At the overlay's load: the icon, what is stored and the monitors as
+    // they are now, and the layers as the schedule has them now (by day hidden, in a fade
     // at the fade's strength, else at the user's).
     void Load();
     // At the overlay's unload: the icon and the companions go.
@@ -158,7 +158,6 @@ class NightMode {
     OsVersion os_;
     TrayIcon icon_;
     bool started_ = false;
-    bool read_ = false;
     std::vector<Monitor> monitors_;
     Levels levels_;
     ProgramList programs_;
