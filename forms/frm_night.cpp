@@ -110,10 +110,11 @@ void FrmNight::Form_HotKey(int id) {
     if (id == kHotKeyPause) night_.PauseOrResume();
 }
 
-// While each monitor has its own level, the one under the pointer's.
+// While each monitor has its own level, that of the layer under the pointer.
 void FrmNight::Strengthen(int step) {
     const bool own = night_.Settings().perMonitor;
-    night_.Step(step, own ? MonitorIdentity(night_.MonitorUnderPointer()) : std::string());
+    const Monitor m = night_.Tinting(night_.MonitorUnderPointer());
+    night_.Step(step, own ? MonitorIdentity(m) : std::string());
     if (frmSet_.IsLoaded()) frmSet_.ShowStrength();
     // Written once the presses stop.
     Timer4.SetEnabled(false);

@@ -37,12 +37,12 @@ void FrmSet::Form_Load() {
     frmSplash_.Hide();
     returnTo_ = 0;
     // While each monitor has its own level, the window opens on the one
-    // under the pointer, and edits its level.
+    // under the pointer, and edits the level of the layer that tints it.
     monitor_.clear();
     if (night_.Settings().perMonitor) {
         const Monitor m = night_.MonitorUnderPointer();
         CentreOn(m.rect);
-        Edit(m);
+        Edit(night_.Tinting(m));
     }
     ApplyScheme();  // the swatch and the knob show the tint
     Host().SetWindowPos(hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoMoveNoSize);
@@ -74,7 +74,7 @@ void FrmSet::Edit(const Monitor& m) {
 // Moved to another monitor, the window edits that one's level.
 void FrmSet::Form_Moved() {
     if (!night_.Settings().perMonitor) return;
-    const Monitor m = night_.MonitorUnder(WindowRect());
+    const Monitor m = night_.Tinting(night_.MonitorUnder(WindowRect()));
     if (MonitorIdentity(m) == monitor_) return;
     Edit(m);
     ShowTint();

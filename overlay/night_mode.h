@@ -141,6 +141,10 @@ class NightMode {
     // pointer, and the one that holds the most of `r`.
     Monitor MonitorUnderPointer();
     Monitor MonitorUnder(const PixelRect& r);
+    // The monitor whose layer tints `m`, and whose level a change made on
+    // `m` changes: `m` itself while every monitor is covered, else the main
+    // one, the only one with a layer.
+    Monitor Tinting(const Monitor& m) const { return options_.allScreens ? m : MainMonitor(); }
 
    private:
     Monitor MainMonitor() const;

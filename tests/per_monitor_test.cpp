@@ -130,6 +130,21 @@ TEST_F(PerMonitor, TheSettingsWindowOpensUnderThePointerAndEditsTheMonitorItStan
     EXPECT_EQ(Stored("intLig"), "150");
 }
 
+TEST_F(PerMonitor, OnAMonitorWithoutALayerTheKeysAndTheWindowActOnTheMainOne) {
+    Put("AllScreens", "0");
+    LaunchToNight();
+    fake.cursor = {1500, 300};
+    fake.PressHotKey(kModAlt, kVkNext);
+    EXPECT_EQ(Overlay().alpha, 166) << "the layer that shows changes";
+    OpenWithF7();
+    EXPECT_EQ(program.frmSet.lbMonitor.Caption(), "显示器 1") << "and is the one named";
+    fake.KeyDown(program.frmSet, kVkRight);
+    EXPECT_EQ(Overlay().alpha, 166 - 5);
+    CloseWithX();
+    EXPECT_EQ(Stored(Own(kPathA, "intLig")), "161");
+    EXPECT_EQ(Stored(Own(kPathB, "intLig")), "<none>") << "nothing stored for what shows nothing";
+}
+
 TEST_F(PerMonitor, OffTheMonitorsShareOneLevelAgainAndTheirOwnWaitForNextTime) {
     PutOwn(kPathB, "intLig", "60");
     LaunchToNight();
