@@ -46,9 +46,10 @@ void FrmNight::Form_FrontChanged() {
         front.ours = desk_.IsOurs(front.handle);
         front.shell = host.IsShellWindow(front.handle) || host.IsNotificationArea(front.handle);
         front.caption = host.HasTitleBar(front.handle);
+        front.maximizedFrame = host.IsMaximizedWithFrame(front.handle);
         front.rect = host.GetWindowRect(front.handle);
         if (!front.ours && !frontAsked_) {
-            frontProgram_ = host.ProgramOf(front.handle);
+            frontProgram_ = ProgramPathOf(host, front.handle);
             frontAsked_ = true;
         }
         if (!front.ours) front.program = frontProgram_;

@@ -58,14 +58,14 @@ std::vector<MenuItem> IconMenu::ScheduleItems() {
     return items;
 }
 
-// The program the user works in, by its file name; none for the desktop,
+// The program the user works in, by its full path; none for the desktop,
 // the shell, this program, or a process that cannot be opened.
 std::string IconMenu::ProgramOf(Handle user) {
     if (user == 0 || desk_.IsOurs(user) || host_.IsShellWindow(user) ||
         host_.IsNotificationArea(user))
         return {};
-    const std::string program = host_.ProgramOf(user);
-    return ListableName(program) ? program : std::string();
+    std::string path = ProgramPathOf(host_, user);
+    return ListableName(FileNameOf(path)) ? path : std::string();
 }
 
 int IconMenu::Run(Form& owner, Handle user, const std::string& hotKeys) {
@@ -77,6 +77,7 @@ int IconMenu::Run(Form& owner, Handle user, const std::string& hotKeys) {
     const bool excluded = canExclude && night_.LayersExcluded();
     const Texts& t = desk_.texts();
     const std::string program = ProgramOf(user);
+    night_.ReadListed();  // as the user may have edited it meanwhile
     const bool listed = !program.empty() && night_.Listed(program);
     std::vector<MenuItem> items;
     for (const Command c : kMenuOrder) {
@@ -106,8 +107,14 @@ int IconMenu::Run(Form& owner, Handle user, const std::string& hotKeys) {
                 Add(items, c, t.menuPauseFullScreen, options.pauseFullScreen);
                 break;
             case kPauseFor:
-                if (!program.empty())
-                    Add(items, c, t.pauseForLead + MenuText(program) + t.pauseForTail, listed);
+                // Greyed, and said, when the list takes no more.
+                if (!program.empty()) {
+                    const bool full = !listed && night_.ListFull();
+                    Add(items, c,
+                        t.pauseForLead + MenuText(std::string(FileNameOf(program))) +
+                            t.pauseForTail + (full ? t.listFull : ""),
+                        listed, false, !full);
+                }
                 break;
             case kScheduleMenu:
                 Add(items, 0, t.menuSchedule).sub = ScheduleItems();

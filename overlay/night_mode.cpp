@@ -257,10 +257,8 @@ bool NightMode::SetPauseFullScreen(bool on) {
     return true;
 }
 
-bool NightMode::Listed(const std::string& program) { return programs_.Has(program); }
-
-bool NightMode::SetListed(const std::string& program, bool listed) {
-    if (!programs_.Set(program, listed)) return false;
+bool NightMode::SetListed(const std::string& path, bool listed) {
+    if (!programs_.Set(path, listed)) return false;
     if (!listed) asideAll_ = false;
     WatchFront();
     Apply();
@@ -268,7 +266,7 @@ bool NightMode::SetListed(const std::string& program, bool listed) {
 }
 
 void NightMode::WatchFront() {
-    const bool wanted = started_ && (options_.pauseFullScreen || !programs_.Names().empty());
+    const bool wanted = started_ && (options_.pauseFullScreen || !programs_.Empty());
     if (wanted == watching_) return;
     watching_ = wanted;
     host_.WatchFront(overlay_.Layer(), wanted);

@@ -13,6 +13,7 @@
 #include "overlay/front.h"
 #include "overlay/levels.h"
 #include "overlay/night.h"
+#include "overlay/program_list.h"
 #include "overlay/screens.h"
 #include "overlay/tray_icon.h"
 #include "settings/options.h"
@@ -117,11 +118,17 @@ class NightMode {
     bool SetHotKeys(bool on);
     bool SetPerMonitor(bool on);
     bool SetPauseFullScreen(bool on);
-    // The programs the user listed; a change is written first, and a refused
-    // write changes nothing.
-    const std::vector<std::string>& Programs() const { return programs_.Names(); }
-    bool Listed(const std::string& program);
-    bool SetListed(const std::string& program, bool listed);
+    // The programs the user listed, each known by its full path; a change
+    // is written first, and a refused write changes nothing. ListFull: the
+    // list takes no more.
+    bool Listed(const std::string& path) { return programs_.Has(path); }
+    bool ListFull() const { return programs_.Full(); }
+    bool SetListed(const std::string& path, bool listed);
+    // Reads the list again, as the user may have edited it.
+    void ReadListed() {
+        programs_.Read();
+        WatchFront();
+    }
     // Another window came in front, or the one in front changed: the layers
     // step aside for a full-screen program there, or for a listed one.
     void FrontChanged(const FrontWindow& front);

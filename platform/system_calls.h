@@ -108,14 +108,18 @@ class SystemCalls {
     // Where the pointer is on the screen, in pixels.
     virtual PixelPoint GetCursorPos() = 0;
     // What a window is, for stepping aside for it: its rectangle on the
-    // screen; whether it has a title bar (WS_CAPTION); whether it is the
-    // desktop or a taskbar (the notification area answers
-    // IsNotificationArea); and its process's file name, empty where the
-    // process cannot be opened.
+    // screen; whether it has a title bar (WS_CAPTION); whether it is
+    // maximized with a sizing frame (IsZoomed, WS_THICKFRAME); whether it is
+    // the desktop or a taskbar (the notification area answers
+    // IsNotificationArea); its process's image, by its full path, empty
+    // where the process cannot be opened; and its first child window of a
+    // class, 0 where it has none.
     virtual PixelRect GetWindowRect(Handle hWnd) = 0;
     virtual bool HasTitleBar(Handle hWnd) = 0;
+    virtual bool IsMaximizedWithFrame(Handle hWnd) = 0;
     virtual bool IsShellWindow(Handle hWnd) = 0;
     virtual std::string ProgramOf(Handle hWnd) = 0;
+    virtual Handle FindChild(Handle hWnd, std::string_view className) = 0;
     // SHQueryUserNotificationState's answer; 0 where the system has no such
     // call or does not answer.
     virtual int UserNotificationState() = 0;

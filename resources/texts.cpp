@@ -10,7 +10,7 @@ const Texts kChinese{
     "暂停一小时", "继续夜间模式",
     "快捷键", "、", " 被其他程序占用", " 被其他程序占用",
     "分别调节每个显示器", "显示器 ",
-    "全屏时暂停", "", " 在前台时暂停",
+    "全屏时暂停", "", " 在前台时暂停", " (列表已满)",
 };
 
 const Texts kEnglish{
@@ -22,7 +22,7 @@ const Texts kEnglish{
     "Schedule", "No schedule", "Sunset to sunrise", "Pause for an hour", "Resume night mode",
     "Hot keys", ", ", " is taken by another program", " are taken by another program",
     "Adjust each monitor separately", "Monitor ",
-    "Pause for full-screen programs", "Pause while ", " is in front",
+    "Pause for full-screen programs", "Pause while ", " is in front", " (list full)",
 };
 
 }  // namespace dv::text

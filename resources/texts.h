@@ -52,10 +52,12 @@ struct Texts {
     const char* menuPerMonitor;
     const char* monitor;
     // Stepping aside: for full-screen programs, and for the program the
-    // user works in, named between the lead and the tail.
+    // user works in, named between the lead and the tail, and after them
+    // when the list takes no more.
     const char* menuPauseFullScreen;
     const char* pauseForLead;
     const char* pauseForTail;
+    const char* listFull;
 };
 
 // In texts.cpp: stated once for the whole program, so that each text is

@@ -1,6 +1,7 @@
 // Out of the way of full-screen programs and of the programs the user lists.
 #include "fixture.h"
 #include "overlay/front.h"
+#include "overlay/program_list.h"
 #include "overlay/tray_menu.h"
 #include "resources/texts.h"
 #include "settings/schedule.h"
@@ -81,6 +82,12 @@ TEST_F(StepAside, NotFullScreenTheShellOursOrAWindowWithATitleBar) {
     EXPECT_TRUE(OverlayShown());
     fake.BringToFront(program.night.Companions().All()[0]->NativeHandle());
     EXPECT_TRUE(OverlayShown()) << "a layer of its own covers its monitor";
+    Front([](OutsideWindow& w) {  // maximized, drawing its own title bar: past every edge
+        w.rect = {-8, -8, 1032, 776};
+        w.caption = false;
+        w.maximizedFrame = true;
+    });
+    EXPECT_TRUE(OverlayShown());
 }
 
 TEST_F(StepAside, TheSystemsFullScreenAndPresentationStatesCount) {
@@ -96,38 +103,71 @@ TEST_F(StepAside, TheSystemsFullScreenAndPresentationStatesCount) {
     }
 }
 
-TEST_F(StepAside, ListedProgramsHideEveryLayerWhatevertheirCaseAndBadEntriesAreSkipped) {
-    Put("PauseFor", "Photoshop.exe||C:\\Tools\\x.exe|" + std::string(261, 'a') + "|vlc.exe");
+TEST_F(StepAside, ListedProgramsHideEveryLayerByNameOrByFullPathWhateverTheirCase) {
+    Put("PauseFor", " Photoshop.exe ||C:\\Tools\\x.exe|" + std::string(261, 'a') + "|vlc.exe");
     LaunchToNight();
-    EXPECT_EQ(program.night.Programs(), (std::vector<std::string>{"Photoshop.exe", "vlc.exe"}));
-    Front([](OutsideWindow& w) { w.program = "PHOTOSHOP.EXE"; });
-    EXPECT_FALSE(OverlayShown());
+    Front([](OutsideWindow& w) { w.program = "C:\\Apps\\PHOTOSHOP.EXE"; });
+    EXPECT_FALSE(OverlayShown()) << "the blanks around a name are no part of it";
     EXPECT_FALSE(CompanionShown());
     EXPECT_FALSE(program.frmNight.Timer2.Enabled()) << "no keep-on-top while it is in front";
-    Front([](OutsideWindow& w) { w.program = "x.exe"; });
-    EXPECT_TRUE(OverlayShown()) << "an entry with a path is skipped";
-    Front([](OutsideWindow& w) { w.program = "vlc.exe"; });
+    Front([](OutsideWindow& w) { w.program = "D:\\x.exe"; });
+    EXPECT_TRUE(OverlayShown()) << "an entry with a path names that program alone";
+    Front([](OutsideWindow& w) { w.program = "c:\\tools\\X.EXE"; });
+    EXPECT_FALSE(OverlayShown());
+    Front([](OutsideWindow& w) { w.program = "C:\\vlc\\vlc.exe"; });
     EXPECT_FALSE(OverlayShown()) << "the entries after a bad one still work";
     Front([](OutsideWindow& w) { w.program.clear(); });  // a process that cannot be opened
     EXPECT_TRUE(OverlayShown());
     EXPECT_TRUE(program.frmNight.Timer2.Enabled());
 }
 
-TEST_F(StepAside, TheMenuListsTheProgramTheUserWorksInAndTakesItOffAgain) {
+TEST_F(StepAside, APickChangesOnlyWhatItMustOfTheListAsStoredNow) {
+    Put("PauseFor", "C:\\Games\\game.exe | vlc.exe ");
     LaunchToNight();
-    Front([](OutsideWindow& w) { w.program = "Photoshop.exe"; });
+    Front([](OutsideWindow& w) { w.program = "C:\\Apps\\Photoshop.exe"; });
     PickInMenu(kPauseFor);
     EXPECT_EQ(Item(kPauseFor)->text, "Photoshop.exe 在前台时暂停");
     EXPECT_FALSE(Item(kPauseFor)->checked);
-    EXPECT_EQ(Stored("PauseFor"), "Photoshop.exe");
+    EXPECT_EQ(Stored("PauseFor"), "C:\\Games\\game.exe | vlc.exe |Photoshop.exe");
     fake.BringToFront(fake.foreground);
     EXPECT_FALSE(OverlayShown()) << "hidden as soon as it is back in front";
+    Put("PauseFor", Stored("PauseFor") + "|mpv.exe");  // edited by hand meanwhile
     PickInMenu(kPauseFor);
     EXPECT_TRUE(Item(kPauseFor)->checked);
-    EXPECT_EQ(Stored("PauseFor"), "");
+    EXPECT_EQ(Stored("PauseFor"), "C:\\Games\\game.exe | vlc.exe |mpv.exe");
     EXPECT_TRUE(OverlayShown());
+    Front([](OutsideWindow& w) { w.program = "c:\\games\\GAME.exe"; });
+    PickInMenu(kPauseFor);
+    EXPECT_TRUE(Item(kPauseFor)->checked) << "matched by its full path";
+    EXPECT_EQ(Stored("PauseFor"), " vlc.exe |mpv.exe");
+    Put("PauseFor", "vlc.exe");
+    Front([](OutsideWindow& w) { w.program = "vlc.exe"; });
+    PickInMenu(kPauseFor);
+    EXPECT_EQ(Stored("PauseFor"), "");
     EXPECT_EQ(fake.CallsNamed("WatchFront").back().args[0], 0)
         << "nothing watched with nothing listed";
+}
+
+TEST_F(StepAside, AStoreAppIsKnownByItsOwnProgramNotByTheFrameAroundIt) {
+    LaunchToNight();
+    const Handle app = fake.UserWindow();
+    fake.ChangeOutside(app, [](OutsideWindow& w) {
+        w.program = "C:\\Program Files\\WindowsApps\\Calc\\CalculatorApp.exe";
+    });
+    const Handle frame = Front([app](OutsideWindow& w) {
+        w.program = "C:\\Windows\\System32\\ApplicationFrameHost.exe";
+        w.coreWindow = app;
+    });
+    PickInMenu(kPauseFor);
+    EXPECT_EQ(Item(kPauseFor)->text, "CalculatorApp.exe 在前台时暂停");
+    EXPECT_EQ(Stored("PauseFor"), "CalculatorApp.exe");
+    fake.BringToFront(frame);
+    EXPECT_FALSE(OverlayShown());
+    fake.ChangeOutside(frame, [](OutsideWindow& w) { w.coreWindow = 0; });
+    fake.BringToFront(fake.UserWindow());
+    fake.BringToFront(frame);
+    PickInMenu(kNone);
+    EXPECT_EQ(Item(kPauseFor), nullptr) << "never the frame, which every Store app shares";
 }
 
 TEST_F(StepAside, AListThatCannotBeReadIsNeverWrittenOverAndANameShowsAsItIs) {
@@ -159,15 +199,16 @@ TEST_F(StepAside, ARefusedWriteOrAFullListChangesNothing) {
     for (int i = 0; i < 70; ++i) full += "p" + std::to_string(i) + ".exe|";
     Put("PauseFor", full);
     LaunchToNight();
-    EXPECT_EQ(program.night.Programs().size(), kMaxListed);
     Front([](OutsideWindow& w) { w.program = "p64.exe"; });
     EXPECT_TRUE(OverlayShown()) << "beyond the 64th";
     PickInMenu(kPauseFor);
+    EXPECT_EQ(Item(kPauseFor)->text, "p64.exe 在前台时暂停 (列表已满)");
+    EXPECT_FALSE(Item(kPauseFor)->enabled);
     EXPECT_EQ(Stored("PauseFor"), full) << "a full list takes no more";
     fake.refusedWrites.insert("PauseFor");
     Front([](OutsideWindow& w) { w.program = "p3.exe"; });
     PickInMenu(kPauseFor);
-    EXPECT_EQ(program.night.Programs().size(), kMaxListed);
+    EXPECT_TRUE(Item(kPauseFor)->enabled) << "a listed one can always be taken off";
     fake.BringToFront(fake.foreground);
     EXPECT_FALSE(OverlayShown()) << "still listed";
     fake.refusedWrites.insert("PauseFullScreen");
@@ -213,16 +254,20 @@ TEST_F(StepAside, BothOptionsOffWatchNothingAndHideNothing) {
     EXPECT_TRUE(fake.CallsNamed("ProgramOf").empty());
 }
 
-TEST(ProgramList, ReadBoundedAndWrittenBack) {
-    EXPECT_EQ(ParseProgramList(""), std::vector<std::string>{});
-    EXPECT_EQ(ParseProgramList("a.exe|b/c.exe||d.exe"),
-              (std::vector<std::string>{"a.exe", "d.exe"}));
+TEST(ProgramList, ReadBoundedAndEditedInPlace) {
+    const std::string text = "a.exe| b/c.exe ||" + std::string(261, 'x') + "|d.exe";
+    const auto list = ParseProgramList(text);
+    ASSERT_EQ(list.size(), 3u);
+    EXPECT_EQ(list[1].name, "b/c.exe");
+    EXPECT_EQ(text.substr(list[1].begin, list[1].end - list[1].begin), " b/c.exe ");
+    EXPECT_EQ(WithoutEntries(text, {list[0], list[2]}), " b/c.exe ||" + std::string(261, 'x'));
+    EXPECT_EQ(WithoutEntries("a.exe|d.exe", {ParseProgramList("a.exe|d.exe")[1]}), "a.exe");
+    EXPECT_EQ(WithEntry("", "a.exe"), "a.exe");
     EXPECT_TRUE(ListableName(std::string(260, 'x')));
     EXPECT_FALSE(ListableName(std::string(261, 'x')));
     std::string wide;
     for (int i = 0; i < 200; ++i) wide += "写";
     EXPECT_TRUE(ListableName(wide + ".exe")) << "characters, not bytes";
-    EXPECT_EQ(ProgramListText({"a.exe", "d.exe"}), "a.exe|d.exe");
 }
 
 }  // namespace

@@ -22,6 +22,16 @@ bool Win32Platform::HasTitleBar(Handle hWnd) {
     return (style & WS_CAPTION) == WS_CAPTION;
 }
 
+bool Win32Platform::IsMaximizedWithFrame(Handle hWnd) {
+    const HWND h = reinterpret_cast<HWND>(hWnd);
+    return IsZoomed(h) && (GetWindowLongW(h, GWL_STYLE) & WS_THICKFRAME) != 0;
+}
+
+Handle Win32Platform::FindChild(Handle hWnd, std::string_view className) {
+    return reinterpret_cast<Handle>(
+        FindWindowExW(reinterpret_cast<HWND>(hWnd), nullptr, Wide(className).c_str(), nullptr));
+}
+
 // The desktop and the shell: the desktop window itself, the windows the
 // shell draws the wallpaper and the icons in, and every window of the
 // shell's process (its task switcher and full-screen Start cover a monitor
@@ -50,10 +60,7 @@ std::string Win32Platform::ProgramOf(Handle hWnd) {
     wchar_t path[MAX_PATH * 4];
     DWORD size = static_cast<DWORD>(std::size(path));
     if (!QueryFullProcessImageNameW(process.Get(), 0, path, &size)) return {};
-    std::wstring_view name(path, size);
-    if (const std::size_t slash = name.find_last_of(L"\\/"); slash != std::wstring_view::npos)
-        name.remove_prefix(slash + 1);
-    return Utf8(name);
+    return Utf8(std::wstring_view(path, size));
 }
 
 // Windows Vista and later; looked up, as the exe's oldest system may lack

@@ -81,6 +81,8 @@ class Win32Platform final : public Platform {
     PixelPoint GetCursorPos() override;
     PixelRect GetWindowRect(Handle hWnd) override;
     bool HasTitleBar(Handle hWnd) override;
+    bool IsMaximizedWithFrame(Handle hWnd) override;
+    Handle FindChild(Handle hWnd, std::string_view className) override;
     bool IsShellWindow(Handle hWnd) override;
     std::string ProgramOf(Handle hWnd) override;
     int UserNotificationState() override;

@@ -466,6 +466,18 @@ bool FakePlatform::HasTitleBar(Handle h) {
     return o != outsideWindows.end() && o->second.caption;
 }
 
+bool FakePlatform::IsMaximizedWithFrame(Handle h) {
+    const auto o = outsideWindows.find(h);
+    return o != outsideWindows.end() && o->second.maximizedFrame;
+}
+
+Handle FakePlatform::FindChild(Handle h, std::string_view className) {
+    const auto o = outsideWindows.find(h);
+    return o != outsideWindows.end() && className == "Windows.UI.Core.CoreWindow"
+               ? o->second.coreWindow
+               : 0;
+}
+
 bool FakePlatform::IsShellWindow(Handle h) {
     const auto o = outsideWindows.find(h);
     return o != outsideWindows.end() && o->second.shell;

@@ -32,7 +32,9 @@ struct OutsideWindow {
     PixelRect rect{100, 100, 700, 500};
     bool caption = true;
     bool shell = false;
+    bool maximizedFrame = false;
     std::string program = "notepad.exe";  // empty: a process that cannot be opened
+    Handle coreWindow = 0;                // a Store app's, in its frame
 };
 
 struct FakeWindow {
@@ -214,6 +216,8 @@ class FakePlatform final : public Platform {
     bool IsNotificationArea(Handle hWnd) override { return hWnd == notificationArea; }
     PixelRect GetWindowRect(Handle hWnd) override;
     bool HasTitleBar(Handle hWnd) override;
+    bool IsMaximizedWithFrame(Handle hWnd) override;
+    Handle FindChild(Handle hWnd, std::string_view className) override;
     bool IsShellWindow(Handle hWnd) override;
     std::string ProgramOf(Handle hWnd) override;
     int UserNotificationState() override { return userState; }
