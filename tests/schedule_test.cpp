@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "settings/schedule.h"
+#include "settings/zones.h"
 
 namespace dv {
 namespace {
@@ -142,6 +143,18 @@ TEST(NightProgress, FollowsTheLocalClockAcrossZones) {
     const WallClock newYork{paris.utc, -300};
     EXPECT_EQ(NightProgress(s, paris, std::nullopt), kFadeSeconds);
     EXPECT_EQ(NightProgress(s, newYork, std::nullopt), 0);
+}
+
+// Many keys begin with another one: each stands for its own place.
+TEST(ZonePlace, EachKeyIsMatchedWholeNeverByItsBeginning) {
+    const auto latitude = [](const char* key) { return PlaceOfZone(key).value().latitude; };
+    EXPECT_DOUBLE_EQ(latitude("UTC"), 51.48);                           // Greenwich
+    EXPECT_DOUBLE_EQ(latitude("UTC+12"), 1.45);                         // Tarawa
+    EXPECT_DOUBLE_EQ(latitude("Central Standard Time"), 41.88);         // Chicago
+    EXPECT_DOUBLE_EQ(latitude("Central Standard Time (Mexico)"), 20.67);  // Guadalajara
+    EXPECT_DOUBLE_EQ(latitude("Central America Standard Time"), 14.63);  // Guatemala City
+    EXPECT_FALSE(PlaceOfZone("UTC+14").has_value());
+    EXPECT_FALSE(PlaceOfZone("Central Standard Tim").has_value());
 }
 
 TEST(NightProgress, TheSunRulesWhereThePlaceIsKnown) {
