@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Long-run check: opens and closes the settings window 1,000 times from the
 # tray and 1,000 times with F7, applies 1,000 colours and makes 10,000
-# slider moves, printing the program's GDI and USER objects and its memory
-# before and after each phase (GetGuiResources and the private bytes read 0
-# under Wine, which does not count them; the Linux side's resident private
-# memory stands in there). Then starts ten copies in the same instant and
-# counts what is left. Usage: bench/soak.sh [cycles colours moves]
+# slider moves, printing the program's working set after each phase and the
+# Linux side's resident private memory before and after (Wine counts no GDI
+# or USER objects and reads another process's private bytes as 0: the host
+# tests count the windows and timers the program is handed). Then starts ten
+# copies in the same instant and counts what is left. Usage: bench/soak.sh [cycles colours moves]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/deps.sh

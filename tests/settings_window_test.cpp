@@ -6,6 +6,27 @@ namespace {
 
 using SettingsWindow = ProgramTest;
 
+// The windows, timers and tray icon the backend hands out all come back,
+// however often the window opens and closes (Wine counts no GDI or USER
+// objects, so a long run there cannot show it).
+TEST_F(SettingsWindow, OpeningAndClosingOverAndOverLeavesNothingBehind) {
+    LaunchToNight();
+    const std::size_t windows = fake.windows.size(), timers = fake.timers.size();
+    for (int i = 0; i < 20; ++i) {
+        OpenFromTray();
+        fake.ClickControl(program.frmSet, program.frmSet.lbColor);
+        fake.AnswerColour(static_cast<Colour>(i * 0x010203));
+        CloseWithX();
+        OpenWithF7();
+        CloseWithX();
+        PickInMenu(0);
+    }
+    fake.Advance(6000);  // the splash, loaded hidden by each opening, counts down and goes
+    EXPECT_EQ(fake.windows.size(), windows);
+    EXPECT_EQ(fake.timers.size(), timers);
+    EXPECT_EQ(fake.trayIcons.size(), 1u);
+}
+
 TEST_F(SettingsWindow, LoadCopiesTheTintPlacesTheKnobAndPausesKeepOnTop) {
     Put("lngColor", "255");
     Put("intLig", "150");

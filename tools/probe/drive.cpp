@@ -179,10 +179,9 @@ void Usage(const char* when) {
     PROCESS_MEMORY_COUNTERS_EX m{};
     m.cb = sizeof m;
     GetProcessMemoryInfo(p, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&m), sizeof m);
-    std::printf(
-        "usage %s gdi=%lu user=%lu private_kb=%lu working_set_kb=%lu peak_working_set_kb=%lu\n",
-        when, GetGuiResources(p, GR_GDIOBJECTS), GetGuiResources(p, GR_USEROBJECTS),
-        static_cast<unsigned long>(m.PrivateUsage / 1024),
+    // Only what Wine measures: its GDI and USER counts and another
+    // process's private bytes always read 0.
+    std::printf("usage %s working_set_kb=%lu peak_working_set_kb=%lu\n", when,
         static_cast<unsigned long>(m.WorkingSetSize / 1024),
         static_cast<unsigned long>(m.PeakWorkingSetSize / 1024));
     std::fflush(stdout);
