@@ -64,7 +64,7 @@ def main(raw_path, marks_path, json_path):
     ratios('duskveil_2mon_own', 'reference_2mon', '_2mon_own')
     ratios('duskveil_aside', 'reference', '_aside', memory=False)
     # Rounds timed by the probe, one "NAME MS" line each (-1: it never came).
-    for name in ('aside', 'command'):
+    for name in ('aside', 'command', 'alone'):
         every = [float(l.split()[1]) for l in raw if l.startswith(name + ' ')]
         came = [v for v in every if v >= 0]
         r[f'{name}_rounds'] = len(came)
@@ -139,6 +139,9 @@ def main(raw_path, marks_path, json_path):
         (f"command line's process start to the running copy's alpha (p50, {r['command_rounds']} rounds)", r['command_ms_p50'], 'ms', ''),
         ("command line's process start to the running copy's alpha (p95)", r['command_ms_p95'], 'ms', '< 300'),
         ('  ... rounds where it never changed (5 s)', r['command_timeouts'], '', '0'),
+        (f"command line with none running: process start to its end (p50, {r['alone_rounds']} rounds)", r['alone_ms_p50'], 'ms', ''),
+        ("command line with none running: process start to its end (p95)", r['alone_ms_p95'], 'ms', '< 1000'),
+        ('  ... rounds where it ended after the copy it started showed night mode', r['alone_timeouts'], '', '0'),
         (f"slider move to alpha applied (median, {r['slider_moves']} moves)", r['slider_to_alpha_ms_median'], 'ms', '< 1'),
         ('slider move to alpha applied (p95)', r['slider_to_alpha_ms_p95'], 'ms', ''),
         ('overlay repaints during slider moves', r['overlay_repaints_during_slider'], '', '0'),

@@ -118,5 +118,10 @@ probe command-latency "$(winepath_w "$PWD/build/$arch/Duskveil.exe")" 30 >> "$ou
 stop
 probe reg-clear
 
+echo "the command line with no copy running: its process start to its end"
+probe command-alone "$(winepath_w "$PWD/build/$arch/Duskveil.exe")" 10 >> "$out/raw" || echo "  (the command did not start)"
+stop
+probe reg-clear
+
 mkdir -p bench/results
 python3 bench/analyse.py "$out/raw" "$out/marks.log" bench/results/latest.json

@@ -55,6 +55,18 @@ output_is() { local want=$1; shift; [ "$("$@")" = "$want" ]; }
 becomes() { local limit=$1; shift; eventually "$limit" output_is "$@"; }
 
 running() { [ "$(running_count)" -gt 0 ]; }
+
+# A command with no copy running starts one of its own and ends: that copy
+# is this script's too. It is found among the processes of this prefix
+# alone that run the exe under test.
+adopt_started_copies() {
+  local p env
+  for p in $(pgrep -f -- "$(basename "$DV_EXE")"); do
+    env=$(tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null) || continue
+    grep -qxF "WINEPREFIX=$WINEPREFIX" <<<"$env" || continue
+    [[ " ${DV_PIDS[*]} " == *" $p "* ]] || DV_PIDS+=("$p")
+  done
+}
 stopped() { ! running; }
 
 # The program's windows as the probe lists them, one per line.

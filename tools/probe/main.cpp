@@ -110,6 +110,8 @@ int main() {
         return Request(argv[2], argc - 3, argv + 3);
     else if (cmd == L"command-latency" && argc > 3)
         return CommandLatency(argv[2], _wtoi(argv[3]));
+    else if (cmd == L"command-alone" && argc > 3)
+        return CommandAlone(argv[2], _wtoi(argv[3]));
     else if (cmd == L"ontop" && argc > 2)
         return OnTop(_wtoi(argv[2]));
     else if (cmd == L"slide" && argc > 3)

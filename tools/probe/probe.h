@@ -73,5 +73,6 @@ int Request(const wchar_t* mark, int argc, wchar_t** argv);
 // Times the command line's "/brightness" from its process start to the
 // overlay at its alpha: "command MS" a round (-1: never).
 int CommandLatency(const wchar_t* exe, int rounds);
+int CommandAlone(const wchar_t* exe, int rounds);
 
 }  // namespace probe

@@ -186,4 +186,39 @@ int CommandLatency(const wchar_t* exe, int rounds) {
     return 0;
 }
 
+// With no copy running: from the start of a process that runs
+// `exe /brightness P` to its end, which comes before the copy it starts has
+// counted down. That copy is then ended as soon as its window is there.
+int CommandAlone(const wchar_t* exe, int rounds) {
+    for (int i = 0; i < rounds; ++i) {
+        wchar_t line[MAX_PATH + 32];
+        std::swprintf(line, sizeof line / sizeof *line, L"\"%ls\" /brightness %d", exe,
+                      i % 2 ? 70 : 30);
+        STARTUPINFOW si{};
+        si.cb = sizeof si;
+        PROCESS_INFORMATION pi{};
+        const double t0 = NowMs();
+        if (!CreateProcessW(exe, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+            return 1;
+        const bool ended = WaitForSingleObject(pi.hProcess, 10000) == WAIT_OBJECT_0;
+        const double took = NowMs() - t0;
+        const bool early = !Overlay();  // the started copy still counts down
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+        std::printf("alone %.2f\n", ended && early ? took : -1.0);
+        // The copy it started: its first window, then its process, gone.
+        HWND copy = nullptr;
+        for (int t = 0; t < 10000 && !copy; t += 10, Sleep(10))
+            copy = FindWindowW(dv::names::kFormClass, nullptr);
+        DWORD pid = 0;
+        if (copy) GetWindowThreadProcessId(copy, &pid);
+        if (HANDLE p = pid ? OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid) : nullptr) {
+            TerminateProcess(p, 0);
+            WaitForSingleObject(p, 10000);
+            CloseHandle(p);
+        }
+    }
+    return 0;
+}
+
 }  // namespace probe

@@ -46,6 +46,15 @@ check "  ... stored" becomes 3 "sz duskveil_probe.exe" reg PauseFor
 check "  ... the keyboard back with it" eventually 3 below_has_keyboard
 check "  ... the tint goes while it is in front" eventually 5 overlay_hidden
 check "  ... and the screen shows it" eventually 5 untinted_at 300 300
+probe reg-set PauseFor sz 'C:\Games\game.exe | duskveil_probe.exe | vlc.exe' >/dev/null
+check "the list edited by hand meanwhile: the pick takes the program off" pick pause-for
+check "  ... and nothing else: the path entry and the blanks stay" \
+  becomes 3 'sz C:\Games\game.exe | vlc.exe' reg PauseFor
+check "  ... the tint is back" eventually 5 overlay_visible
+eventually 3 below_has_keyboard >/dev/null
+check "picked again, it is added at the end" pick pause-for
+check "  ... as the user wrote the rest" becomes 3 'sz C:\Games\game.exe | vlc.exe|duskveil_probe.exe' reg PauseFor
+check "  ... the tint goes" eventually 5 overlay_hidden
 "$DV_LOADER" notepad >/dev/null 2>&1 &
 DV_PIDS+=("$!")
 check "another program in front: the tint is back" eventually 10 overlay_visible

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Scenarios: the command line. It acts on the copy that runs, which ends the
-# command once it has taken the change; with none running it stores and
-# starts night mode, or says that nothing runs; a script reads what happened
-# from the exit code. Sourced by run.sh.
+# command once it has taken the change; with none running it stores, starts
+# a plain copy and ends, or says that nothing runs; a script reads what
+# happened from the exit code. Sourced by run.sh.
 
 DV_SAID=$(mktemp)
 # Runs the exe with these arguments until it ends; its exit code is the
@@ -29,12 +29,21 @@ check "  ... the usage" said_out "/brightness P"
 check "nothing stored, nothing started" test "$(reg intLig)" = absent
 check "  ... and no window of ours" test -z "$(overlay_line)"
 
-"$DV_LOADER" "$DV_EXE" /brightness 40 /colour 402000 >/dev/null 2>&1 &
-DV_PIDS+=("$!")
-check "/brightness 40 /colour 402000 stores 153 before night mode starts" becomes 5 "sz 153" reg intLig
-check "  ... and the colour" becomes 3 "sz 8256" reg lngColor
-check "  ... then starts it: the countdown, the overlay at 153" eventually 15 alpha_is 153
+check "/brightness 40 /colour 402000 with none running: exit 0" exits 0 /brightness 40 /colour 402000
+check "  ... it ended before the copy it started has counted down" test -z "$(overlay_line)"
+adopt_started_copies
+check "  ... the copy it started runs" running
+check "  ... stored 153" test "$(reg intLig)" = "sz 153"
+check "  ... and the colour" test "$(reg lngColor)" = "sz 8256"
+check "  ... the copy started counts down, then shows the overlay at 153" eventually 15 alpha_is 153
 check "  ... tinted on the screen" eventually 5 tinted_by 8256 153
+check "/off ends it" exits 0 /off
+check "  ... gone" eventually 10 stopped
+check "/settings with none running: exit 0 once the copy it started took it" exits 0 /settings
+adopt_started_copies
+check "  ... the settings window opens" eventually 5 visible_client $SET
+probe close-settings >/dev/null
+check "  ... and closes" eventually 5 set_gone
 
 fresh "the command line acting on the copy that runs"
 probe reg-set intLig sz 150 >/dev/null
