@@ -74,6 +74,11 @@ def main(release, paths):
         check(f'at most {MAX_BYTES // 1024} KB', size <= MAX_BYTES, f'{size} bytes')
         check('imports only system DLLs', set(dlls) <= SYSTEM_DLLS,
               ', '.join(sorted(set(dlls) - SYSTEM_DLLS)))
+        # A bare LoadLibraryW looks in the exe's folder first, where anything
+        # may lie beside an unzipped exe: every load names the system folder.
+        # (The i686 runtime's LoadLibraryA only holds a module already loaded.)
+        check('loads DLLs from the system folder only',
+              ('kernel32.dll', 'LoadLibraryW') not in imports)
         chars = opt.DllCharacteristics
         check('ASLR (dynamic base)', bool(chars & 0x40))
         check('  ... with the relocations it needs',
