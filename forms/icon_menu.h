@@ -7,6 +7,7 @@
 
 #include "forms/desk.h"
 #include "overlay/night_mode.h"
+#include "settings/start_at_log_on.h"
 
 namespace dv {
 

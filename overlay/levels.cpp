@@ -2,39 +2,17 @@
 
 #include <algorithm>
 
-#include "overlay/monitors.h"
-#include "resources/names.h"
-#include "settings/convert.h"
 #include "settings/slider.h"
 
 namespace dv {
 namespace {
 
-// Where a monitor's own are kept: a key of its own under the monitors' key.
-std::string SectionOf(const std::string& monitor) {
-    if (monitor.empty()) return names::kSection;
-    return std::string(names::kMonitorsSection) + "\\" + MonitorKeyName(monitor);
-}
-
-// What is stored in `section`, value by value: nothing stored gives
-// `absent`'s, a value that does not convert (or a colour the window would
-// not take) `unread`'s.
-Level ReadLevel(Platform& host, const std::string& section, const Level& absent,
+// What is stored for `monitor` (none: the shared ones), value by value:
+// nothing stored gives `absent`'s, a value that does not read `unread`'s.
+Level ReadLevel(Store& store, const std::string& monitor, const Level& absent,
                 const Level& unread) {
-    Level level = unread;
-    const StoredText alpha = host.GetSetting(names::kAppName, section, names::kKeyAlpha);
-    if (alpha.kind == StoredText::Kind::Absent) level.strength = absent.strength;
-    if (alpha.kind == StoredText::Kind::Text) {
-        if (const auto strength = TextToByte(alpha.text)) level.strength = *strength;
-    }
-    const StoredText colour = host.GetSetting(names::kAppName, section, names::kKeyColour);
-    if (colour.kind == StoredText::Kind::Absent) level.tint = absent.tint;
-    if (colour.kind == StoredText::Kind::Text) {
-        const auto tint = TextToLng(colour.text);
-        if (tint && IsWindowColour(static_cast<Colour>(*tint)))
-            level.tint = static_cast<Colour>(*tint);
-    }
-    return level;
+    return {store.Strength(monitor).Or(absent.strength, unread.strength),
+            store.Tint(monitor).Or(absent.tint, unread.tint)};
 }
 
 }  // namespace
@@ -47,8 +25,8 @@ void Levels::SetPerMonitor(bool on) {
 }
 
 void Levels::Read(const Level& unread) {
-    const Level defaults{names::kDefaultAlpha, names::kDefaultTint};
-    shared_.level = ReadLevel(host_, names::kSection, defaults, unread);
+    const Level defaults{Store::kDefaultStrength, Store::kDefaultTint};
+    shared_.level = ReadLevel(store_, {}, defaults, unread);
 }
 
 // A monitor seen first has what is stored for it, value by value, else the
@@ -57,7 +35,7 @@ Levels::Kept& Levels::Find(const std::string& monitor) {
     if (!perMonitor_ || monitor.empty()) return shared_;
     for (Kept& kept : own_)
         if (kept.monitor == monitor) return kept;
-    const Level level = ReadLevel(host_, SectionOf(monitor), shared_.level, shared_.level);
+    const Level level = ReadLevel(store_, monitor, shared_.level, shared_.level);
     return own_.emplace_back(Kept{monitor, level});
 }
 
@@ -82,13 +60,9 @@ void Levels::SetTint(const std::string& monitor, Colour tint) {
 }
 
 NotStored Levels::Write(const Kept& kept, bool tintToo) {
-    const std::string section = SectionOf(kept.monitor);
     NotStored refused;
-    refused.strength = !host_.SaveSetting(names::kAppName, section, names::kKeyAlpha,
-                                          LngToText(kept.level.strength));
-    if (tintToo)
-        refused.tint = !host_.SaveSetting(names::kAppName, section, names::kKeyColour,
-                                          LngToText(static_cast<std::int32_t>(kept.level.tint)));
+    refused.strength = !store_.SetStrength(kept.monitor, kept.level.strength);
+    if (tintToo) refused.tint = !store_.SetTint(kept.monitor, kept.level.tint);
     return refused;
 }
 

@@ -1,8 +1,8 @@
 // The strength and the tint: the shared ones that every monitor shows, or
 // starts from while each monitor has its own, and each monitor's own, read
 // from the store when first seen and written once the user changed them.
-// The strength is clamped to the slider's range, and "intLig" and "lngColor"
-// are written, here alone.
+// The strength is clamped to the slider's range, and the levels are written
+// here alone.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "settings/store.h"
 
 namespace dv {
 
@@ -32,7 +33,7 @@ struct NotStored {
 
 class Levels {
    public:
-    explicit Levels(Platform& host) : host_(host) {}
+    explicit Levels(Store& store) : store_(store) {}
 
     // Reads the shared ones. A stored value that does not convert, or a
     // colour the window would not take, leaves `unread`'s; nothing stored
@@ -66,7 +67,7 @@ class Levels {
     Kept& Find(const std::string& monitor);
     NotStored Write(const Kept& kept, bool tintToo);
 
-    Platform& host_;
+    Store& store_;
     bool perMonitor_ = false;
     Kept shared_;
     // Each monitor's own, as seen since the start.

@@ -7,19 +7,6 @@ namespace dv {
 
 std::string MonitorIdentity(const Monitor& m) { return m.path.empty() ? m.device : m.path; }
 
-std::string MonitorKeyName(std::string_view identity) {
-    std::string name;
-    for (const char c : identity) {
-        if (c == '%')
-            name += "%25";
-        else if (c == '\\')
-            name += "%5C";
-        else
-            name += c;
-    }
-    return name;
-}
-
 int MonitorNumber(const Monitor& m) {
     std::size_t start = m.device.size();
     while (start > 0 && m.device[start - 1] >= '0' && m.device[start - 1] <= '9') --start;

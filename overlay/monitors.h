@@ -15,10 +15,6 @@ namespace dv {
 // name.
 std::string MonitorIdentity(const Monitor& m);
 
-// The identity as a registry key's name, which holds no backslash: '%' and
-// '\' are written "%25" and "%5C", and nothing else changes.
-std::string MonitorKeyName(std::string_view identity);
-
 // The number the system gives the display: the digits that end its device
 // name ("\\.\DISPLAY2" is 2); 0 when it ends in none.
 int MonitorNumber(const Monitor& m);

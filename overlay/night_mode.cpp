@@ -5,19 +5,23 @@
 #include "overlay/layer.h"
 #include "overlay/monitors.h"
 #include "overlay/tray_menu.h"
-#include "resources/names.h"
-#include "settings/store.h"
 #include "settings/zones.h"
 
 namespace dv {
 NightMode::NightMode(Platform& host, Overlay& overlay)
-    : host_(host), overlay_(overlay), screens_(host), icon_(host), levels_(host), programs_(host) {}
+    : host_(host),
+      overlay_(overlay),
+      store_(host),
+      screens_(host),
+      icon_(host),
+      levels_(store_),
+      programs_(host, store_) {}
 
 void NightMode::Read() {
     // A stored value that does not convert leaves the design colour, and the
     // strength as it was, which is 0 at the first read.
     levels_.Read({0, overlay_.Layer().CurrentBackColor()});
-    options_ = ReadOptions(host_);
+    options_ = store_.ReadOptions();
     levels_.SetPerMonitor(options_.perMonitor);
     os_ = host_.WindowsVersion();
     monitors_ = host_.Monitors();
@@ -91,17 +95,13 @@ void NightMode::TurnOff() {
 }
 
 void NightMode::ReadSchedule() {
-    night_.schedule = ParseSchedule(StoredOrEmpty(host_, names::kKeySchedule));
-    storedOwnSpan_ = ParseSchedule(StoredOrEmpty(host_, names::kKeyOwnSpan));
+    night_.schedule = store_.ReadSchedule();
+    storedOwnSpan_ = store_.ReadOwnSpan();
 }
 
 void NightMode::ReadPlace() {
-    const auto latitude = ParseDegrees(StoredOrEmpty(host_, names::kKeyLatitude));
-    const auto longitude = ParseDegrees(StoredOrEmpty(host_, names::kKeyLongitude));
-    if (latitude && longitude && OnEarth({*latitude, *longitude}))
-        night_.place = GeoPoint{*latitude, *longitude};
-    else
-        night_.place = PlaceOfZone(host_.TimeZoneKey());
+    night_.place = store_.ReadPlace();
+    if (!night_.place) night_.place = PlaceOfZone(host_.TimeZoneKey());
 }
 
 bool NightMode::Paused() { return night_.Paused(host_.TickCount()); }
@@ -148,13 +148,10 @@ Schedule NightMode::OwnSpan() const {
 bool NightMode::PickSchedule(const Schedule& s) {
     const Schedule own = OwnSpan();
     if (own.kind == Schedule::Kind::Span && !(own == storedOwnSpan_)) {
-        if (!host_.SaveSetting(names::kAppName, names::kSection, names::kKeyOwnSpan,
-                               ScheduleText(own)))
-            return false;
+        if (!store_.SetOwnSpan(own)) return false;
         storedOwnSpan_ = own;
     }
-    if (!host_.SaveSetting(names::kAppName, names::kSection, names::kKeySchedule, ScheduleText(s)))
-        return false;
+    if (!store_.SetSchedule(s)) return false;
     night_.schedule = s;
     return true;
 }
@@ -232,7 +229,7 @@ void NightMode::PlaceCompanions() {
 }
 
 bool NightMode::SetAllScreens(bool on) {
-    if (!SaveOption(host_, names::kKeyAllScreens, on)) return false;
+    if (!store_.SetOption(Option::AllScreens, on)) return false;
     options_.allScreens = on;
     PlaceCompanions();
     Apply();
@@ -241,7 +238,7 @@ bool NightMode::SetAllScreens(bool on) {
 
 // The values of each stay stored while the monitors share theirs.
 bool NightMode::SetPerMonitor(bool on) {
-    if (!SaveOption(host_, names::kKeyPerMonitor, on)) return false;
+    if (!store_.SetOption(Option::PerMonitor, on)) return false;
     options_.perMonitor = on;
     levels_.SetPerMonitor(on);
     Apply();
@@ -249,7 +246,7 @@ bool NightMode::SetPerMonitor(bool on) {
 }
 
 bool NightMode::SetPauseFullScreen(bool on) {
-    if (!SaveOption(host_, names::kKeyPauseFullScreen, on)) return false;
+    if (!store_.SetOption(Option::PauseFullScreen, on)) return false;
     options_.pauseFullScreen = on;
     if (!on) asideMonitor_.clear();
     WatchFront();
@@ -302,7 +299,7 @@ Monitor NightMode::MonitorUnder(const PixelRect& r) {
 bool NightMode::MayHideInCaptures() const { return MayExcludeFromCapture(os_); }
 
 bool NightMode::SetHideInCaptures(bool on) {
-    if (!MayHideInCaptures() || !SaveOption(host_, names::kKeyHideInCaptures, on)) return false;
+    if (!MayHideInCaptures() || !store_.SetOption(Option::HideInCaptures, on)) return false;
     options_.hideInCaptures = on;
     SetCaptureExclusion(host_, overlay_.Layer().hWnd(), os_, on);
     screens_.SetCaptureExclusion(os_, on);
@@ -310,7 +307,7 @@ bool NightMode::SetHideInCaptures(bool on) {
 }
 
 bool NightMode::SetHotKeys(bool on) {
-    if (!SaveOption(host_, names::kKeyHotKeys, on)) return false;
+    if (!store_.SetOption(Option::HotKeys, on)) return false;
     options_.hotKeys = on;
     return true;
 }

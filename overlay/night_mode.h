@@ -16,7 +16,7 @@
 #include "overlay/program_list.h"
 #include "overlay/screens.h"
 #include "overlay/tray_icon.h"
-#include "settings/options.h"
+#include "settings/store.h"
 
 namespace dv {
 
@@ -164,6 +164,7 @@ class NightMode {
 
     Platform& host_;
     Overlay& overlay_;
+    Store store_;
     Screens screens_;
     Options options_;
     OsVersion os_;

@@ -1,6 +1,5 @@
 #include "overlay/program_list.h"
 
-#include "resources/names.h"
 
 namespace dv {
 namespace {
@@ -67,8 +66,7 @@ std::string WithoutEntries(std::string_view stored, const std::vector<ListEntry>
 }
 
 void ProgramList::Read() {
-    const StoredText stored =
-        host_.GetSetting(names::kAppName, names::kSection, names::kKeyPauseFor);
+    const StoredText stored = store_.ReadProgramList();
     readable_ = stored.kind != StoredText::Kind::Unreadable;
     stored_ = stored.kind == StoredText::Kind::Text ? stored.text : std::string();
     entries_ = ParseProgramList(stored_);
@@ -102,8 +100,7 @@ bool ProgramList::Set(std::string_view path, bool listed) {
             if (Matches(entry, path)) gone.push_back(entry);
         text = WithoutEntries(stored_, gone);
     }
-    if (!host_.SaveSetting(names::kAppName, names::kSection, names::kKeyPauseFor, text))
-        return false;
+    if (!store_.SetProgramList(text)) return false;
     stored_ = std::move(text);
     entries_ = ParseProgramList(stored_);
     return true;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "settings/store.h"
 
 namespace dv {
 
@@ -38,7 +39,7 @@ std::string WithoutEntries(std::string_view stored, const std::vector<ListEntry>
 
 class ProgramList {
    public:
-    explicit ProgramList(Platform& host) : host_(host) {}
+    ProgramList(Platform& host, Store& store) : host_(host), store_(store) {}
     // Reads the stored list; one that could not be read is never written.
     void Read();
     bool Empty() const { return entries_.empty(); }
@@ -56,6 +57,7 @@ class ProgramList {
     bool Matches(const ListEntry& entry, std::string_view path);
 
     Platform& host_;
+    Store& store_;
     std::string stored_;
     std::vector<ListEntry> entries_;
     bool readable_ = true;

@@ -73,4 +73,17 @@ std::optional<std::int16_t> LeadingInt16(std::string_view text) {
     return static_cast<std::int16_t>(r);
 }
 
+std::string MonitorKeyName(std::string_view identity) {
+    std::string name;
+    for (const char c : identity) {
+        if (c == '%')
+            name += "%25";
+        else if (c == '\\')
+            name += "%5C";
+        else
+            name += c;
+    }
+    return name;
+}
+
 }  // namespace dv

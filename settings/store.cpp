@@ -2,25 +2,127 @@
 
 #include "resources/names.h"
 #include "settings/convert.h"
+#include "settings/sun.h"
 
 namespace dv {
+namespace {
 
-std::optional<std::string> ReadSetting(Platform& host, const char* key, std::int32_t fallback) {
-    StoredText stored = host.GetSetting(names::kAppName, names::kSection, key);
-    switch (stored.kind) {
-        case StoredText::Kind::Text:
-            return std::move(stored.text);
-        case StoredText::Kind::Absent:
-            return LngToText(fallback);
-        case StoredText::Kind::Unreadable:
-            break;
-    }
-    return std::nullopt;
+// Where a level is kept: the settings' own section, or a monitor's key.
+std::string SectionOf(const std::string& monitor) {
+    if (monitor.empty()) return names::kSection;
+    return std::string(names::kMonitorsSection) + "\\" + MonitorKeyName(monitor);
 }
 
-std::string StoredOrEmpty(Platform& host, const char* key) {
-    StoredText stored = host.GetSetting(names::kAppName, names::kSection, key);
+template <typename T, typename Convert>
+Found<T> Read(const StoredText& stored, Convert convert) {
+    using Kind = typename Found<T>::Kind;
+    if (stored.kind == StoredText::Kind::Absent) return {};
+    if (stored.kind == StoredText::Kind::Text) {
+        if (const std::optional<T> value = convert(stored.text)) return {Kind::Value, *value};
+    }
+    return {Kind::Bad};
+}
+
+const char* KeyOf(Option option) {
+    switch (option) {
+        case Option::AllScreens:
+            return names::kKeyAllScreens;
+        case Option::HideInCaptures:
+            return names::kKeyHideInCaptures;
+        case Option::HotKeys:
+            return names::kKeyHotKeys;
+        case Option::PerMonitor:
+            return names::kKeyPerMonitor;
+        case Option::PauseFullScreen:
+            break;
+    }
+    return names::kKeyPauseFullScreen;
+}
+
+bool ReadOption(RuntimeServices& host, Option option, bool byDefault) {
+    const StoredText stored = host.GetSetting(names::kAppName, names::kSection, KeyOf(option));
+    if (stored.kind != StoredText::Kind::Text) return byDefault;
+    std::string_view text = stored.text;
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return text == (byDefault ? "0" : "1") ? !byDefault : byDefault;
+}
+
+}  // namespace
+
+Options ReadOptions(RuntimeServices& host) {
+    const Options defaults;
+    return {ReadOption(host, Option::AllScreens, defaults.allScreens),
+            ReadOption(host, Option::HideInCaptures, defaults.hideInCaptures),
+            ReadOption(host, Option::HotKeys, defaults.hotKeys),
+            ReadOption(host, Option::PerMonitor, defaults.perMonitor),
+            ReadOption(host, Option::PauseFullScreen, defaults.pauseFullScreen)};
+}
+
+Found<std::uint8_t> Store::Strength(const std::string& monitor) {
+    return Read<std::uint8_t>(host_.GetSetting(names::kAppName, SectionOf(monitor), names::kKeyAlpha),
+                              TextToByte);
+}
+
+Found<Colour> Store::Tint(const std::string& monitor) {
+    return Read<Colour>(host_.GetSetting(names::kAppName, SectionOf(monitor), names::kKeyColour),
+                        [](std::string_view text) -> std::optional<Colour> {
+                            const auto tint = TextToLng(text);
+                            if (!tint || !IsWindowColour(static_cast<Colour>(*tint)))
+                                return std::nullopt;
+                            return static_cast<Colour>(*tint);
+                        });
+}
+
+bool Store::SetStrength(const std::string& monitor, std::uint8_t strength) {
+    return host_.SaveSetting(names::kAppName, SectionOf(monitor), names::kKeyAlpha,
+                             LngToText(strength));
+}
+
+bool Store::SetTint(const std::string& monitor, Colour tint) {
+    return host_.SaveSetting(names::kAppName, SectionOf(monitor), names::kKeyColour,
+                             LngToText(static_cast<std::int32_t>(tint)));
+}
+
+bool Store::SetOption(Option option, bool on) {
+    return host_.SaveSetting(names::kAppName, names::kSection, KeyOf(option), on ? "1" : "0");
+}
+
+std::string Store::Text(const char* key) {
+    StoredText stored = host_.GetSetting(names::kAppName, names::kSection, key);
     return stored.kind == StoredText::Kind::Text ? std::move(stored.text) : std::string();
+}
+
+Schedule Store::ReadSchedule() { return ParseSchedule(Text(names::kKeySchedule)); }
+
+Schedule Store::ReadOwnSpan() { return ParseSchedule(Text(names::kKeyOwnSpan)); }
+
+bool Store::SetSchedule(const Schedule& s) {
+    return host_.SaveSetting(names::kAppName, names::kSection, names::kKeySchedule,
+                             ScheduleText(s));
+}
+
+bool Store::SetOwnSpan(const Schedule& s) {
+    return host_.SaveSetting(names::kAppName, names::kSection, names::kKeyOwnSpan, ScheduleText(s));
+}
+
+std::optional<GeoPoint> Store::ReadPlace() {
+    const auto latitude = ParseDegrees(Text(names::kKeyLatitude));
+    const auto longitude = ParseDegrees(Text(names::kKeyLongitude));
+    if (!latitude || !longitude || !OnEarth({*latitude, *longitude})) return std::nullopt;
+    return GeoPoint{*latitude, *longitude};
+}
+
+StoredText Store::ReadProgramList() {
+    return host_.GetSetting(names::kAppName, names::kSection, names::kKeyPauseFor);
+}
+
+bool Store::SetProgramList(std::string_view text) {
+    return host_.SaveSetting(names::kAppName, names::kSection, names::kKeyPauseFor, text);
+}
+
+StoredText Store::ReadLanguage() {
+    return host_.GetSetting(names::kAppName, names::kSection, names::kKeyLanguage);
 }
 
 }  // namespace dv

@@ -1,6 +1,6 @@
 #include "startup/program.h"
 
-#include "resources/names.h"
+#include "settings/store.h"
 #include "settings/slider.h"
 #include "startup/command_line.h"
 
@@ -16,8 +16,7 @@ Program::Program(Platform& platform)
 void Program::Start() {
     startedFrom_ = host.GetForegroundWindow();
     language_ =
-        ChooseLanguage(host.GetSetting(names::kAppName, names::kSection, names::kKeyLanguage),
-                       host.UserUiLanguage());
+        ChooseLanguage(Store(host).ReadLanguage(), host.UserUiLanguage());
     frmSplash.Load();
     frmSplash.Show();
 }

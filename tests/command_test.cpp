@@ -3,6 +3,7 @@
 // back.
 #include "fixture.h"
 #include "overlay/monitors.h"
+#include "settings/convert.h"
 #include "startup/command_line.h"
 
 namespace dv::fake {

@@ -2,6 +2,7 @@
 // edited where the settings window stands and where the pointer is.
 #include "fixture.h"
 #include "overlay/monitors.h"
+#include "settings/convert.h"
 #include "overlay/tray_menu.h"
 
 namespace dv::fake {

@@ -2,6 +2,7 @@
 #include "tools/probe/probe.h"
 
 #include "overlay/monitors.h"
+#include "settings/convert.h"
 #include "settings/zones.h"
 
 #include <aclapi.h>

@@ -1,20 +1,7 @@
-#include "settings/options.h"
-
-#include "resources/names.h"
+#include "settings/start_at_log_on.h"
 
 namespace dv {
 namespace {
-
-// The option as stored: only the opposite of its default, "0" or "1",
-// changes it.
-bool ReadOption(RuntimeServices& host, const char* key, bool byDefault = true) {
-    const StoredText stored = host.GetSetting(names::kAppName, names::kSection, key);
-    if (stored.kind != StoredText::Kind::Text) return byDefault;
-    std::string_view text = stored.text;
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text == (byDefault ? "0" : "1") ? !byDefault : byDefault;
-}
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -27,16 +14,6 @@ bool SamePath(std::string_view a, std::string_view b) {
 }
 
 }  // namespace
-
-Options ReadOptions(RuntimeServices& host) {
-    return {ReadOption(host, names::kKeyAllScreens), ReadOption(host, names::kKeyHideInCaptures),
-            ReadOption(host, names::kKeyHotKeys), ReadOption(host, names::kKeyPerMonitor, false),
-            ReadOption(host, names::kKeyPauseFullScreen, false)};
-}
-
-bool SaveOption(RuntimeServices& host, const char* key, bool on) {
-    return host.SaveSetting(names::kAppName, names::kSection, key, on ? "1" : "0");
-}
 
 std::string RunCommandFor(std::string_view exePath) { return "\"" + std::string(exePath) + "\""; }
 

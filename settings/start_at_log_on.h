@@ -1,5 +1,5 @@
-// The settings beyond colour and alpha: each kept as "1" or "0" beside them,
-// on unless "0" is stored (a level for each monitor: off unless "1" is); and starting at log-on, kept where Windows looks.
+// Starting at log-on, kept where Windows looks: the user's Run entry, and
+// the mark Windows keeps beside it when the user disabled it.
 #pragma once
 
 #include <optional>
@@ -9,18 +9,6 @@
 #include "platform/platform.h"
 
 namespace dv {
-
-struct Options {
-    bool allScreens = true;      // a companion layer on every further monitor
-    bool hideInCaptures = true;  // the layers kept out of screenshots and shares
-    bool hotKeys = true;         // Alt+PgDn, Alt+PgUp and Alt+End
-    bool perMonitor = false;     // a strength and a tint for each monitor
-    bool pauseFullScreen = false;  // no layer where a full-screen program is in front
-};
-
-Options ReadOptions(RuntimeServices& host);
-// Writes one option at once; false when the store refused it.
-bool SaveOption(RuntimeServices& host, const char* key, bool on);
 
 // The Run entry for the exe at `exePath`: the path quoted, so that a path
 // with blanks is never split.
