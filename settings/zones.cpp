@@ -1,8 +1,5 @@
 #include "settings/zones.h"
 
-#include <cstdint>
-#include <iterator>
-
 namespace dv {
 namespace {
 
@@ -12,191 +9,161 @@ namespace {
 // Hong Kong, Urumqi": Beijing), or, where it names a region or an offset
 // rather than a city, that region's most populous or only settlement. The
 // coordinates are those of the city centres in the GeoNames gazetteer, to a
-// hundredth of a degree (about a kilometre, a few seconds of sunset).
-//
-// Each zone's key name, with "*" standing for " Standard Time" (in most of
-// them), and its place in hundredths of a degree of latitude and longitude.
-#define DV_ZONES(Z) \
-    Z("Dateline*", 19, -17648)            /* Baker Island */ \
-    Z("UTC-11", -1428, -17070)            /* Pago Pago */ \
-    Z("Aleutian*", 5188, -17666)          /* Adak */ \
-    Z("Hawaiian*", 2131, -15786)          /* Honolulu */ \
-    Z("Marquesas*", -891, -14010)         /* Taiohae */ \
-    Z("Alaskan*", 6122, -14990)           /* Anchorage */ \
-    Z("UTC-09", -2312, -13497)            /* Rikitea, Gambier */ \
-    Z("Pacific* (Mexico)", 3253, -11702)  /* Tijuana */ \
-    Z("UTC-08", -2507, -13010)            /* Adamstown, Pitcairn */ \
-    Z("Pacific*", 3405, -11824)           /* Los Angeles */ \
-    Z("US Mountain*", 3345, -11207)       /* Phoenix */ \
-    Z("Mountain* (Mexico)", 2414, -11031) /* La Paz */ \
-    Z("Mountain*", 3974, -10499)          /* Denver */ \
-    Z("Yukon*", 6072, -13506)             /* Whitehorse */ \
-    Z("Central America*", 1463, -9051)    /* Guatemala City */ \
-    Z("Central*", 4188, -8763)            /* Chicago */ \
-    Z("Easter Island*", -2715, -10943)    /* Hanga Roa */ \
-    Z("Central* (Mexico)", 2067, -10335)  /* Guadalajara */ \
-    Z("Canada Central*", 5045, -10461)    /* Regina */ \
-    Z("SA Pacific*", 471, -7407)          /* Bogota */ \
-    Z("Eastern* (Mexico)", 1850, -8830)   /* Chetumal */ \
-    Z("Eastern*", 4071, -7401)            /* New York */ \
-    Z("Haiti*", 1859, -7231)              /* Port-au-Prince */ \
-    Z("Cuba*", 2311, -8237)               /* Havana */ \
-    Z("US Eastern*", 3977, -8616)         /* Indianapolis */ \
-    Z("Turks And Caicos*", 2146, -7114)   /* Cockburn Town */ \
-    Z("Paraguay*", -2526, -5758)          /* Asuncion */ \
-    Z("Atlantic*", 4465, -6357)           /* Halifax */ \
-    Z("Venezuela*", 1049, -6688)          /* Caracas */ \
-    Z("Central Brazilian*", -1560, -5610) /* Cuiaba */ \
-    Z("SA Western*", 680, -5816)          /* Georgetown */ \
-    Z("Pacific SA*", -3345, -7067)        /* Santiago */ \
-    Z("Newfoundland*", 4756, -5271)       /* St. John's */ \
-    Z("Tocantins*", -719, -4821)          /* Araguaina */ \
-    Z("E. South America*", -1579, -4788)  /* Brasilia */ \
-    Z("SA Eastern*", 494, -5233)          /* Cayenne */ \
-    Z("Argentina*", -3460, -5838)         /* Buenos Aires */ \
-    Z("Greenland*", 6418, -5172)          /* Nuuk */ \
-    Z("Montevideo*", -3490, -5619)        /* Montevideo */ \
-    Z("Magallanes*", -5316, -7091)        /* Punta Arenas */ \
-    Z("Saint Pierre*", 4678, -5618)       /* Saint-Pierre */ \
-    Z("Bahia*", -1297, -3850)             /* Salvador */ \
-    Z("UTC-02", -385, -3242)              /* Fernando de Noronha */ \
-    Z("Mid-Atlantic*", -385, -3242)       /* the same, its older name */ \
-    Z("Azores*", 3774, -2567)             /* Ponta Delgada */ \
-    Z("Cape Verde*", 1493, -2351)         /* Praia */ \
-    Z("UTC", 5148, 0)                     /* Greenwich */ \
-    Z("GMT*", 5335, -626)                 /* Dublin */ \
-    Z("Greenwich*", 630, -1080)           /* Monrovia */ \
-    Z("Sao Tome*", 34, 673)               /* Sao Tome */ \
-    Z("Morocco*", 3357, -759)             /* Casablanca */ \
-    Z("W. Europe*", 5237, 490)            /* Amsterdam */ \
-    Z("Central Europe*", 4479, 2045)      /* Belgrade */ \
-    Z("Romance*", 5085, 435)              /* Brussels */ \
-    Z("Central European*", 4386, 1841)    /* Sarajevo */ \
-    Z("W. Central Africa*", 652, 338)     /* Lagos */ \
-    Z("Jordan*", 3195, 3593)              /* Amman */ \
-    Z("GTB*", 3798, 2373)                 /* Athens */ \
-    Z("Middle East*", 3389, 3550)         /* Beirut */ \
-    Z("Egypt*", 3004, 3124)               /* Cairo */ \
-    Z("E. Europe*", 4701, 2886)           /* Chisinau */ \
-    Z("Syria*", 3351, 3629)               /* Damascus */ \
-    Z("West Bank*", 3150, 3447)           /* Gaza */ \
-    Z("South Africa*", -1783, 3105)       /* Harare */ \
-    Z("FLE*", 6017, 2494)                 /* Helsinki */ \
-    Z("Israel*", 3177, 3521)              /* Jerusalem */ \
-    Z("South Sudan*", 485, 3158)          /* Juba */ \
-    Z("Kaliningrad*", 5471, 2051)         /* Kaliningrad */ \
-    Z("Sudan*", 1550, 3256)               /* Khartoum */ \
-    Z("Libya*", 3289, 1319)               /* Tripoli */ \
-    Z("Namibia*", -2256, 1708)            /* Windhoek */ \
-    Z("Arabic*", 3331, 4436)              /* Baghdad */ \
-    Z("Turkey*", 4101, 2898)              /* Istanbul */ \
-    Z("Arab*", 2938, 4799)                /* Kuwait */ \
-    Z("Belarus*", 5390, 2757)             /* Minsk */ \
-    Z("Russian*", 5576, 3762)             /* Moscow */ \
-    Z("E. Africa*", -129, 3682)           /* Nairobi */ \
-    Z("Volgograd*", 4871, 4451)           /* Volgograd */ \
-    Z("Iran*", 3569, 5139)                /* Tehran */ \
-    Z("Arabian*", 2445, 5438)             /* Abu Dhabi */ \
-    Z("Astrakhan*", 4635, 4804)           /* Astrakhan */ \
-    Z("Azerbaijan*", 4041, 4987)          /* Baku */ \
-    Z("Russia Time Zone 3", 5685, 5320)   /* Izhevsk */ \
-    Z("Mauritius*", -2016, 5750)          /* Port Louis */ \
-    Z("Saratov*", 5153, 4603)             /* Saratov */ \
-    Z("Georgian*", 4172, 4479)            /* Tbilisi */ \
-    Z("Caucasus*", 4018, 4451)            /* Yerevan */ \
-    Z("Afghanistan*", 3456, 6921)         /* Kabul */ \
-    Z("West Asia*", 3795, 5838)           /* Ashgabat */ \
-    Z("Qyzylorda*", 4485, 6551)           /* Qyzylorda */ \
-    Z("Ekaterinburg*", 5684, 6061)        /* Yekaterinburg */ \
-    Z("Pakistan*", 3368, 7305)            /* Islamabad */ \
-    Z("India*", 1308, 8027)               /* Chennai */ \
-    Z("Sri Lanka*", 689, 7990)            /* Sri Jayawardenepura */ \
-    Z("Nepal*", 2772, 8532)               /* Kathmandu */ \
-    Z("Central Asia*", 5117, 7145)        /* Astana */ \
-    Z("Bangladesh*", 2381, 9041)          /* Dhaka */ \
-    Z("Omsk*", 5499, 7337)                /* Omsk */ \
-    Z("Myanmar*", 1687, 9620)             /* Yangon */ \
-    Z("SE Asia*", 1376, 10050)            /* Bangkok */ \
-    Z("Altai*", 5335, 8378)               /* Barnaul */ \
-    Z("W. Mongolia*", 4801, 9164)         /* Hovd */ \
-    Z("North Asia*", 5601, 9287)          /* Krasnoyarsk */ \
-    Z("N. Central Asia*", 5503, 8292)     /* Novosibirsk */ \
-    Z("Tomsk*", 5648, 8495)               /* Tomsk */ \
-    Z("China*", 3990, 11641)              /* Beijing */ \
-    Z("North Asia East*", 5229, 10428)    /* Irkutsk */ \
-    Z("Singapore*", 314, 10169)           /* Kuala Lumpur */ \
-    Z("W. Australia*", -3195, 11586)      /* Perth */ \
-    Z("Taipei*", 2503, 12157)             /* Taipei */ \
-    Z("Ulaanbaatar*", 4789, 10691)        /* Ulaanbaatar */ \
-    Z("Aus Central W.*", -3168, 12888)    /* Eucla */ \
-    Z("Transbaikal*", 5203, 11350)        /* Chita */ \
-    Z("Tokyo*", 3469, 13550)              /* Osaka */ \
-    Z("North Korea*", 3904, 12576)        /* Pyongyang */ \
-    Z("Korea*", 3757, 12698)              /* Seoul */ \
-    Z("Yakutsk*", 6204, 12968)            /* Yakutsk */ \
-    Z("Cen. Australia*", -3493, 13860)    /* Adelaide */ \
-    Z("AUS Central*", -1246, 13084)       /* Darwin */ \
-    Z("E. Australia*", -2747, 15303)      /* Brisbane */ \
-    Z("AUS Eastern*", -3528, 14913)       /* Canberra */ \
-    Z("West Pacific*", 1348, 14475)       /* Hagatna, Guam */ \
-    Z("Tasmania*", -4288, 14733)          /* Hobart */ \
-    Z("Vladivostok*", 4312, 13189)        /* Vladivostok */ \
-    Z("Lord Howe*", -3155, 15908)         /* Lord Howe Island */ \
-    Z("Bougainville*", -623, 15557)       /* Arawa */ \
-    Z("Russia Time Zone 10", 7062, 14790) /* Chokurdakh */ \
-    Z("Magadan*", 5957, 15080)            /* Magadan */ \
-    Z("Norfolk*", -2905, 16796)           /* Kingston */ \
-    Z("Sakhalin*", 4696, 14273)           /* Yuzhno-Sakhalinsk */ \
-    Z("Central Pacific*", -943, 15995)    /* Honiara */ \
-    Z("Russia Time Zone 11", 6473, 17751) /* Anadyr */ \
-    Z("New Zealand*", -3685, 17476)       /* Auckland */ \
-    Z("UTC+12", 145, 17303)               /* Tarawa */ \
-    Z("Fiji*", -1814, 17844)              /* Suva */ \
-    Z("Kamchatka*", 5304, 15865)          /* Petropavlovsk-Kamchatsky */ \
-    Z("Chatham Islands*", -4395, -17656)  /* Waitangi */ \
-    Z("UTC+13", -281, -17168)             /* Kanton */ \
-    Z("Tonga*", -2114, -17520)            /* Nuku'alofa */ \
-    Z("Samoa*", -1383, -17176)            /* Apia */ \
-    Z("Line Islands*", 187, -15743)       /* Kiritimati */
-
-// The keys, one after the other, each ending in a NUL; and the places, in
-// the same order.
-#define DV_ZONE_KEY(key, latitude, longitude) key "\0"
-#define DV_ZONE_PLACE(key, latitude, longitude) {latitude, longitude},
-constexpr char kKeys[] = DV_ZONES(DV_ZONE_KEY);
-constexpr std::int16_t kPlaces[][2] = {DV_ZONES(DV_ZONE_PLACE)};
-#undef DV_ZONE_KEY
-#undef DV_ZONE_PLACE
-#undef DV_ZONES
-
-constexpr std::size_t Count(std::string_view keys) {
-    std::size_t n = 0;
-    for (const char c : keys) n += c == '\0';
-    return n;
-}
-static_assert(Count({kKeys, sizeof kKeys - 1}) == std::size(kPlaces));
-
-// A key name against one of the table's.
-bool SameKey(std::string_view key, std::string_view stored) {
-    constexpr std::string_view kStandard = " Standard Time";
-    for (const char c : stored) {
-        const std::string_view part = c == '*' ? kStandard : std::string_view(&c, 1);
-        if (!key.starts_with(part)) return false;
-        key.remove_prefix(part.size());
-    }
-    return key.empty();
-}
+// hundredth of a degree (about a kilometre, a few seconds of sunset),
+// latitude north and longitude east positive.
+struct ZonePlace {
+    std::string_view key;
+    double latitude, longitude;
+};
+constexpr ZonePlace kZones[] = {
+    {"Dateline Standard Time",            0.19, -176.48},  // Baker Island
+    {"UTC-11",                          -14.28, -170.70},  // Pago Pago
+    {"Aleutian Standard Time",           51.88, -176.66},  // Adak
+    {"Hawaiian Standard Time",           21.31, -157.86},  // Honolulu
+    {"Marquesas Standard Time",          -8.91, -140.10},  // Taiohae
+    {"Alaskan Standard Time",            61.22, -149.90},  // Anchorage
+    {"UTC-09",                          -23.12, -134.97},  // Rikitea, Gambier
+    {"Pacific Standard Time (Mexico)",   32.53, -117.02},  // Tijuana
+    {"UTC-08",                          -25.07, -130.10},  // Adamstown, Pitcairn
+    {"Pacific Standard Time",            34.05, -118.24},  // Los Angeles
+    {"US Mountain Standard Time",        33.45, -112.07},  // Phoenix
+    {"Mountain Standard Time (Mexico)",  24.14, -110.31},  // La Paz
+    {"Mountain Standard Time",           39.74, -104.99},  // Denver
+    {"Yukon Standard Time",              60.72, -135.06},  // Whitehorse
+    {"Central America Standard Time",    14.63,  -90.51},  // Guatemala City
+    {"Central Standard Time",            41.88,  -87.63},  // Chicago
+    {"Easter Island Standard Time",     -27.15, -109.43},  // Hanga Roa
+    {"Central Standard Time (Mexico)",   20.67, -103.35},  // Guadalajara
+    {"Canada Central Standard Time",     50.45, -104.61},  // Regina
+    {"SA Pacific Standard Time",          4.71,  -74.07},  // Bogota
+    {"Eastern Standard Time (Mexico)",   18.50,  -88.30},  // Chetumal
+    {"Eastern Standard Time",            40.71,  -74.01},  // New York
+    {"Haiti Standard Time",              18.59,  -72.31},  // Port-au-Prince
+    {"Cuba Standard Time",               23.11,  -82.37},  // Havana
+    {"US Eastern Standard Time",         39.77,  -86.16},  // Indianapolis
+    {"Turks And Caicos Standard Time",   21.46,  -71.14},  // Cockburn Town
+    {"Paraguay Standard Time",          -25.26,  -57.58},  // Asuncion
+    {"Atlantic Standard Time",           44.65,  -63.57},  // Halifax
+    {"Venezuela Standard Time",          10.49,  -66.88},  // Caracas
+    {"Central Brazilian Standard Time", -15.60,  -56.10},  // Cuiaba
+    {"SA Western Standard Time",          6.80,  -58.16},  // Georgetown
+    {"Pacific SA Standard Time",        -33.45,  -70.67},  // Santiago
+    {"Newfoundland Standard Time",       47.56,  -52.71},  // St. John's
+    {"Tocantins Standard Time",          -7.19,  -48.21},  // Araguaina
+    {"E. South America Standard Time",  -15.79,  -47.88},  // Brasilia
+    {"SA Eastern Standard Time",          4.94,  -52.33},  // Cayenne
+    {"Argentina Standard Time",         -34.60,  -58.38},  // Buenos Aires
+    {"Greenland Standard Time",          64.18,  -51.72},  // Nuuk
+    {"Montevideo Standard Time",        -34.90,  -56.19},  // Montevideo
+    {"Magallanes Standard Time",        -53.16,  -70.91},  // Punta Arenas
+    {"Saint Pierre Standard Time",       46.78,  -56.18},  // Saint-Pierre
+    {"Bahia Standard Time",             -12.97,  -38.50},  // Salvador
+    {"UTC-02",                           -3.85,  -32.42},  // Fernando de Noronha
+    {"Mid-Atlantic Standard Time",       -3.85,  -32.42},  // the same, its older name
+    {"Azores Standard Time",             37.74,  -25.67},  // Ponta Delgada
+    {"Cape Verde Standard Time",         14.93,  -23.51},  // Praia
+    {"UTC",                              51.48,    0.00},  // Greenwich
+    {"GMT Standard Time",                53.35,   -6.26},  // Dublin
+    {"Greenwich Standard Time",           6.30,  -10.80},  // Monrovia
+    {"Sao Tome Standard Time",            0.34,    6.73},  // Sao Tome
+    {"Morocco Standard Time",            33.57,   -7.59},  // Casablanca
+    {"W. Europe Standard Time",          52.37,    4.90},  // Amsterdam
+    {"Central Europe Standard Time",     44.79,   20.45},  // Belgrade
+    {"Romance Standard Time",            50.85,    4.35},  // Brussels
+    {"Central European Standard Time",   43.86,   18.41},  // Sarajevo
+    {"W. Central Africa Standard Time",   6.52,    3.38},  // Lagos
+    {"Jordan Standard Time",             31.95,   35.93},  // Amman
+    {"GTB Standard Time",                37.98,   23.73},  // Athens
+    {"Middle East Standard Time",        33.89,   35.50},  // Beirut
+    {"Egypt Standard Time",              30.04,   31.24},  // Cairo
+    {"E. Europe Standard Time",          47.01,   28.86},  // Chisinau
+    {"Syria Standard Time",              33.51,   36.29},  // Damascus
+    {"West Bank Standard Time",          31.50,   34.47},  // Gaza
+    {"South Africa Standard Time",      -17.83,   31.05},  // Harare
+    {"FLE Standard Time",                60.17,   24.94},  // Helsinki
+    {"Israel Standard Time",             31.77,   35.21},  // Jerusalem
+    {"South Sudan Standard Time",         4.85,   31.58},  // Juba
+    {"Kaliningrad Standard Time",        54.71,   20.51},  // Kaliningrad
+    {"Sudan Standard Time",              15.50,   32.56},  // Khartoum
+    {"Libya Standard Time",              32.89,   13.19},  // Tripoli
+    {"Namibia Standard Time",           -22.56,   17.08},  // Windhoek
+    {"Arabic Standard Time",             33.31,   44.36},  // Baghdad
+    {"Turkey Standard Time",             41.01,   28.98},  // Istanbul
+    {"Arab Standard Time",               29.38,   47.99},  // Kuwait
+    {"Belarus Standard Time",            53.90,   27.57},  // Minsk
+    {"Russian Standard Time",            55.76,   37.62},  // Moscow
+    {"E. Africa Standard Time",          -1.29,   36.82},  // Nairobi
+    {"Volgograd Standard Time",          48.71,   44.51},  // Volgograd
+    {"Iran Standard Time",               35.69,   51.39},  // Tehran
+    {"Arabian Standard Time",            24.45,   54.38},  // Abu Dhabi
+    {"Astrakhan Standard Time",          46.35,   48.04},  // Astrakhan
+    {"Azerbaijan Standard Time",         40.41,   49.87},  // Baku
+    {"Russia Time Zone 3",               56.85,   53.20},  // Izhevsk
+    {"Mauritius Standard Time",         -20.16,   57.50},  // Port Louis
+    {"Saratov Standard Time",            51.53,   46.03},  // Saratov
+    {"Georgian Standard Time",           41.72,   44.79},  // Tbilisi
+    {"Caucasus Standard Time",           40.18,   44.51},  // Yerevan
+    {"Afghanistan Standard Time",        34.56,   69.21},  // Kabul
+    {"West Asia Standard Time",          37.95,   58.38},  // Ashgabat
+    {"Qyzylorda Standard Time",          44.85,   65.51},  // Qyzylorda
+    {"Ekaterinburg Standard Time",       56.84,   60.61},  // Yekaterinburg
+    {"Pakistan Standard Time",           33.68,   73.05},  // Islamabad
+    {"India Standard Time",              13.08,   80.27},  // Chennai
+    {"Sri Lanka Standard Time",           6.89,   79.90},  // Sri Jayawardenepura
+    {"Nepal Standard Time",              27.72,   85.32},  // Kathmandu
+    {"Central Asia Standard Time",       51.17,   71.45},  // Astana
+    {"Bangladesh Standard Time",         23.81,   90.41},  // Dhaka
+    {"Omsk Standard Time",               54.99,   73.37},  // Omsk
+    {"Myanmar Standard Time",            16.87,   96.20},  // Yangon
+    {"SE Asia Standard Time",            13.76,  100.50},  // Bangkok
+    {"Altai Standard Time",              53.35,   83.78},  // Barnaul
+    {"W. Mongolia Standard Time",        48.01,   91.64},  // Hovd
+    {"North Asia Standard Time",         56.01,   92.87},  // Krasnoyarsk
+    {"N. Central Asia Standard Time",    55.03,   82.92},  // Novosibirsk
+    {"Tomsk Standard Time",              56.48,   84.95},  // Tomsk
+    {"China Standard Time",              39.90,  116.41},  // Beijing
+    {"North Asia East Standard Time",    52.29,  104.28},  // Irkutsk
+    {"Singapore Standard Time",           3.14,  101.69},  // Kuala Lumpur
+    {"W. Australia Standard Time",      -31.95,  115.86},  // Perth
+    {"Taipei Standard Time",             25.03,  121.57},  // Taipei
+    {"Ulaanbaatar Standard Time",        47.89,  106.91},  // Ulaanbaatar
+    {"Aus Central W. Standard Time",    -31.68,  128.88},  // Eucla
+    {"Transbaikal Standard Time",        52.03,  113.50},  // Chita
+    {"Tokyo Standard Time",              34.69,  135.50},  // Osaka
+    {"North Korea Standard Time",        39.04,  125.76},  // Pyongyang
+    {"Korea Standard Time",              37.57,  126.98},  // Seoul
+    {"Yakutsk Standard Time",            62.04,  129.68},  // Yakutsk
+    {"Cen. Australia Standard Time",    -34.93,  138.60},  // Adelaide
+    {"AUS Central Standard Time",       -12.46,  130.84},  // Darwin
+    {"E. Australia Standard Time",      -27.47,  153.03},  // Brisbane
+    {"AUS Eastern Standard Time",       -35.28,  149.13},  // Canberra
+    {"West Pacific Standard Time",       13.48,  144.75},  // Hagatna, Guam
+    {"Tasmania Standard Time",          -42.88,  147.33},  // Hobart
+    {"Vladivostok Standard Time",        43.12,  131.89},  // Vladivostok
+    {"Lord Howe Standard Time",         -31.55,  159.08},  // Lord Howe Island
+    {"Bougainville Standard Time",       -6.23,  155.57},  // Arawa
+    {"Russia Time Zone 10",              70.62,  147.90},  // Chokurdakh
+    {"Magadan Standard Time",            59.57,  150.80},  // Magadan
+    {"Norfolk Standard Time",           -29.05,  167.96},  // Kingston
+    {"Sakhalin Standard Time",           46.96,  142.73},  // Yuzhno-Sakhalinsk
+    {"Central Pacific Standard Time",    -9.43,  159.95},  // Honiara
+    {"Russia Time Zone 11",              64.73,  177.51},  // Anadyr
+    {"New Zealand Standard Time",       -36.85,  174.76},  // Auckland
+    {"UTC+12",                            1.45,  173.03},  // Tarawa
+    {"Fiji Standard Time",              -18.14,  178.44},  // Suva
+    {"Kamchatka Standard Time",          53.04,  158.65},  // Petropavlovsk-Kamchatsky
+    {"Chatham Islands Standard Time",   -43.95, -176.56},  // Waitangi
+    {"UTC+13",                           -2.81, -171.68},  // Kanton
+    {"Tonga Standard Time",             -21.14, -175.20},  // Nuku'alofa
+    {"Samoa Standard Time",             -13.83, -171.76},  // Apia
+    {"Line Islands Standard Time",        1.87, -157.43},  // Kiritimati
+};
 
 }  // namespace
 
 std::optional<GeoPoint> PlaceOfZone(std::string_view key) {
-    std::string_view keys(kKeys, sizeof kKeys - 1);
-    for (const auto& place : kPlaces) {
-        const std::size_t end = keys.find('\0');
-        if (SameKey(key, keys.substr(0, end)))
-            return GeoPoint{place[0] / 100.0, place[1] / 100.0};
-        keys.remove_prefix(end + 1);
-    }
+    for (const ZonePlace& zone : kZones)
+        if (zone.key == key) return GeoPoint{zone.latitude, zone.longitude};
     return std::nullopt;
 }
 
