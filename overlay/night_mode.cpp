@@ -15,7 +15,7 @@ NightMode::NightMode(Platform& host, Overlay& overlay)
       screens_(host),
       icon_(host),
       levels_(store_),
-      programs_(host, store_) {}
+      aside_(host, store_) {}
 
 void NightMode::Read() {
     // A stored value that does not convert leaves the design colour, and the
@@ -27,7 +27,7 @@ void NightMode::Read() {
     monitors_ = host_.Monitors();
     ReadSchedule();
     ReadPlace();
-    programs_.Read();
+    aside_.Programs().Read();
 }
 
 void NightMode::Load() {
@@ -172,8 +172,8 @@ Monitor NightMode::MainMonitor() const { return monitors_.empty() ? Monitor{} : 
 LayerLook NightMode::LookOf(const Monitor& m, const WallClock& now, bool paused) {
     const Level& level = levels_.Of(MonitorIdentity(m));
     const LayerPlan plan = PlanLayers(night_, now, paused, level.strength, editing_, menuOpen_);
-    const bool aside = asideAll_ || (!asideMonitor_.empty() && MonitorIdentity(m) == asideMonitor_);
-    const bool shown = plan.shown && !aside && !(options_.perMonitor && level.strength == 0);
+    const bool shown = plan.shown && !aside_.Hides(MonitorIdentity(m)) &&
+                       !(options_.perMonitor && level.strength == 0);
     return {level.tint, plan.alpha, shown};
 }
 
@@ -201,7 +201,7 @@ void NightMode::Apply() {
     const bool paused = Paused();
     const LayerPlan plan = PlanLayers(night_, now, paused, Strength(), editing_, menuOpen_);
     StyleLayers(now, paused);
-    overlay_.Follow(plan.keepOnTop && !asideAll_, night_.Ticking());
+    overlay_.Follow(plan.keepOnTop && !aside_.All(), night_.Ticking());
 }
 
 void NightMode::ShellRestarted() {
@@ -248,42 +248,26 @@ bool NightMode::SetPerMonitor(bool on) {
 bool NightMode::SetPauseFullScreen(bool on) {
     if (!store_.SetOption(Option::PauseFullScreen, on)) return false;
     options_.pauseFullScreen = on;
-    if (!on) asideMonitor_.clear();
+    if (!on) aside_.ForgetFullScreen();
     WatchFront();
     Apply();
     return true;
 }
 
 bool NightMode::SetListed(const std::string& path, bool listed) {
-    if (!programs_.Set(path, listed)) return false;
-    if (!listed) asideAll_ = false;
+    if (!aside_.Programs().Set(path, listed)) return false;
+    if (!listed) aside_.ForgetListed();
     WatchFront();
     Apply();
     return true;
 }
 
 void NightMode::WatchFront() {
-    const bool wanted = started_ && (options_.pauseFullScreen || !programs_.Empty());
-    if (wanted == watching_) return;
-    watching_ = wanted;
-    host_.WatchFront(overlay_.Layer(), wanted);
-    if (!wanted) {
-        asideAll_ = false;
-        asideMonitor_.clear();
-    }
+    aside_.Watch(overlay_.Layer(), started_, options_.pauseFullScreen);
 }
 
 void NightMode::FrontChanged(const FrontWindow& front) {
-    const bool all = !front.ours && !front.program.empty() && Listed(front.program);
-    std::string monitor;
-    if (options_.pauseFullScreen) {
-        if (const auto covered = FullScreenMonitor(front, monitors_, host_.UserNotificationState()))
-            monitor = MonitorIdentity(monitors_[*covered]);
-    }
-    if (all == asideAll_ && monitor == asideMonitor_) return;
-    asideAll_ = all;
-    asideMonitor_ = monitor;
-    Apply();
+    if (aside_.FrontChanged(front, monitors_, options_.pauseFullScreen)) Apply();
 }
 
 Monitor NightMode::MonitorUnderPointer() {

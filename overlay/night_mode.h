@@ -6,15 +6,15 @@
 #pragma once
 
 #include <cstdint>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "overlay/front.h"
 #include "overlay/levels.h"
 #include "overlay/night.h"
-#include "overlay/program_list.h"
 #include "overlay/screens.h"
+#include "overlay/step_aside.h"
 #include "overlay/tray_icon.h"
 #include "settings/store.h"
 
@@ -121,18 +121,18 @@ class NightMode {
     // The programs the user listed, each known by its full path; a change
     // is written first, and a refused write changes nothing. ListFull: the
     // list takes no more.
-    bool Listed(const std::string& path) { return programs_.Has(path); }
-    bool ListFull() const { return programs_.Full(); }
+    bool Listed(const std::string& path) { return aside_.Programs().Has(path); }
+    bool ListFull() const { return aside_.Programs().Full(); }
     bool SetListed(const std::string& path, bool listed);
     // Reads the list again, as the user may have edited it.
     void ReadListed() {
-        programs_.Read();
+        aside_.Programs().Read();
         WatchFront();
     }
     // Another window came in front, or the one in front changed: the layers
     // step aside for a full-screen program there, or for a listed one.
     void FrontChanged(const FrontWindow& front);
-    bool WatchesFront() const { return watching_; }
+    bool WatchesFront() const { return aside_.Watching(); }
     // More than one monitor has a layer.
     bool CoversSeveral() const { return !screens_.All().empty(); }
     bool MayHideInCaptures() const;
@@ -172,12 +172,7 @@ class NightMode {
     bool started_ = false;
     std::vector<Monitor> monitors_;
     Levels levels_;
-    ProgramList programs_;
-    // What the layers step aside for now: every monitor (a listed program in
-    // front), or the one a full-screen program covers (its identity).
-    bool asideAll_ = false;
-    std::string asideMonitor_;
-    bool watching_ = false;
+    StepAside aside_;
     std::uint8_t overlayAlpha_ = 0;
     NightState night_;
     Schedule storedOwnSpan_;
