@@ -21,7 +21,7 @@ set(DUSKVEIL_LINK_OPTIONS
   -Wl,--major-subsystem-version,6 -Wl,--minor-subsystem-version,0
   -Wl,--major-os-version,6 -Wl,--minor-os-version,0)
 set(DUSKVEIL_WIN32_SOURCES
-  platform/win32/main.cpp
+  app/main.cpp
   platform/win32/win32_platform.cpp
   platform/win32/registry.cpp
   platform/win32/system_info.cpp
