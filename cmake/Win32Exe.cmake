@@ -31,6 +31,7 @@ set(DUSKVEIL_WIN32_SOURCES
   platform/win32/window.cpp
   platform/win32/paint.cpp
   platform/win32/accessible.cpp
+  platform/win32/com_calls.cpp
   platform/win32/text.cpp
   platform/win32/runtime_support.cpp
   platform/win32/system_library.cpp

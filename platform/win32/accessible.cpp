@@ -6,56 +6,13 @@
 #include <vector>
 
 #include "platform/form.h"
-#include "platform/win32/system_library.h"
+#include "platform/win32/com_calls.h"
 #include "platform/win32/text.h"
 #include "platform/win32/window.h"
 #include "platform/win32/window_class.h"
 
 namespace dv::win32 {
 namespace {
-
-// Written out: linked statically, the import libraries' IIDs can resolve to
-// thunks rather than to the GUIDs themselves.
-constexpr GUID kIidUnknown{0x00000000, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-constexpr GUID kIidDispatch{0x00020400, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-constexpr GUID kIidAccessible{
-    0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
-
-bool Same(REFIID a, const GUID& b) { return IsEqualGUID(a, b) != 0; }
-
-// The few calls of the COM libraries, looked up when a reader first asks:
-// a program nobody reads never loads them.
-struct ComCalls {
-    using Init = HRESULT(WINAPI*)(void*, DWORD);
-    using Lresult = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
-    using Alloc = BSTR(WINAPI*)(const OLECHAR*);
-    using FromWindow = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
-    Lresult lresultFromObject = nullptr;
-    Alloc sysAllocString = nullptr;
-    FromWindow objectFromWindow = nullptr;
-    bool ok = false;
-
-    static HMODULE Load(const wchar_t* dll) { return LoadSystemLibrary(dll); }
-    template <typename Fn>
-    static Fn Find(HMODULE m, const char* name) {
-        return m ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(m, name))) : nullptr;
-    }
-    ComCalls() {
-        const auto init = Find<Init>(Load(L"ole32.dll"), "CoInitializeEx");
-        const HMODULE oleacc = Load(L"oleacc.dll");
-        lresultFromObject = Find<Lresult>(oleacc, "LresultFromObject");
-        objectFromWindow = Find<FromWindow>(oleacc, "AccessibleObjectFromWindow");
-        sysAllocString = Find<Alloc>(Load(L"oleaut32.dll"), "SysAllocString");
-        // The program's one thread, an apartment of its own.
-        ok = init && lresultFromObject && sysAllocString && objectFromWindow &&
-             SUCCEEDED(init(nullptr, 2));
-    }
-};
-
-ComCalls& Com() {
-    static ComCalls calls;
-    return calls;
-}
 
 LONG Role(AccessibleRole r) {
     switch (r) {
