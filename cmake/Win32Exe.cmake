@@ -29,6 +29,7 @@ set(DUSKVEIL_WIN32_SOURCES
   platform/win32/other_copy.cpp
   platform/win32/popup_menu.cpp
   platform/win32/window.cpp
+  platform/win32/window_messages.cpp
   platform/win32/paint.cpp
   platform/win32/accessible.cpp
   platform/win32/com_calls.cpp

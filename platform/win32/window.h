@@ -14,6 +14,11 @@
 
 namespace dv::win32 {
 
+// A form's timers, by their ids from this one.
+constexpr UINT_PTR kTimerBase = 1;
+// The message the shell sends every top-level window as it starts again.
+UINT TaskbarCreated();
+
 class FontCache {
    public:
     HFONT Get(const Font& font, int dpi);
