@@ -29,45 +29,31 @@ TEST_F(Colour_, ConfirmedRedGoesOnTheThreeHoldersAndIsSavedOnClose) {
     EXPECT_TRUE(fake.CallsNamed("RunModal").empty());
     fake.AnswerColour(0x0000FF);
     Holders(0x0000FF);
-    EXPECT_EQ(fake.focused, program.frmSet.Peer()->Hwnd());
     EXPECT_EQ(program.frmSet.Ly.X1(), knob);
     EXPECT_EQ(fake.WindowOf(program.frmNight)->alpha, 150);
     CloseWithX();
     EXPECT_EQ(Stored("lngColor"), "255");
 }
 
-TEST_F(Colour_, CancelChangesNothingNotEvenOnFirstUse) {
+TEST_F(Colour_, ACancelChangesNothingNotEvenOnFirstUseAndTheDialogsColourDoesNotOutliveTheWindow) {
     Put("lngColor", "12345");
     LaunchToNight();
     OpenWithF7();
     OpenDialog();
     fake.AnswerColour(std::nullopt);
     Holders(12345);
-    CloseWithX();
-    EXPECT_EQ(Stored("lngColor"), "12345");
-}
-
-TEST_F(Colour_, ConfirmThenCancelKeepsTheConfirmedColour) {
-    LaunchToNight();
-    OpenFromTray();
     OpenDialog();
     fake.AnswerColour(0x00FF00);
     OpenDialog();
     fake.AnswerColour(std::nullopt);
     Holders(0x00FF00);
-}
-
-TEST_F(Colour_, TheDialogColourDoesNotOutliveTheWindow) {
-    LaunchToNight();
-    OpenFromTray();
-    OpenDialog();
-    fake.AnswerColour(0x123456);
     CloseWithX();
+    EXPECT_EQ(Stored("lngColor"), "65280");
     OpenFromTray();
     EXPECT_EQ(program.frmSet.CommonDialog1.Color, 0u);
     OpenDialog();
     fake.AnswerColour(std::nullopt);
-    Holders(0x123456);
+    Holders(0x00FF00);
 }
 
 }  // namespace

@@ -47,10 +47,8 @@ TEST(CommandLine, OptionsThatFitTogetherCombine) {
 }
 
 TEST(CommandLine, AnythingElseChangesNothingAndSaysWhatIsAllowed) {
-    const struct {
-        std::vector<std::string> args;
-        const char* says;
-    } bad[] = {
+    // Each command line, and what its message says.
+    const std::pair<std::vector<std::string>, const char*> bad[] = {
         {{"/dim"}, "no option"},
         {{"brightness"}, "belongs to no option"},
         {{"/brightness"}, "/brightness takes a whole number from 0 to 100"},
@@ -82,12 +80,12 @@ TEST(CommandLine, AnythingElseChangesNothingAndSaysWhatIsAllowed) {
         {{"/off", "/pause"}, "/off goes alone"},
         {{"/"}, "belongs to no option"},
     };
-    for (const auto& b : bad) {
-        const Parsed p = Parse(b.args);
+    for (const auto& [args, says] : bad) {
+        const Parsed p = Parse(args);
         std::string line;
-        for (const auto& a : b.args) line += a + " ";
+        for (const auto& a : args) line += a + " ";
         EXPECT_FALSE(p.request.has_value()) << line;
-        EXPECT_NE(p.error.find(b.says), std::string::npos) << line << "-> " << p.error;
+        EXPECT_NE(p.error.find(says), std::string::npos) << line << "-> " << p.error;
         EXPECT_EQ(p.error.find('\n'), std::string::npos) << "one line: " << p.error;
     }
     EXPECT_FALSE(ParseCommandLine({}, 32768).request.has_value());

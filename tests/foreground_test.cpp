@@ -21,8 +21,11 @@ TEST_F(Foreground, NoLayerIsEverActivatedWhateverTheProgramDoes) {
     CloseWithX();
     OpenFromTray();
     CloseWithX();
-    PickInMenu(menu::kAllScreens);
-    PickInMenu(menu::kAllScreens);
+    for (int command : {0, int{menu::kAllScreens}, int{menu::kAllScreens},
+                        int{menu::kHideInCaptures}, int{menu::kStartAtLogOn}}) {
+        PickInMenu(command);
+        EXPECT_EQ(fake.foreground, user) << "the menu gives the keyboard back after " << command;
+    }
     fake.ChangeMonitors(program.frmNight, {{0, 0, 1280, 1024}, {1280, 0, 2560, 1024}});
     fake.Advance(200);
     int layerCalls = 0;
@@ -49,15 +52,6 @@ TEST_F(Foreground, WhenTheSplashGoesTheKeyboardGoesBackWhereItWas) {
     fake.Advance(1000);
     EXPECT_EQ(fake.foreground, user) << "keep-on-top takes nothing back";
     EXPECT_EQ(GiveBacks(), 1);
-}
-
-TEST_F(Foreground, AWindowTheUserChoseDuringTheCountdownKeepsTheKeyboard) {
-    Launch();
-    fake.Advance(2000);
-    const Handle chosen = fake.UserWindow();
-    fake.Advance(3000);
-    EXPECT_EQ(fake.foreground, chosen);
-    EXPECT_EQ(GiveBacks(), 0);
 }
 
 TEST_F(Foreground, AWindowThatWentMeanwhileIsNotAskedForAnything) {
@@ -92,13 +86,21 @@ TEST_F(Foreground, TheSettingsWindowComesUpActiveAndGivesTheKeyboardBackWhenItCl
 }
 
 TEST_F(Foreground, AProgramTheUserWentToMeanwhileKeepsTheKeyboard) {
-    LaunchToNight();
+    Launch();
+    fake.Advance(2000);
+    Handle other = fake.UserWindow();  // during the countdown
+    fake.Advance(3000);
+    EXPECT_EQ(fake.foreground, other);
+    EXPECT_EQ(GiveBacks(), 0);
     OpenFromTray();
-    const Handle other = fake.UserWindow();
-    const int before = GiveBacks();
+    other = fake.UserWindow();  // while the settings window is open
     CloseWithX();
     EXPECT_EQ(fake.foreground, other);
-    EXPECT_EQ(GiveBacks(), before);
+    fake.TrayNotify(program.frmNight, kWmRButtonUp);
+    other = fake.UserWindow();  // while the menu is open
+    fake.AnswerMenu(menu::kAllScreens);
+    EXPECT_EQ(fake.foreground, other);
+    EXPECT_EQ(GiveBacks(), 0);
 }
 
 TEST_F(Foreground, AClickThatGaveTheShellTheKeyboardStillGivesItBackToTheUser) {
@@ -119,36 +121,14 @@ TEST_F(Foreground, AClickThatGaveTheShellTheKeyboardStillGivesItBackToTheUser) {
     EXPECT_EQ(fake.foreground, user);
 }
 
-TEST_F(Foreground, ATapThatGaveTheShellTheKeyboardBeforeAnyNotificationStillGivesItBack) {
+TEST_F(Foreground, ATapThatGaveTheShellTheKeyboardFirstGivesItBackToAUserWindowThatStayed) {
     LaunchToNight();
-    fake.Advance(200);  // the user works on
+    fake.Advance(200);  // the user works on; the poll notes the user's window
     fake.notificationArea = fake.UserWindow();  // a tap: the shell first, no pointer before it
     PickInMenu(0);
     EXPECT_EQ(fake.foreground, user);
-}
-
-TEST_F(Foreground, TheMenuGivesTheKeyboardBackWhateverIsPicked) {
-    LaunchToNight();
-    for (int command :
-         {0, int{menu::kAllScreens}, int{menu::kHideInCaptures}, int{menu::kStartAtLogOn}}) {
-        PickInMenu(command);
-        EXPECT_EQ(fake.foreground, user) << "after command " << command;
-    }
-}
-
-TEST_F(Foreground, AProgramTheUserWentToWhileTheMenuWasOpenKeepsTheKeyboard) {
-    LaunchToNight();
-    fake.TrayNotify(program.frmNight, kWmRButtonUp);
-    const Handle other = fake.UserWindow();
-    fake.AnswerMenu(menu::kAllScreens);
-    EXPECT_EQ(fake.foreground, other);
-}
-
-TEST_F(Foreground, AUserWindowThatWentIsNotRememberedAndTheKeyboardStaysWhereItIs) {
-    LaunchToNight();
-    fake.Advance(200);  // the poll notes the user's window
     fake.Run([&] { fake.outsideWindows.erase(user); });
-    fake.notificationArea = fake.UserWindow();  // a tap on the icon
+    fake.notificationArea = fake.UserWindow();
     PickInMenu(0);
     EXPECT_EQ(fake.foreground, fake.notificationArea) << "not left with no window at all";
 }

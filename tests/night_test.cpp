@@ -20,22 +20,15 @@ struct Outcome {
 
 Outcome StartWith(const std::vector<std::pair<std::string, std::string>>& stored, int hour,
                   int minute, int offset = 0, const std::string& zone = {}) {
-    FakePlatform fake;
-    Program program{fake};
-    for (const auto& [key, text] : stored) fake.store[key] = {StoredText::Kind::Text, text};
-    fake.timeZone = zone;
-    fake.offsetMinutes = offset;
-    fake.wallStart = DaysFromCivil(kToday) * 86400 + hour * 3600 + minute * 60 - offset * 60 - 5;
-    fake.Launch([&program] { program.Start(); });
-    fake.Advance(5000);
-    Outcome o;
-    const FakeWindow* w = fake.WindowOf(program.frmNight);
-    o.shown = w && w->visible;
-    o.alpha = w && w->alpha ? *w->alpha : -1;
-    o.keepOnTop = program.frmNight.Timer2.Enabled();
-    o.clock = program.frmNight.Timer3.Enabled();
-    fake.Stop();
-    return o;
+    Started s([&](FakePlatform& f) {
+        for (const auto& [key, text] : stored) Store(f, key, text);
+        f.timeZone = zone;
+        f.offsetMinutes = offset;
+        f.wallStart = DaysFromCivil(kToday) * 86400 + hour * 3600 + minute * 60 - offset * 60 - 5;
+    });
+    const FakeWindow* w = s.fake.WindowOf(s.program.frmNight);
+    return {w && w->visible, s.program.frmNight.Timer2.Enabled(),
+            s.program.frmNight.Timer3.Enabled(), w && w->alpha ? *w->alpha : -1};
 }
 
 class Night : public ProgramTest {
@@ -59,18 +52,6 @@ class Night : public ProgramTest {
     }
     int Alpha() { return *fake.WindowOf(program.frmNight)->alpha; }
     int Raises() { return fake.Count("SetWindowPos", OverlayHwnd()); }
-    const MenuItem* Find(const std::vector<MenuItem>& items, int id) {
-        for (const MenuItem& item : items) {
-            if (item.id == id) return &item;
-            if (const MenuItem* inner = Find(item.sub, id)) return inner;
-        }
-        return nullptr;
-    }
-    const MenuItem& Shown(int id) {
-        const MenuItem* item = Find(fake.menus.back(), id);
-        if (!item) throw std::runtime_error("no such item");
-        return *item;
-    }
     // The sun's item in the last menu: its name, then sunset and sunrise in
     // minutes after midnight, in the order the item shows them.
     struct SunItem {
@@ -78,7 +59,7 @@ class Night : public ProgramTest {
         int sunset = -1, sunrise = -1;
     };
     SunItem SunShown() {
-        const std::string text = Shown(kSun).text;
+        const std::string text = Item(kSun).text;
         const auto at = [&text](std::size_t i) {
             return std::stoi(text.substr(i, 2)) * 60 + std::stoi(text.substr(i + 3, 2));
         };
@@ -86,25 +67,16 @@ class Night : public ProgramTest {
     }
 };
 
-TEST_F(Night, WithoutAScheduleNothingChangesAndNoClockRuns) {
-    LaunchAt(12, 0);
-    EXPECT_TRUE(Shown());
-    EXPECT_EQ(Alpha(), 150);
-    EXPECT_FALSE(program.frmNight.Timer3.Enabled());
-    EXPECT_TRUE(program.frmNight.Timer2.Enabled());
+TEST(NightStart, WithoutAReadableScheduleNoClockRunsAndASpanTintsAtOnceOrWaitsHidden) {
     for (const char* unreadable : {"", "0", "sunrise", "21:00-21:00"}) {
         const Outcome o = StartWith({{"Schedule", unreadable}}, 12, 0);
-        EXPECT_TRUE(o.shown) << unreadable;
+        EXPECT_TRUE(o.shown && o.keepOnTop) << unreadable;
+        EXPECT_EQ(o.alpha, 150) << unreadable;
         EXPECT_FALSE(o.clock) << unreadable;
     }
-}
-
-TEST_F(Night, ASpanAroundNowTintsAtOnceAndOneLaterTodayHidesTheLayersAndTheirWork) {
-    Put("Schedule", "21:00-07:00");
-    LaunchAt(23, 30);
-    EXPECT_TRUE(Shown());
-    EXPECT_EQ(Alpha(), 150) << "deep in the night: no fade at start";
-    EXPECT_TRUE(program.frmNight.Timer2.Enabled());
+    const Outcome deep = StartWith({{"Schedule", "21:00-07:00"}}, 23, 30);
+    EXPECT_TRUE(deep.shown && deep.keepOnTop && deep.clock);
+    EXPECT_EQ(deep.alpha, 150) << "deep in the night: no fade at start";
     const Outcome later = StartWith({{"Schedule", "23:45-07:00"}}, 23, 30);
     EXPECT_FALSE(later.shown);
     EXPECT_FALSE(later.keepOnTop);
@@ -117,8 +89,8 @@ TEST_F(Night, ByDayTheLayersHideTheirKeepOnTopStopsAndTheIconAndF7Stay) {
     LaunchAt(12, 0);
     EXPECT_FALSE(Shown());
     ASSERT_EQ(program.night.Companions().All().size(), 1u);
-    EXPECT_FALSE(program.night.Companions().All()[0]->IsShown()) << "the companion is never shown either";
-    EXPECT_FALSE(program.frmNight.Timer2.Enabled());
+    EXPECT_FALSE(program.night.Companions().All()[0]->IsShown())
+        << "the companion is never shown either";
     const int raises = Raises();
     fake.Advance(5000);
     EXPECT_EQ(Raises(), raises) << "no keep-on-top work for hidden layers";
@@ -149,31 +121,16 @@ TEST_F(Night, TheEveningFadeStepsOnlyWhenTheAlphaChangesAndEndsAtTheUsersStrengt
     EXPECT_FALSE(Shown());
     fake.Advance(60 * 1000);
     EXPECT_FALSE(Shown()) << "at 21:00 itself the fade has not begun";
-    const std::size_t from = fake.calls.size();
+    fake.calls.clear();
     fake.Advance(20 * 60 * 1000 + 1000);
     EXPECT_TRUE(Shown());
     std::vector<int> steps;
-    for (std::size_t i = from; i < fake.calls.size(); ++i) {
-        const Call& c = fake.calls[i];
-        if (c.name == "SetLayeredWindowAttributes" && c.args[0] == OverlayHwnd())
-            steps.push_back(static_cast<int>(c.args[2]));
-    }
+    for (const Call& c : fake.CallsNamed("SetLayeredWindowAttributes"))
+        if (c.args[0] == OverlayHwnd()) steps.push_back(static_cast<int>(c.args[2]));
     ASSERT_EQ(steps.size(), 150u) << "one call for each new alpha, none for the same";
     for (std::size_t i = 0; i < steps.size(); ++i) EXPECT_EQ(steps[i], static_cast<int>(i) + 1);
     EXPECT_EQ(Alpha(), 150);
     EXPECT_TRUE(program.frmNight.Timer2.Enabled());
-}
-
-TEST_F(Night, TheMorningFadeEndsHidden) {
-    Put("Schedule", "21:00-07:00");
-    LaunchAt(7, 10);
-    EXPECT_TRUE(Shown());
-    EXPECT_EQ(Alpha(), 75) << "a start takes the fade's level at once";
-    fake.Advance(5 * 60 * 1000);
-    EXPECT_EQ(Alpha(), 37);
-    fake.Advance(5 * 60 * 1000 + 1000);
-    EXPECT_FALSE(Shown());
-    EXPECT_FALSE(program.frmNight.Timer2.Enabled());
 }
 
 TEST_F(Night, AChangedZoneOrAClockSetByHandIsFollowedAndNoFadeStaysHalfWay) {
@@ -242,13 +199,13 @@ TEST_F(Night, AChangedTimeZoneMovesTheSunWithIt) {
     EXPECT_NEAR(SunShown().sunrise, 8 * 60 + 44, 2);
 }
 
-TEST_F(Night, APauseHidesForAnHourThenTheLayersComeBackAndNothingIsStored) {
+TEST_F(Night, APauseHidesForAnHourOfRealTimeThenTheLayersComeBackAndNothingIsStored) {
     LaunchAt(22, 0);
     PickInMenu(kPause);
     EXPECT_FALSE(Shown());
     EXPECT_FALSE(program.frmNight.Timer2.Enabled());
     PickInMenu(0);
-    EXPECT_EQ(Shown(kPause).text, text::kChinese.menuResume);
+    EXPECT_EQ(Item(kPause).text, text::kChinese.menuResume);
     fake.Advance(59 * 60 * 1000);
     EXPECT_FALSE(Shown());
     fake.Advance(60 * 1000 + 1000);
@@ -256,7 +213,7 @@ TEST_F(Night, APauseHidesForAnHourThenTheLayersComeBackAndNothingIsStored) {
     EXPECT_EQ(Alpha(), 150);
     EXPECT_FALSE(program.frmNight.Timer3.Enabled()) << "no schedule, no pause: no clock";
     PickInMenu(0);
-    EXPECT_EQ(Shown(kPause).text, text::kChinese.menuPause);
+    EXPECT_EQ(Item(kPause).text, text::kChinese.menuPause);
     EXPECT_EQ(fake.store.count("Schedule"), 0u);
 
     // Resumed at once from the menu or with Alt+End.
@@ -267,10 +224,8 @@ TEST_F(Night, APauseHidesForAnHourThenTheLayersComeBackAndNothingIsStored) {
     EXPECT_FALSE(Shown());
     fake.PressHotKey(kAlt, kVkEnd);
     EXPECT_TRUE(Shown());
-}
 
-TEST_F(Night, APauseLastsAnHourOfRealTimeWhateverTheWallClockDoes) {
-    LaunchAt(22, 0);
+    // An hour of real time, whatever the wall clock does.
     fake.PressHotKey(kAlt, kVkEnd);
     fake.SetClock(fake.Now().utc - 30 * 60, 0);  // set back half an hour
     fake.Advance(30 * 60 * 1000);
@@ -283,7 +238,7 @@ TEST_F(Night, APauseLastsAnHourOfRealTimeWhateverTheWallClockDoes) {
     EXPECT_TRUE(Shown());
 }
 
-TEST_F(Night, HotKeysStepTheStrengthEverywhereAndWriteItOnceThePressesStop) {
+TEST_F(Night, HotKeysStepTheStrengthEverywhereAndWriteItOnceThePressesStopOrTheProgramCloses) {
     fake.monitors = {{0, 0, 1024, 768}, {1024, 0, 2048, 768}};
     LaunchAt(22, 0);
     OpenWithF7();
@@ -306,9 +261,8 @@ TEST_F(Night, HotKeysStepTheStrengthEverywhereAndWriteItOnceThePressesStop) {
     for (int i = 0; i < 20; ++i) fake.PressHotKey(kAlt, kVkPrior);
     EXPECT_EQ(Alpha(), 0);
     EXPECT_TRUE(Shown());
-    fake.PressHotKey(kAlt, kVkPrior);
-    fake.Advance(2000);
-    EXPECT_EQ(Stored("intLig"), "0");
+    fake.SystemClose(program.frmNight);
+    EXPECT_EQ(Stored("intLig"), "0") << "written when the program closes before the delay";
 }
 
 TEST_F(Night, AStoredStrengthBeyondTheSliderIsNotMadeBrighterByDarker) {
@@ -336,16 +290,16 @@ TEST_F(Night, HotKeysTurnOffAndOnFromTheMenuAndSayWhichAnotherProgramHolds) {
     fake.heldElsewhere = {{kAlt, kVkEnd}};
     LaunchAt(22, 0);
     PickInMenu(0);
-    EXPECT_EQ(Shown(kHotKeys).text, "快捷键 (Alt+End 被其他程序占用)");
-    EXPECT_TRUE(Shown(kHotKeys).checked);
+    EXPECT_EQ(Item(kHotKeys).text, "快捷键 (Alt+End 被其他程序占用)");
+    EXPECT_TRUE(Item(kHotKeys).checked);
     PickInMenu(kHotKeys);
     EXPECT_EQ(Stored("HotKeys"), "0");
     fake.PressHotKey(kAlt, kVkNext);
     EXPECT_EQ(Alpha(), 150) << "off: the keys are the other programs' again";
     EXPECT_TRUE(fake.hotKeys.empty());
     PickInMenu(0);
-    EXPECT_FALSE(Shown(kHotKeys).checked);
-    EXPECT_EQ(Shown(kHotKeys).text, "快捷键 (Alt+PgDn / Alt+PgUp / Alt+End)");
+    EXPECT_FALSE(Item(kHotKeys).checked);
+    EXPECT_EQ(Item(kHotKeys).text, "快捷键 (Alt+PgDn / Alt+PgUp / Alt+End)");
 
     fake.heldElsewhere = {{kAlt, kVkEnd}, {kAlt, kVkNext}};
     fake.refusedWrites = {"HotKeys"};
@@ -357,33 +311,13 @@ TEST_F(Night, HotKeysTurnOffAndOnFromTheMenuAndSayWhichAnotherProgramHolds) {
     fake.PressHotKey(kAlt, kVkPrior);
     EXPECT_EQ(Alpha(), 134);
     PickInMenu(0);
-    EXPECT_EQ(Shown(kHotKeys).text, "快捷键 (Alt+PgDn、Alt+End 被其他程序占用)");
+    EXPECT_EQ(Item(kHotKeys).text, "快捷键 (Alt+PgDn、Alt+End 被其他程序占用)");
 }
 
-TEST_F(Night, HotKeysStoredOffAreNeverRegisteredAndEnglishSaysWhichAreTaken) {
+TEST_F(Night, HotKeysStoredOffAreNeverRegistered) {
     Put("HotKeys", "0");
     LaunchAt(22, 0);
     EXPECT_TRUE(fake.CallsNamed("RegisterHotKey").empty());
-
-    FakePlatform english;
-    Program second{english};
-    english.uiLanguage = 0x0409;
-    english.heldElsewhere = {{kAlt, kVkPrior}, {kAlt, kVkEnd}};
-    english.Launch([&second] { second.Start(); });
-    english.Advance(5000);
-    english.TrayNotify(second.frmNight, kWmRButtonUp);
-    english.AnswerMenu(0);
-    const MenuItem* item = Find(english.menus.back(), kHotKeys);
-    ASSERT_NE(item, nullptr);
-    EXPECT_EQ(item->text, "Hot keys (Alt+PgUp, Alt+End are taken by another program)");
-    english.Stop();
-}
-
-TEST_F(Night, AStrengthTheHotKeysSetIsWrittenWhenTheProgramIsClosedBeforeTheDelay) {
-    LaunchAt(22, 0);
-    fake.PressHotKey(kAlt, kVkNext);
-    fake.SystemClose(program.frmNight);
-    EXPECT_EQ(Stored("intLig"), "166");
 }
 
 TEST_F(Night, TheScheduleSubmenuShowsTheChoicesAndAPickTakesEffectAtOnce) {
@@ -400,7 +334,7 @@ TEST_F(Night, TheScheduleSubmenuShowsTheChoicesAndAPickTakesEffectAtOnce) {
     }
     EXPECT_EQ(texts, (std::vector<std::string>{"不定时", "日落到日出 (21:00 – 07:00)",
                                                "21:00 – 07:00", "22:00 – 07:00", "23:00 – 07:00"}));
-    EXPECT_TRUE(Shown(kNoSchedule).checked);
+    EXPECT_TRUE(Item(kNoSchedule).checked);
 
     PickInMenu(kSpan23);
     EXPECT_EQ(Stored("Schedule"), "23:00-07:00");
@@ -409,8 +343,8 @@ TEST_F(Night, TheScheduleSubmenuShowsTheChoicesAndAPickTakesEffectAtOnce) {
     EXPECT_TRUE(Shown());
     EXPECT_EQ(Alpha(), 150) << "a pick takes the current level at once";
     PickInMenu(0);
-    EXPECT_TRUE(Shown(kSpan22).checked);
-    EXPECT_FALSE(Shown(kNoSchedule).checked);
+    EXPECT_TRUE(Item(kSpan22).checked);
+    EXPECT_FALSE(Item(kNoSchedule).checked);
 
     fake.refusedWrites = {"Schedule"};
     PickInMenu(kSpan23);
@@ -427,8 +361,8 @@ TEST_F(Night, AStoredSpanOfItsOwnIsAFurtherCheckedItemAndTheSunShowsTodaysHours)
     Put("Longitude", "-0.125");
     LaunchAt(22, 30);
     PickInMenu(0);
-    EXPECT_EQ(Shown(kStoredSpan).text, "20:30 – 06:15");
-    EXPECT_TRUE(Shown(kStoredSpan).checked);
+    EXPECT_EQ(Item(kStoredSpan).text, "20:30 – 06:15");
+    EXPECT_TRUE(Item(kStoredSpan).checked);
     // London on 7 December: sunset 15:52, sunrise 07:51 (GMT), in that
     // order, each within two minutes.
     const SunItem sun = SunShown();
@@ -447,8 +381,8 @@ TEST_F(Night, TheUsersOwnSpanStaysInTheMenuAfterAnotherPickAndCanBePickedAgain) 
     EXPECT_EQ(Stored("Schedule"), "23:00-07:00");
     EXPECT_EQ(Stored("OwnSchedule"), "20:30-06:15");
     PickInMenu(0);
-    EXPECT_EQ(Shown(kStoredSpan).text, "20:30 – 06:15");
-    EXPECT_FALSE(Shown(kStoredSpan).checked);
+    EXPECT_EQ(Item(kStoredSpan).text, "20:30 – 06:15");
+    EXPECT_FALSE(Item(kStoredSpan).checked);
     PickInMenu(kStoredSpan);
     EXPECT_EQ(Stored("Schedule"), "20:30-06:15");
     EXPECT_TRUE(Shown());
@@ -456,16 +390,13 @@ TEST_F(Night, TheUsersOwnSpanStaysInTheMenuAfterAnotherPickAndCanBePickedAgain) 
     // Kept where the store refuses to keep it: nothing changes.
     Put("Schedule", "19:00-05:00");
     Put("OwnSchedule", "20:30-06:15");
-    FakePlatform other;
-    Program second{other};
-    other.store = fake.store;
-    other.refusedWrites = {"OwnSchedule"};
-    other.Launch([&second] { second.Start(); });
-    other.Advance(5000);
-    other.TrayNotify(second.frmNight, kWmRButtonUp);
-    other.AnswerMenu(kNoSchedule);
-    EXPECT_EQ(other.store["Schedule"].text, "19:00-05:00");
-    other.Stop();
+    Started other([this](FakePlatform& f) {
+        f.store = fake.store;
+        f.refusedWrites = {"OwnSchedule"};
+    });
+    other.fake.TrayNotify(other.program.frmNight, kWmRButtonUp);
+    other.fake.AnswerMenu(kNoSchedule);
+    EXPECT_EQ(other.fake.store["Schedule"].text, "19:00-05:00");
 }
 
 TEST_F(Night, AnOfferedSpanIsNeverListedTwice) {
@@ -474,20 +405,8 @@ TEST_F(Night, AnOfferedSpanIsNeverListedTwice) {
     LaunchAt(22, 30);
     PickInMenu(kNoSchedule);
     PickInMenu(0);
-    EXPECT_EQ(Find(fake.menus.back(), kStoredSpan), nullptr);
+    EXPECT_EQ(FindItem(fake.menus.back(), kStoredSpan), nullptr);
     EXPECT_EQ(Stored("OwnSchedule"), "21:00-07:00") << "nothing of the user's to keep";
-}
-
-TEST_F(Night, KeepOnTopWaitsWhileTheMenuIsOpenAndNotAfter) {
-    Put("Schedule", "21:00-07:00");
-    LaunchAt(22, 0);
-    fake.TrayNotify(program.frmNight, kWmRButtonUp);
-    EXPECT_FALSE(program.frmNight.Timer2.Enabled());
-    const int raises = Raises();
-    fake.Advance(2000);
-    EXPECT_EQ(Raises(), raises);
-    fake.AnswerMenu(0);
-    EXPECT_TRUE(program.frmNight.Timer2.Enabled());
 }
 
 }  // namespace

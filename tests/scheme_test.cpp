@@ -42,22 +42,6 @@ TEST(Contrast, OnlyAMixedPairThatDoesNotReadTakesTheSystemColours) {
 
 class Scheme : public ProgramTest {};
 
-TEST_F(Scheme, TheDefaultColoursLeaveEveryControlAsDesigned) {
-    LaunchToNight();
-    OpenWithF7();
-    FrmSet& s = program.frmSet;
-    EXPECT_EQ(s.CurrentBackColor(), 0x404040u);
-    EXPECT_EQ(s.Label2.ForeColor(), kSysButtonText);
-    EXPECT_EQ(s.Label2.BackColor(), 0xFFFFFFu);
-    EXPECT_EQ(s.cmdExit.Get().foreColor, kSysButtonText);
-    EXPECT_EQ(s.cmdExit.Get().backColor, 0xFFFF00u);
-    EXPECT_EQ(s.lbColor.BackColor(), 0x4000u);
-    EXPECT_EQ(s.Ly.BorderColor(), 0x4000u);
-    EXPECT_EQ(s.Lx.BorderColor(), 0xFFFFFFu);
-    fake.MouseMove(s, 6600, 200);  // over the "×"
-    EXPECT_EQ(s.Label2.BackColor(), 0x00FFFFu);
-}
-
 TEST_F(Scheme, WhiteButtonTextOnBlackFacesKeepsTheCloseMarkAndTheButtonLegible) {
     fake.colours = Dark();
     LaunchToNight();
@@ -74,7 +58,7 @@ TEST_F(Scheme, WhiteButtonTextOnBlackFacesKeepsTheCloseMarkAndTheButtonLegible) 
     EXPECT_EQ(s.Label2.BackColor(), kSysButtonFace);
 }
 
-TEST_F(Scheme, HighContrastDrawsEveryControlInSystemColoursAndSavesTheTintAsItWas) {
+TEST_F(Scheme, HighContrastDrawsEveryControlInSystemColoursTheDefaultAsDesignedAndSavesTheTint) {
     Put("lngColor", "255");
     LaunchToNight();
     OpenWithF7();
@@ -101,6 +85,11 @@ TEST_F(Scheme, HighContrastDrawsEveryControlInSystemColoursAndSavesTheTintAsItWa
     EXPECT_EQ(s.lbColor.BackColor(), 0x00FF00u) << "the swatch shows the tint again";
     EXPECT_EQ(s.Ly.BorderColor(), 0x00FF00u);
     EXPECT_EQ(s.CurrentBackColor(), 0x404040u);
+    EXPECT_EQ(s.Label2.ForeColor(), kSysButtonText);
+    EXPECT_EQ(s.Label2.BackColor(), 0xFFFFFFu);
+    EXPECT_EQ(s.cmdExit.Get().foreColor, kSysButtonText);
+    EXPECT_EQ(s.cmdExit.Get().backColor, 0xFFFF00u);
+    EXPECT_EQ(s.Lx.BorderColor(), 0xFFFFFFu);
     fake.ChangeColours(HighContrast());
     CloseWithX();
     EXPECT_EQ(Stored("lngColor"), "65280") << "never a system colour in place of the tint";

@@ -11,64 +11,82 @@ constexpr PixelRect kAbove{0, -1080, 1920, 0};
 
 class Screens_ : public ProgramTest {
    protected:
-    std::vector<const FakeWindow*> Companions() {
-        std::vector<const FakeWindow*> out;
-        for (const auto& s : program.night.Companions().All()) out.push_back(fake.WindowOf(*s));
-        return out;
+    const FakeWindow* Companion(std::size_t n) {
+        return fake.WindowOf(*program.night.Companions().All()[n]);
     }
-    void MenuToggles(int item) { PickInMenu(item); }
     // The companion on the n-th further monitor looks as a layer there must.
     void ExpectLayerOn(std::size_t n, const PixelRect& monitor, std::uint8_t alpha) {
-        const FakeWindow* w = fake.WindowOf(*program.night.Companions().All()[n]);
+        const FakeWindow* w = Companion(n);
         ASSERT_NE(w, nullptr);
         EXPECT_TRUE(w->visible);
         EXPECT_EQ(w->bounds, monitor);
         EXPECT_EQ(w->alpha, alpha);
-        EXPECT_EQ(w->exStyle, fake.WindowOf(program.frmNight)->exStyle);
+        EXPECT_EQ(w->exStyle, fake.WindowOf(program.frmNight)->exStyle)
+            << "layered, click-through, no taskbar button";
         EXPECT_EQ(w->affinity, kWdaExcludeFromCapture);
     }
 };
 
-TEST_F(Screens_, EveryFurtherMonitorGetsALayerLikeTheOverlay) {
+TEST_F(Screens_, EveryFurtherMonitorGetsALayerLikeTheOverlayRightBelowTheOneBefore) {
     fake.monitors = {kPrimary, kRight, kAbove};
     Put("lngColor", "255");
     Put("intLig", "99");
     LaunchToNight();
-    const FakeWindow* overlay = fake.WindowOf(program.frmNight);
-    const auto companions = Companions();
-    ASSERT_EQ(companions.size(), 2u);
-    EXPECT_EQ(companions[0]->bounds, kRight);
-    EXPECT_EQ(companions[1]->bounds, kAbove);
-    for (const FakeWindow* c : companions) {
-        EXPECT_TRUE(c->visible);
-        EXPECT_EQ(c->exStyle, overlay->exStyle) << "layered, click-through, no taskbar button";
-        EXPECT_EQ(c->alpha, 99);
-        EXPECT_EQ(c->form->BackColor(), 255u);
-        EXPECT_EQ(fake.Count("SetWindowPos", c->hwnd), 1) << "top-most from the start";
-        EXPECT_NE(fake.focused, c->hwnd);
+    ASSERT_EQ(program.night.Companions().All().size(), 2u);
+    ExpectLayerOn(0, kRight, 99);
+    ExpectLayerOn(1, kAbove, 99);
+    for (std::size_t n = 0; n < 2; ++n) {
+        EXPECT_EQ(Companion(n)->form->BackColor(), 255u);
+        EXPECT_EQ(fake.Count("SetWindowPos", Companion(n)->hwnd), 1) << "top-most from the start";
     }
-    EXPECT_FALSE(overlay->bounds.has_value()) << "the overlay stays maximized on the primary";
+    EXPECT_FALSE(fake.WindowOf(program.frmNight)->bounds.has_value())
+        << "the overlay stays maximized on the primary";
+    fake.Advance(100);
+    const std::vector<Handle> order{OverlayHwnd(), Companion(0)->hwnd, Companion(1)->hwnd};
+    EXPECT_EQ(fake.zorder, order) << "each companion right below the one before";
+    const int changes = fake.zorderChanges;
+    fake.Advance(200);
+    EXPECT_EQ(fake.zorder, order);
+    EXPECT_EQ(fake.zorderChanges, changes) << "an idle tick changes no z-order";
 }
 
+// Keep-on-top raises every layer every 20 ms, and waits while the tray menu
+// or the settings window is open.
 TEST_F(Screens_, SliderColourAndKeepOnTopReachEveryLayerAtOnce) {
     fake.monitors = {kPrimary, kRight};
     LaunchToNight();
-    const Handle companion = Companions()[0]->hwnd;
-    const int raised = fake.Count("SetWindowPos", companion);
-    fake.Advance(100);
-    EXPECT_EQ(fake.Count("SetWindowPos", companion) - raised, 5) << "every 20 ms with the overlay";
-    EXPECT_EQ(fake.CallsNamed("SetWindowPos").back().args,
+    const Handle companion = Companion(0)->hwnd;
+    const auto raises = [&] { return fake.CallsNamed("SetWindowPos").size(); };
+    std::size_t raised = raises();
+    fake.Advance(200);
+    EXPECT_EQ(fake.Count("SetWindowPos", OverlayHwnd()), 1 + 10);
+    EXPECT_EQ(fake.Count("SetWindowPos", companion), 1 + 10);
+    EXPECT_EQ(raises() - raised, 20u);
+    const auto& calls = fake.CallsNamed("SetWindowPos");
+    EXPECT_EQ(calls[calls.size() - 2].args,
+              (std::vector<std::int64_t>{OverlayHwnd(), -1, 0, 0, 0, 0, 0x13}));
+    EXPECT_EQ(calls.back().args,
               (std::vector<std::int64_t>{companion, OverlayHwnd(), 0, 0, 0, 0, 0x13}))
-        << "right below the overlay, which is top-most: no z-order to change when in place";
+        << "below the overlay, never moved, sized or activated";
+
+    fake.TrayNotify(program.frmNight, kWmRButtonUp);
+    EXPECT_FALSE(program.frmNight.Timer2.Enabled());
+    raised = raises();
+    fake.Advance(200);
+    EXPECT_EQ(raises(), raised) << "the menu would be covered";
+    fake.AnswerMenu(0);
+    fake.Advance(40);
+    EXPECT_EQ(raises(), raised + 4);
+
     OpenFromTray();
     fake.MouseDown(program.frmSet, 3600, 1290, kLeftButton);
-    EXPECT_EQ(fake.Window(companion)->alpha, 149);
+    EXPECT_EQ(Companion(0)->alpha, 149);
     fake.ClickControl(program.frmSet, program.frmSet.lbColor);
     fake.AnswerColour(0x0000FF);
-    EXPECT_EQ(program.night.Companions().All()[0]->BackColor(), 0x0000FFu);
-    const int paused = fake.Count("SetWindowPos", companion);
+    EXPECT_EQ(Companion(0)->form->BackColor(), 0x0000FFu);
+    raised = raises();
     fake.Advance(100);
-    EXPECT_EQ(fake.Count("SetWindowPos", companion), paused) << "paused with the overlay";
+    EXPECT_EQ(raises(), raised) << "paused while the settings window is open";
 }
 
 TEST_F(Screens_, MonitorsComingAndGoingAreFollowedWithoutLeaking) {
@@ -80,7 +98,7 @@ TEST_F(Screens_, MonitorsComingAndGoingAreFollowedWithoutLeaking) {
         const auto& set = sets[static_cast<std::size_t>(i) % sets.size()];
         fake.ChangeMonitors(program.frmNight, set);
         ASSERT_EQ(program.night.Companions().All().size(), set.size() - 1);
-        for (std::size_t m = 1; m < set.size(); ++m) ASSERT_EQ(Companions()[m - 1]->bounds, set[m]);
+        for (std::size_t m = 1; m < set.size(); ++m) ASSERT_EQ(Companion(m - 1)->bounds, set[m]);
     }
     EXPECT_EQ(fake.windows.size(), 2u) << "the overlay and one companion, nothing left behind";
     EXPECT_EQ(fake.LoadedForms(), 2);
@@ -91,25 +109,12 @@ TEST_F(Screens_, AllScreensOffLeavesThePrimaryAloneAndTheMenuTurnsItBackOn) {
     Put("AllScreens", "0");
     LaunchToNight();
     EXPECT_TRUE(program.night.Companions().All().empty());
-    MenuToggles(2);
+    PickInMenu(menu::kAllScreens);
     EXPECT_EQ(Stored("AllScreens"), "1");
     EXPECT_EQ(program.night.Companions().All().size(), 1u);
-    MenuToggles(2);
+    PickInMenu(menu::kAllScreens);
     EXPECT_EQ(Stored("AllScreens"), "0");
     EXPECT_TRUE(program.night.Companions().All().empty());
-}
-
-TEST_F(Screens_, ThreeMonitorsStayInOrderAndAnIdleTickChangesNoZOrder) {
-    fake.monitors = {kPrimary, kRight, kAbove};
-    LaunchToNight();
-    fake.Advance(100);
-    const std::vector<Handle> order{OverlayHwnd(), program.night.Companions().All()[0]->NativeHandle(),
-                                    program.night.Companions().All()[1]->NativeHandle()};
-    EXPECT_EQ(fake.zorder, order) << "each companion right below the one before";
-    const int changes = fake.zorderChanges;
-    fake.Advance(200);
-    EXPECT_EQ(fake.zorder, order);
-    EXPECT_EQ(fake.zorderChanges, changes);
 }
 
 TEST_F(Screens_, ACompanionClosedOrDestroyedUnderneathComesBackAsItWas) {
@@ -132,37 +137,6 @@ TEST_F(Screens_, ACompanionClosedOrDestroyedUnderneathComesBackAsItWas) {
     EXPECT_TRUE(program.frmNight.IsShown());
 }
 
-TEST_F(Screens_, TheMenusCaptureToggleReachesEveryCompanion) {
-    fake.monitors = {kPrimary, kRight, kAbove};
-    LaunchToNight();
-    MenuToggles(menu::kHideInCaptures);
-    for (const auto& s : program.night.Companions().All()) EXPECT_EQ(fake.WindowOf(*s)->affinity, kWdaNone);
-    MenuToggles(menu::kHideInCaptures);
-    for (const auto& s : program.night.Companions().All())
-        EXPECT_EQ(fake.WindowOf(*s)->affinity, kWdaExcludeFromCapture);
-}
-
-TEST_F(Screens_, KeepOnTopWaitsWhileTheTrayMenuIsOpen) {
-    fake.monitors = {kPrimary, kRight};
-    LaunchToNight();
-    fake.TrayNotify(program.frmNight, kWmRButtonUp);
-    ASSERT_TRUE(fake.menuOpen);
-    const std::size_t raises = fake.CallsNamed("SetWindowPos").size();
-    fake.Advance(200);
-    EXPECT_EQ(fake.CallsNamed("SetWindowPos").size(), raises) << "the menu would be covered";
-    fake.AnswerMenu(0);
-    fake.Advance(40);
-    EXPECT_EQ(fake.CallsNamed("SetWindowPos").size(), raises + 4);
-}
-
-TEST_F(Screens_, ClosingTheOverlayTakesTheCompanionsWithIt) {
-    fake.monitors = {kPrimary, kRight};
-    LaunchToNight();
-    fake.SystemClose(program.frmNight);
-    EXPECT_TRUE(fake.windows.empty());
-    EXPECT_TRUE(fake.QuitRequested());
-}
-
 // Before Windows 10 build 19041 the exclusion would show the layers black in
 // captures: it is never asked for there.
 TEST(Capture, ExclusionIsAskedForOnlyWhereTheSystemHonoursIt) {
@@ -178,39 +152,22 @@ TEST(Capture, ExclusionIsAskedForOnlyWhereTheSystemHonoursIt) {
         {{10, 0, 19045}, "0", false},    {{0, 0, 0}, nullptr, false},
     };
     for (const Case& c : cases) {
-        FakePlatform f;
-        f.os = c.os;
-        f.monitors = {kPrimary, kRight};
-        if (c.stored) f.store["HideInCaptures"] = {StoredText::Kind::Text, c.stored};
-        Program p{f};
-        f.Launch([&] { p.Start(); });
-        f.Advance(5000);
-        f.ChangeMonitors(p.frmNight, {kPrimary, kRight, kAbove});  // a companion made later
+        Started s([&c](FakePlatform& f) {
+            f.os = c.os;
+            f.monitors = {kPrimary, kRight};
+            if (c.stored) Store(f, "HideInCaptures", c.stored);
+        });
+        // A companion made later is excluded as well.
+        s.fake.ChangeMonitors(s.program.frmNight, {kPrimary, kRight, kAbove});
         const std::uint32_t want = c.excluded ? kWdaExcludeFromCapture : 0;
-        const auto* overlay = f.WindowOf(p.frmNight);
         SCOPED_TRACE(std::to_string(c.os.major) + "." + std::to_string(c.os.build));
-        EXPECT_EQ(overlay->affinity.value_or(0), want);
-        for (const auto& s : p.night.Companions().All()) {
-            EXPECT_EQ(f.WindowOf(*s)->affinity.value_or(0), want);
-        }
+        EXPECT_EQ(s.fake.WindowOf(s.program.frmNight)->affinity.value_or(0), want);
+        for (const auto& layer : s.program.night.Companions().All())
+            EXPECT_EQ(s.fake.WindowOf(*layer)->affinity.value_or(0), want);
         if (!c.excluded) {
-            EXPECT_TRUE(f.CallsNamed("SetWindowDisplayAffinity").empty());
+            EXPECT_TRUE(s.fake.CallsNamed("SetWindowDisplayAffinity").empty());
         }
-        f.Stop();
     }
-}
-
-TEST(Capture, ARefusedExclusionChangesNothingElse) {
-    FakePlatform f;
-    f.affinityWorks = false;
-    f.monitors = {kPrimary, kRight};
-    Program p{f};
-    f.Launch([&] { p.Start(); });
-    f.Advance(5000);
-    EXPECT_TRUE(p.frmNight.IsShown());
-    EXPECT_EQ(f.WindowOf(p.frmNight)->alpha, 150);
-    EXPECT_EQ(p.night.Companions().All().size(), 1u);
-    f.Stop();
 }
 
 }  // namespace

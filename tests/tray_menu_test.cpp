@@ -8,105 +8,84 @@ namespace {
 
 using namespace menu;
 
-class TrayMenu : public ProgramTest {
-   protected:
-    void RightClick(int answer = 0) { PickInMenu(answer); }
-    const MenuItem& Shown(int id) {
-        for (const MenuItem& item : fake.menus.back())
-            if (item.id == id) return item;
-        throw std::runtime_error("no such item");
-    }
-};
+using TrayMenu = ProgramTest;
 
-TEST_F(TrayMenu, ARightReleaseShowsTheItemsWithTheirChecks) {
+TEST_F(TrayMenu, ARightReleaseShowsTheItemsWithTheirChecksAndTurnOffEnds) {
     Put("HideInCaptures", "0");
     LaunchToNight();
-    RightClick();
+    PickInMenu(0);
     ASSERT_EQ(fake.menus.size(), 1u);
     std::vector<std::string> texts;
     for (const MenuItem& item : fake.menus[0])
         texts.push_back(item.id || !item.sub.empty() ? item.text : "-");
-    EXPECT_EQ(texts, (std::vector<std::string>{text::kChinese.menuSettings, "-", text::kChinese.menuAllScreens,
-                                               text::kChinese.menuPerMonitor, text::kChinese.menuHideInCaptures, text::kChinese.menuStartAtLogOn,
-                                               text::kChinese.menuPauseFullScreen,
-                                               "-", text::kChinese.menuSchedule, text::kChinese.menuPause,
-                                               "快捷键 (Alt+PgDn / Alt+PgUp / Alt+End)", "-",
-                                               text::kChinese.turnOff}));
-    EXPECT_TRUE(Shown(kHotKeys).checked);
-    EXPECT_TRUE(Shown(kAllScreens).checked);
-    EXPECT_FALSE(Shown(kHideInCaptures).checked);
-    EXPECT_FALSE(Shown(kStartAtLogOn).checked);
-    EXPECT_FALSE(Shown(kPerMonitor).checked);
-    EXPECT_FALSE(Shown(kPerMonitor).enabled) << "one monitor covered";
+    const Texts& t = text::kChinese;
+    EXPECT_EQ(texts,
+              (std::vector<std::string>{t.menuSettings, "-", t.menuAllScreens, t.menuPerMonitor,
+                                        t.menuHideInCaptures, t.menuStartAtLogOn,
+                                        t.menuPauseFullScreen, "-", t.menuSchedule, t.menuPause,
+                                        "快捷键 (Alt+PgDn / Alt+PgUp / Alt+End)", "-", t.turnOff}));
+    EXPECT_TRUE(Item(kHotKeys).checked);
+    EXPECT_TRUE(Item(kAllScreens).checked);
+    EXPECT_FALSE(Item(kHideInCaptures).checked);
+    EXPECT_FALSE(Item(kStartAtLogOn).checked);
+    EXPECT_FALSE(Item(kPerMonitor).checked);
+    EXPECT_FALSE(Item(kPerMonitor).enabled) << "one monitor covered";
     EXPECT_TRUE(program.frmNight.Timer2.Enabled()) << "keep-on-top waits only while it is open";
-    EXPECT_EQ(fake.trayIcons.size(), 1u);
-    EXPECT_FALSE(program.frmSet.IsLoaded());
-}
-
-TEST_F(TrayMenu, OtherNotificationsAndAnOpenF7WindowShowNoMenu) {
-    LaunchToNight();
-    for (unsigned msg = kWmMouseMove; msg <= kWmMButtonDblClk; ++msg)
-        if (msg != kWmRButtonUp && msg != kWmLButtonDown) fake.TrayNotify(program.frmNight, msg);
-    OpenWithF7();
-    RightClick();
-    EXPECT_TRUE(fake.menus.empty());
-}
-
-TEST_F(TrayMenu, SettingsOpensTheWindowAsALeftPressDoes) {
-    LaunchToNight();
-    RightClick(kSettings);
-    EXPECT_TRUE(program.frmSet.IsShown());
-    EXPECT_EQ(fake.focused, program.frmSet.NativeHandle());
-    EXPECT_TRUE(fake.trayIcons.empty());
-    EXPECT_FALSE(program.frmNight.Timer2.Enabled()) << "the settings window holds it paused";
-}
-
-TEST_F(TrayMenu, TurnOffWritesBothValuesRemovesTheIconAndEnds) {
-    Put("lngColor", "255");
-    LaunchToNight();
-    RightClick(kTurnOff);
+    PickInMenu(kTurnOff);
     EXPECT_TRUE(fake.Ended());
-    EXPECT_EQ(Stored("intLig"), "150");
-    EXPECT_EQ(Stored("lngColor"), "255");
+    EXPECT_EQ(Stored("intLig"), "150") << "turning off writes both values";
+    EXPECT_EQ(Stored("lngColor"), "16384");
     EXPECT_TRUE(fake.trayIcons.empty());
 }
 
-TEST_F(TrayMenu, ATogglePersistsAtOnceAndARefusedWriteKeepsTheOldState) {
+TEST_F(TrayMenu, ATogglePersistsAtOnceOnEveryLayerAndARefusedWriteKeepsTheOldState) {
+    fake.monitors = {{0, 0, 1024, 768}, {1024, 0, 2048, 768}, {0, -1080, 1920, 0}};
     LaunchToNight();
-    RightClick(kHideInCaptures);
+    PickInMenu(kHideInCaptures);
     EXPECT_EQ(Stored("HideInCaptures"), "0");
     EXPECT_EQ(fake.WindowOf(program.frmNight)->affinity, kWdaNone);
+    for (const auto& layer : program.night.Companions().All())
+        EXPECT_EQ(fake.WindowOf(*layer)->affinity, kWdaNone);
     fake.refusedWrites = {"HideInCaptures", "AllScreens"};
-    RightClick(kHideInCaptures);
-    RightClick(kAllScreens);
-    RightClick();
-    EXPECT_FALSE(Shown(kHideInCaptures).checked);
-    EXPECT_TRUE(Shown(kAllScreens).checked);
+    PickInMenu(kHideInCaptures);
+    PickInMenu(kAllScreens);
+    PickInMenu(0);
+    EXPECT_FALSE(Item(kHideInCaptures).checked);
+    EXPECT_TRUE(Item(kAllScreens).checked);
     EXPECT_EQ(fake.WindowOf(program.frmNight)->affinity, kWdaNone);
     EXPECT_TRUE(program.frmNight.IsShown());
 }
 
-TEST_F(TrayMenu, StartAtLogOnWritesTheExeQuotedAndRemovesIt) {
+TEST_F(TrayMenu, StartAtLogOnWritesTheExeQuotedRemovesItAndIsTickedOnlyWhereTheSystemAllowsIt) {
+    const std::string quoted = "\"C:\\Program Files\\Duskveil\\Duskveil.exe\"";
     LaunchToNight();
-    RightClick(kStartAtLogOn);
-    EXPECT_EQ(fake.runEntry, "\"C:\\Program Files\\Duskveil\\Duskveil.exe\"");
-    RightClick();
-    EXPECT_TRUE(Shown(kStartAtLogOn).checked);
-    RightClick(kStartAtLogOn);
+    PickInMenu(kStartAtLogOn);
+    EXPECT_EQ(fake.runEntry, quoted);
+    PickInMenu(kStartAtLogOn);
     EXPECT_EQ(fake.runEntry, std::nullopt);
     fake.runWritesRefused = true;
-    RightClick(kStartAtLogOn);
-    RightClick();
-    EXPECT_FALSE(Shown(kStartAtLogOn).checked);
-}
+    PickInMenu(kStartAtLogOn);
+    PickInMenu(0);
+    EXPECT_FALSE(Item(kStartAtLogOn).checked);
+    fake.runWritesRefused = false;
 
-TEST_F(TrayMenu, StartAtLogOnIsTickedOnlyWhereTheSystemHasNotDisabledIt) {
-    struct Case {
-        StoredBytes mark;
-        bool ticked;
-    };
+    // Disabled by the system: the pick takes the mark away and keeps the entry.
+    fake.runEntry = quoted;
+    fake.startupApproved = {StoredBytes::Kind::Binary, std::string("\x03\0\0\0", 4)};
+    PickInMenu(kStartAtLogOn);
+    EXPECT_EQ(fake.startupApproved.kind, StoredBytes::Kind::Absent) << "the disabled mark goes";
+    PickInMenu(0);
+    EXPECT_TRUE(Item(kStartAtLogOn).checked);
+    // Another exe's entry is no tick, and a pick replaces it.
+    fake.runEntry = "\"D:\\Old\\Duskveil.exe\"";
+    PickInMenu(0);
+    EXPECT_FALSE(Item(kStartAtLogOn).checked);
+    PickInMenu(kStartAtLogOn);
+    EXPECT_EQ(fake.runEntry, quoted);
+
+    // Ticked only where the system has not disabled it.
     using K = StoredBytes::Kind;
-    const Case cases[] = {
+    const std::pair<StoredBytes, bool> cases[] = {
         {{}, true},
         {{K::Binary, std::string("\x02\0\0\0\0\0\0\0\0\0\0\0", 12)}, true},
         {{K::Binary, std::string("\x06\0\0\0", 4)}, true},
@@ -115,81 +94,57 @@ TEST_F(TrayMenu, StartAtLogOnIsTickedOnlyWhereTheSystemHasNotDisabledIt) {
         {{K::Binary, {}}, true},
         {{K::Other, {}}, true},
     };
-    LaunchToNight();
-    fake.runEntry = "\"C:\\Program Files\\Duskveil\\Duskveil.exe\"";
-    for (const Case& c : cases) {
-        fake.startupApproved = c.mark;
-        RightClick();
-        EXPECT_EQ(Shown(kStartAtLogOn).checked, c.ticked) << "mark of " << c.mark.bytes.size();
+    for (const auto& [mark, ticked] : cases) {
+        fake.startupApproved = mark;
+        PickInMenu(0);
+        EXPECT_EQ(Item(kStartAtLogOn).checked, ticked) << "mark of " << mark.bytes.size();
     }
 }
 
-TEST_F(TrayMenu, APickWhileUntickedTurnsStartingBackOnAndReplacesAnotherExe) {
-    LaunchToNight();
-    fake.runEntry = "\"C:\\Program Files\\Duskveil\\Duskveil.exe\"";
-    fake.startupApproved = {StoredBytes::Kind::Binary, std::string("\x03\0\0\0", 4)};
-    RightClick(kStartAtLogOn);
-    EXPECT_EQ(fake.startupApproved.kind, StoredBytes::Kind::Absent) << "the disabled mark goes";
-    RightClick();
-    EXPECT_TRUE(Shown(kStartAtLogOn).checked);
-    RightClick(kStartAtLogOn);
-    EXPECT_EQ(fake.runEntry, std::nullopt);
-    fake.runEntry = "\"D:\\Old\\Duskveil.exe\"";
-    RightClick();
-    EXPECT_FALSE(Shown(kStartAtLogOn).checked);
-    RightClick(kStartAtLogOn);
-    EXPECT_EQ(fake.runEntry, "\"C:\\Program Files\\Duskveil\\Duskveil.exe\"");
-}
-
-TEST_F(TrayMenu, TheCaptureItemShowsWhatTheSystemReallyDoes) {
-    // Where the system cannot exclude windows from captures: greyed.
+TEST_F(TrayMenu, TheCaptureItemIsGreyedWhereTheSystemCannotExclude) {
     fake.os = {10, 0, 19040};
     LaunchToNight();
-    RightClick(kHideInCaptures);
-    EXPECT_FALSE(Shown(kHideInCaptures).enabled);
-    EXPECT_FALSE(Shown(kHideInCaptures).checked);
+    PickInMenu(kHideInCaptures);
+    EXPECT_FALSE(Item(kHideInCaptures).enabled);
+    EXPECT_FALSE(Item(kHideInCaptures).checked);
     EXPECT_TRUE(fake.CallsNamed("SaveSetting").empty()) << "a greyed item cannot be picked";
 }
 
-TEST_F(TrayMenu, ARefusedExclusionShowsUntickedAndAPickAsksForItAgain) {
+TEST_F(TrayMenu, ARefusedExclusionChangesNothingElseShowsUntickedAndAPickAsksAgain) {
     fake.affinityWorks = false;
+    fake.monitors = {{0, 0, 1024, 768}, {1024, 0, 2048, 768}};
     Put("HideInCaptures", "1");
     LaunchToNight();
-    RightClick();
-    EXPECT_TRUE(Shown(kHideInCaptures).enabled);
-    EXPECT_FALSE(Shown(kHideInCaptures).checked) << "asked for, but refused";
-    RightClick(kHideInCaptures);
+    EXPECT_TRUE(program.frmNight.IsShown());
+    EXPECT_EQ(fake.WindowOf(program.frmNight)->alpha, 150);
+    EXPECT_EQ(program.night.Companions().All().size(), 1u);
+    PickInMenu(0);
+    EXPECT_TRUE(Item(kHideInCaptures).enabled);
+    EXPECT_FALSE(Item(kHideInCaptures).checked) << "asked for, but refused";
+    PickInMenu(kHideInCaptures);
     EXPECT_EQ(Stored("HideInCaptures"), "1") << "the user's choice is kept";
     fake.affinityWorks = true;
-    RightClick(kHideInCaptures);
-    RightClick();
-    EXPECT_TRUE(Shown(kHideInCaptures).checked);
+    PickInMenu(kHideInCaptures);
+    PickInMenu(0);
+    EXPECT_TRUE(Item(kHideInCaptures).checked);
     EXPECT_EQ(fake.WindowOf(program.frmNight)->affinity, kWdaExcludeFromCapture);
-}
-
-TEST_F(TrayMenu, TheCaptureTickNeedsEveryMonitorsLayerExcluded) {
-    fake.monitors = {{0, 0, 1024, 768}, {1024, 0, 2048, 768}};
-    LaunchToNight();
-    RightClick();
-    EXPECT_TRUE(Shown(kHideInCaptures).checked);
+    // The tick needs every monitor's layer excluded.
     fake.Run([&] { fake.WindowOf(*program.night.Companions().All()[0])->affinity = kWdaNone; });
-    RightClick();
-    EXPECT_FALSE(Shown(kHideInCaptures).checked) << "the second monitor's layer shows in captures";
+    PickInMenu(0);
+    EXPECT_FALSE(Item(kHideInCaptures).checked) << "the second monitor's layer shows in captures";
 }
 
 TEST(Options, AreOnUnlessZeroIsStored) {
-    struct Case {
-        const char* stored;  // nullptr: nothing stored
-        bool on;
-    };
-    const Case cases[] = {{nullptr, true}, {"1", true},    {"", true},   {"2", true},
-                          {"0", false},    {" 0 ", false}, {"00", true}, {"0x", true}};
-    for (const Case& c : cases) {
+    // nullptr: nothing stored.
+    const std::pair<const char*, bool> cases[] = {{nullptr, true}, {"1", true},  {"", true},
+                                                  {"2", true},     {"0", false}, {" 0 ", false},
+                                                  {"00", true},    {"0x", true}};
+    for (const auto& [stored, on] : cases) {
         FakePlatform f;
-        if (c.stored) f.store["AllScreens"] = {StoredText::Kind::Text, c.stored};
+        if (stored) Store(f, "AllScreens", stored);
         f.store["HideInCaptures"] = {StoredText::Kind::Unreadable, {}};
         const Options o = ReadOptions(f);
-        EXPECT_EQ(o.allScreens, c.on) << (c.stored ? c.stored : "<none>");
+        EXPECT_EQ(o.allScreens, on) << (stored ? stored : "<none>");
         EXPECT_TRUE(o.hideInCaptures) << "an unreadable value is no 0";
     }
 }

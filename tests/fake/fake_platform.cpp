@@ -45,7 +45,6 @@ class FakePeer final : public WindowPeer {
     void Show(Form* owner) override {
         FakeWindow& w = p_.windows[h_];
         w.visible = true;
-        w.everShown = true;
         w.owner = owner;
         if (!IsLayer(f_)) p_.foreground = p_.focused = h_;  // activated as it shows
         p_.calls.push_back({"Show", {h_, owner ? owner->NativeHandle() : 0}, {}});
@@ -207,21 +206,13 @@ void FakePlatform::MouseDown(Form& f, float x, float y, int button) {
     Run([&f, button, p = ToPixels(x, y)] { f.DispatchMouseDown(button, 0, p); });
 }
 
-void FakePlatform::MouseUp(Form& f, float x, float y, int button) {
-    Run([&f, button, p = ToPixels(x, y)] { f.DispatchMouseUp(button, 0, p); });
-}
-
-void FakePlatform::Click(Form& f, float x, float y) {
-    MouseDown(f, x, y, kLeftButton);
-    MouseUp(f, x, y, kLeftButton);
-}
-
 void FakePlatform::ClickControl(Form& f, const Label& label) {
     const TwipsRect& r = label.Rect();
     // The centre, on whole pixels.
     const float x = std::floor((r.left + r.width / 2) / tpp) * tpp;
     const float y = std::floor((r.top + r.height / 2) / tpp) * tpp;
-    Click(f, x, y);
+    MouseDown(f, x, y, kLeftButton);
+    Run([&f, p = ToPixels(x, y)] { f.DispatchMouseUp(kLeftButton, 0, p); });
 }
 
 void FakePlatform::ClickButton(Form& f, const CommandButton& b) {

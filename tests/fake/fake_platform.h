@@ -42,7 +42,6 @@ struct FakeWindow {
     Handle hwnd = 0;
     std::int32_t exStyle = 0;
     bool visible = false;
-    bool everShown = false;
     Form* owner = nullptr;
     bool enabled = true;
     std::optional<std::uint8_t> alpha;
@@ -69,9 +68,7 @@ class FakePlatform final : public Platform {
     void Advance(int ms);
     void MouseMove(Form& f, float xTw, float yTw, int buttons = 0);
     void MouseDown(Form& f, float xTw, float yTw, int button);
-    void MouseUp(Form& f, float xTw, float yTw, int button);
-    void Click(Form& f, float xTw, float yTw);  // press and release
-    void ClickControl(Form& f, const Label& label);
+    void ClickControl(Form& f, const Label& label);  // pressed and released at its centre
     void ClickButton(Form& f, const CommandButton& b);
     void TrayNotify(Form& overlay, unsigned message);
     void F7Down();
