@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "resources/names.h"
+#include "platform/names.h"
 
 namespace dv {
 namespace {

@@ -3,7 +3,7 @@
 
 #include "platform/controls.h"
 #include "platform/form.h"
-#include "resources/names.h"
+#include "platform/names.h"
 
 namespace dv::layout {
 

@@ -4,7 +4,7 @@
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "resources/look.h"
-#include "resources/names.h"
+#include "platform/names.h"
 #include "resources/texts.h"
 
 namespace dv::layout {

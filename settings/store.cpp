@@ -1,6 +1,6 @@
 #include "settings/store.h"
 
-#include "resources/names.h"
+#include "platform/names.h"
 #include "settings/convert.h"
 #include "settings/sun.h"
 

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "platform/platform.h"
-#include "resources/names.h"
+#include "platform/names.h"
 #include "settings/schedule.h"
 
 namespace dv {

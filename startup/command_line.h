@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/types.h"
-#include "resources/names.h"
+#include "platform/names.h"
 #include "settings/schedule.h"
 
 namespace dv {

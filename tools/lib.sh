@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# What the scripts share: the names of resources/names.h, building presets,
+# What the scripts share: the names of platform/names.h, building presets,
 # the Wine prefixes, a virtual display, and the probe. Sourced; it leaves the
 # caller's shell options as they are.
 DV_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# A name of resources/names.h, as the program has it: dv_name OVERLAY_CAPTION.
-dv_name() { sed -n "s/^#define DV_$1 \"\{0,1\}\([^\"]*\)\"\{0,1\}$/\1/p" "$DV_ROOT/resources/names.h"; }
+# A name of platform/names.h, as the program has it: dv_name OVERLAY_CAPTION.
+dv_name() { sed -n "s/^#define DV_$1 \"\{0,1\}\([^\"]*\)\"\{0,1\}$/\1/p" "$DV_ROOT/platform/names.h"; }
 # A client area at 96 dots per inch, as "width,height" in pixels.
 dv_client_px() {
   local w h

@@ -44,6 +44,9 @@ if build host; then
   if [ -n "$total" ]; then tally unit $((total - bad)) "$bad"; else tally unit 0 1; fi
 fi
 
+echo "== the layers: no include runs up, none goes round a circle"
+if "$DV_PYTHON" tools/check_layers.py; then tally layers 1 0; else tally layers 0 1; fi
+
 echo "== fuzzing the stored texts, the countdown, the slider and the command line (bounded, reproducible)"
 if build fuzz; then
   # A fixed seed and number of runs over the corpus kept in the repository;

@@ -5,7 +5,7 @@
 #include <shellapi.h>
 
 #include "platform/win32/text.h"
-#include "resources/names.h"
+#include "platform/names.h"
 
 namespace dv::win32 {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "platform/win32/text.h"
 #include "platform/win32/win32_platform.h"
-#include "resources/names.h"
+#include "platform/names.h"
 
 namespace dv::win32 {
 namespace {

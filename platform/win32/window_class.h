@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "platform/win32/handles.h"
-#include "resources/names.h"
+#include "platform/names.h"
 
 namespace dv::win32 {
 

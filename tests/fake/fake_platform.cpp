@@ -1,6 +1,6 @@
 #include "fake_platform.h"
 
-#include "resources/names.h"
+#include "platform/names.h"
 
 #include <algorithm>
 #include <cmath>

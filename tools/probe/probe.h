@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-#include "resources/names.h"
+#include "platform/names.h"
 
 namespace probe {
 
