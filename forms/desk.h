@@ -1,5 +1,5 @@
 // What a window asks of the program beyond night mode: the language the user
-// reads, who has the keyboard, and what another copy asks for.
+// reads, and who has the keyboard.
 #pragma once
 
 #include "platform/platform.h"
@@ -21,10 +21,6 @@ class Desk {
     // of this program's windows.
     virtual void GiveForegroundTo(Handle user) = 0;
     virtual bool IsOurs(Handle h) const = 0;
-    // A request another copy handed over (its format's mark and bytes):
-    // carried out when it is a well-formed one of this format. The answer
-    // for that copy: 0 when it was not.
-    virtual std::uint32_t Carry(std::uint32_t mark, std::string_view bytes) = 0;
 
    protected:
     ~Desk() = default;

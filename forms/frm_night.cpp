@@ -170,10 +170,6 @@ void FrmNight::OpenSettings(Handle user) {
     frmSet_.ShowModal(*this);
 }
 
-std::uint32_t FrmNight::Form_Request(std::uint32_t mark, std::string_view bytes) {
-    return desk_.Carry(mark, bytes);
-}
-
 void FrmNight::Timer2_Timer() { night_.Raise(); }
 
 // The tray icon's callback. The overlay takes no mouse input of its own, so
@@ -238,9 +234,5 @@ void FrmNight::Form_QueryUnload() {
     frmSet_.Unload();
     frmSplash_.Unload();
 }
-
-// The shell started again (Explorer restarted) with an empty notification
-// area: the icon comes back if it stood there.
-void FrmNight::Form_ShellRestarted() { night_.ShellRestarted(); }
 
 }  // namespace dv

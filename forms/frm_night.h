@@ -40,12 +40,10 @@ class FrmNight : public Form, public layout::NightControls, public NightMode::Ov
     void Form_Load() override;
     void Form_QueryUnload() override;
     void Form_MouseMove(const MouseArgs& e) override;
-    void Form_ShellRestarted() override;
     void Form_DisplayChanged() override;
     void Form_HotKey(int id) override;
     void Form_TimeChanged() override;
     void Form_FrontChanged() override;
-    std::uint32_t Form_Request(std::uint32_t mark, std::string_view bytes) override;
     void Timer_Tick(Timer& t) override;
     void ResetDesign() override;
 

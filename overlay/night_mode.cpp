@@ -204,10 +204,6 @@ void NightMode::Apply() {
     overlay_.Follow(plan.keepOnTop && !aside_.All(), night_.Ticking());
 }
 
-void NightMode::ShellRestarted() {
-    if (icon_.Shown()) icon_.Show();
-}
-
 void NightMode::LayOut() {
     monitors_ = host_.Monitors();
     PlaceCompanions();

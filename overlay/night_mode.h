@@ -106,9 +106,6 @@ class NightMode {
     void ShowIcon() { icon_.Show(); }
     void HideIcon() { icon_.Hide(); }
     bool IconShown() const { return icon_.Shown(); }
-    // The shell started again with an empty notification area: the icon
-    // comes back if it stood there.
-    void ShellRestarted();
 
     // The layers. Each option takes effect only once it is written: false
     // when the store refused.

@@ -26,6 +26,11 @@ void TrayIcon::Attach(Form& overlay) {
     nidTray_.hIcon = overlay.Icon();
     nidTray_.szTip = TrayTip(names::kAppName);
     nidTray_.cbSize = kTrayRecordSize;
+    host_.TellShellRestartTo(this);
+}
+
+void TrayIcon::ShellRestarted() {
+    if (shown_) Show();
 }
 
 void TrayIcon::Show() {

@@ -105,10 +105,6 @@ class Form {
     void DispatchSchemeChanged() {
         if (peer_) Form_SchemeChanged();
     }
-    // The shell (and its notification area) started again.
-    void DispatchShellRestarted() {
-        if (peer_) Form_ShellRestarted();
-    }
     // A key pressed while the window, or its button, has the keyboard;
     // `shift` as for the mouse (1 Shift, 2 Ctrl, 4 Alt).
     void DispatchKeyDown(int vk, int shift) {
@@ -149,11 +145,6 @@ class Form {
     void DispatchFrontChanged() {
         if (peer_) Form_FrontChanged();
     }
-    // Another copy of the program hands over a request: its format's mark
-    // and its bytes, as sent. The answer: 0 when it was not carried out.
-    std::uint32_t DispatchRequest(std::uint32_t mark, std::string_view bytes) {
-        return peer_ ? Form_Request(mark, bytes) : 0;
-    }
 
     // For controls: repaint a part of the window.
     void InvalidateTwips(const TwipsRect& area);
@@ -172,7 +163,6 @@ class Form {
     virtual void Control_MouseMove(Control& /*c*/) {}
     virtual void Control_Click(Control& /*c*/) {}
     virtual void Timer_Tick(Timer& /*t*/) {}
-    virtual void Form_ShellRestarted() {}
     virtual void Form_DisplayChanged() {}
     virtual void Form_Moved() {}
     virtual void Form_FrontChanged() {}
@@ -180,9 +170,6 @@ class Form {
     virtual void Form_KeyDown(int /*vk*/, int /*shift*/) {}
     virtual void Form_HotKey(int /*id*/) {}
     virtual void Form_TimeChanged() {}
-    virtual std::uint32_t Form_Request(std::uint32_t /*mark*/, std::string_view /*bytes*/) {
-        return 0;
-    }
     // What a close or a destruction from outside does to the window: it
     // unloads, unless the window says otherwise.
     virtual void Form_SystemClose() { Unload(); }

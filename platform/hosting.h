@@ -43,6 +43,26 @@ class WindowPeer {
     virtual TwipsSize MeasureText(const Font& font, std::string_view text) = 0;
 };
 
+// What other copies of the program hand over: carried out by the program,
+// whichever window hears it.
+class RequestHandler {
+   public:
+    // The answer for that copy: 0 when it was not carried out.
+    virtual std::uint32_t CarryRequest(std::uint32_t mark, std::string_view bytes) = 0;
+
+   protected:
+    ~RequestHandler() = default;
+};
+
+// What hears that the shell started again with an empty notification area.
+class ShellListener {
+   public:
+    virtual void ShellRestarted() = 0;
+
+   protected:
+    ~ShellListener() = default;
+};
+
 class Hosting {
    public:
     virtual ~Hosting() = default;
@@ -62,6 +82,18 @@ class Hosting {
     // goes on, or the program ends: 0 refused, else how it was carried out.
     virtual void AnswerRequest(std::uint32_t answer) = 0;
 
+    // Where the window that hears other copies (FormDesign::hearsOtherCopies)
+    // hands their requests, and the shell's restart; none: requests are
+    // refused, and the restart goes unheard.
+    void HandRequestsTo(RequestHandler* handler) { requests_ = handler; }
+    std::uint32_t CarryRequest(std::uint32_t mark, std::string_view bytes) {
+        return requests_ ? requests_->CarryRequest(mark, bytes) : 0;
+    }
+    void TellShellRestartTo(ShellListener* listener) { shell_ = listener; }
+    void ShellRestarted() {
+        if (shell_) shell_->ShellRestarted();
+    }
+
     // The forms report their loads and unloads here; when the last one has
     // gone, the program is over.
     void FormLoaded() { ++loadedForms_; }
@@ -76,6 +108,8 @@ class Hosting {
 
    private:
     int loadedForms_ = 0;
+    RequestHandler* requests_ = nullptr;
+    ShellListener* shell_ = nullptr;
 };
 
 }  // namespace dv

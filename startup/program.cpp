@@ -11,7 +11,9 @@ Program::Program(Platform& platform)
       frmSplash(platform, *this, frmNight),
       frmNight(platform, *this, night, frmSet, frmSplash),
       frmSet(platform, *this, night, frmSplash),
-      night(platform, frmNight) {}
+      night(platform, frmNight) {
+    host.HandRequestsTo(this);
+}
 
 void Program::Start() {
     startedFrom_ = host.GetForegroundWindow();
@@ -98,7 +100,7 @@ int Program::HandOver(const std::string& request, bool untilEnded, unsigned wait
 // Whatever another process sends is read again here, strictly: anything but
 // a well-formed command of this format and version is ignored, and so is
 // any while night mode is still starting.
-std::uint32_t Program::Carry(std::uint32_t mark, std::string_view bytes) {
+std::uint32_t Program::CarryRequest(std::uint32_t mark, std::string_view bytes) {
     if (!night.Started()) return kRefused;
     const auto args = DecodeRequest(mark, bytes);
     if (!args || args->empty()) return kRefused;

@@ -16,9 +16,12 @@ namespace dv {
 
 struct Request;
 
-class Program : public Desk {
+class Program final : public Desk, public RequestHandler {
    public:
     explicit Program(Platform& platform);
+    ~Program() { host.HandRequestsTo(nullptr); }
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
 
     // Loads the start-up window and shows it; the message loop does the rest.
     void Start();
@@ -34,7 +37,9 @@ class Program : public Desk {
     bool HoldsForeground() override;
     void GiveForegroundTo(Handle user) override;
     bool IsOurs(Handle h) const override;
-    std::uint32_t Carry(std::uint32_t mark, std::string_view bytes) override;
+    // A request another copy handed over (its format's mark and bytes),
+    // carried out when it is a well-formed one of this format.
+    std::uint32_t CarryRequest(std::uint32_t mark, std::string_view bytes) override;
 
     Platform& host;
     FrmSplash frmSplash;

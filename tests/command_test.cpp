@@ -66,10 +66,10 @@ TEST_F(Command, WithTheSettingsWindowOpenItFollowsAndSettingsOpensItAsF7Does) {
 
 TEST_F(Command, SettingsWaitsForAnOpenMenuAndNothingIsTakenWhileStarting) {
     Launch();
-    bool taken = true;
+    std::uint32_t taken = kTaken;
     const std::string request = EncodeRequest(std::vector<std::string>{"/brightness", "40"});
-    fake.Run([&] { taken = program.Carry(kRequestMark, request); });
-    EXPECT_FALSE(taken) << "during the countdown";
+    fake.Run([&] { taken = fake.CarryRequest(kRequestMark, request); });
+    EXPECT_EQ(taken, kRefused) << "during the countdown";
     fake.Advance(5000);
     fake.TrayNotify(program.frmNight, kWmRButtonUp);
     ASSERT_TRUE(fake.menuOpen);

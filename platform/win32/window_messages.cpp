@@ -154,13 +154,15 @@ LRESULT Win32Peer::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             form_.DispatchTimeChanged();
             return 0;
         case WM_COPYDATA: {
+            // Only the window that hears other copies takes their requests.
             // The system copied the bytes for this process; only their length
             // is to be trusted, not what they say.
             const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lp);
-            if (!data || data->dwData > 0xFFFFFFFFu || (data->cbData > 0 && !data->lpData))
+            if (!form_.Design().hearsOtherCopies || !data || data->dwData > 0xFFFFFFFFu ||
+                (data->cbData > 0 && !data->lpData))
                 return FALSE;
             const std::string_view bytes(static_cast<const char*>(data->lpData), data->cbData);
-            return form_.DispatchRequest(static_cast<std::uint32_t>(data->dwData), bytes);
+            return platform_.CarryRequest(static_cast<std::uint32_t>(data->dwData), bytes);
         }
         case WM_POWERBROADCAST:
             // Awake again: the clock has moved on while the system slept.
@@ -184,8 +186,9 @@ LRESULT Win32Peer::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             if (wp) form_.RequestUnload();
             return 0;
         default:
+            // Sent to every top-level window: heard once.
             if (msg == TaskbarCreated()) {
-                form_.DispatchShellRestarted();
+                if (form_.Design().hearsOtherCopies) platform_.ShellRestarted();
                 return 0;
             }
             break;

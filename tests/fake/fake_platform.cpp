@@ -316,7 +316,7 @@ void FakePlatform::PressHotKey(unsigned modifiers, unsigned vk) {
 std::uint32_t FakePlatform::SendRequest(Form& overlay, std::uint32_t mark, std::string bytes) {
     requestAnswer_.reset();
     Run([this, &overlay, mark, bytes = std::move(bytes)] {
-        const std::uint32_t answer = overlay.DispatchRequest(mark, bytes);
+        const std::uint32_t answer = overlay.IsLoaded() ? CarryRequest(mark, bytes) : 0;
         if (!requestAnswer_) requestAnswer_ = answer;
     });
     return requestAnswer_.value_or(0);
@@ -371,7 +371,7 @@ void FakePlatform::UnregisterHotKey(Handle hWnd, int id) {
 void FakePlatform::ShellRestart(Form& f) {
     Run([this, &f] {
         trayIcons.clear();
-        f.DispatchShellRestarted();
+        if (f.IsLoaded()) ShellRestarted();
     });
 }
 
