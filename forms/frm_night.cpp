@@ -8,14 +8,14 @@
 
 namespace dv {
 
-FrmNight::FrmNight(Platform& host, Desk& desk, NightMode& night, FrmSet& frmSet,
+FrmNight::FrmNight(Platform& host, UserContext& context, NightMode& night, FrmSet& frmSet,
                    FrmSplash& frmSplash)
     : Form(host, layout::kNight),
-      desk_(desk),
+      context_(context),
       night_(night),
       frmSet_(frmSet),
       frmSplash_(frmSplash),
-      menu_(host, desk, night) {
+      menu_(host, context, night) {
     Bind(controls);
 }
 
@@ -35,7 +35,7 @@ void FrmNight::Begin() {
 // What stands in front now; its program is asked for once for each window,
 // however often the window moves.
 void FrmNight::Form_FrontChanged() {
-    Platform& host = Host();
+    Platform& host = System();
     FrontWindow front;
     front.handle = host.GetForegroundWindow();
     if (front.handle != front_) {
@@ -43,7 +43,7 @@ void FrmNight::Form_FrontChanged() {
         frontAsked_ = false;
     }
     if (front.handle != 0) {
-        front.ours = desk_.IsOurs(front.handle);
+        front.ours = context_.IsOurs(front.handle);
         front.shell = host.IsShellWindow(front.handle) || host.IsNotificationArea(front.handle);
         front.caption = host.HasTitleBar(front.handle);
         front.maximizedFrame = host.IsMaximizedWithFrame(front.handle);
@@ -59,9 +59,9 @@ void FrmNight::Form_FrontChanged() {
     night_.FrontChanged(front);
 }
 
-void FrmNight::Follow(bool keepOnTop, bool ticking) {
-    Timer2.SetEnabled(keepOnTop);
-    Timer3.SetEnabled(ticking);
+void FrmNight::RunTimers(bool raising, bool clock) {
+    keepOnTop.SetEnabled(raising);
+    scheduleClock.SetEnabled(clock);
 }
 
 namespace {
@@ -84,16 +84,16 @@ void FrmNight::SetHotKeys(bool on) {
     for (std::size_t i = 0; i < std::size(kHotKeys); ++i) {
         const HotKey& k = kHotKeys[i];
         if (on) {
-            hotKeyTaken_[i] = !Host().RegisterHotKey(hWnd(), k.id, kModAlt, k.vk);
+            hotKeyTaken_[i] = !System().RegisterHotKey(hWnd(), k.id, kModAlt, k.vk);
         } else {
-            if (!hotKeyTaken_[i]) Host().UnregisterHotKey(hWnd(), k.id);
+            if (!hotKeyTaken_[i]) System().UnregisterHotKey(hWnd(), k.id);
             hotKeyTaken_[i] = false;
         }
     }
 }
 
 std::string FrmNight::HotKeysText() const {
-    const Texts& t = desk_.texts();
+    const Texts& t = context_.texts();
     std::string all, taken;
     int count = 0;
     for (std::size_t i = 0; i < std::size(kHotKeys); ++i) {
@@ -118,8 +118,8 @@ void FrmNight::Strengthen(int step) {
     night_.Step(step, own ? MonitorIdentity(m) : std::string());
     if (frmSet_.IsLoaded()) frmSet_.ShowStrength();
     // Written once the presses stop.
-    Timer4.SetEnabled(false);
-    Timer4.SetEnabled(true);
+    saveLater.SetEnabled(false);
+    saveLater.SetEnabled(true);
 }
 
 // A new zone may stand for another place.
@@ -131,13 +131,13 @@ void FrmNight::Form_TimeChanged() {
 void FrmNight::Form_DisplayChanged() { night_.LayOut(); }
 
 void FrmNight::Timer_Tick(Timer& t) {
-    if (&t == &Timer1)
+    if (&t == &f7Poll)
         Timer1_Timer();
-    else if (&t == &Timer2)
+    else if (&t == &keepOnTop)
         Timer2_Timer();
-    else if (&t == &Timer3)
+    else if (&t == &scheduleClock)
         Timer3_Timer();
-    else if (&t == &Timer4)
+    else if (&t == &saveLater)
         Timer4_Timer();
 }
 
@@ -145,7 +145,7 @@ void FrmNight::Timer_Tick(Timer& t) {
 void FrmNight::Timer3_Timer() { night_.Apply(); }
 
 void FrmNight::Timer4_Timer() {
-    Timer4.SetEnabled(false);
+    saveLater.SetEnabled(false);
     night_.SaveStrength();
 }
 
@@ -153,15 +153,15 @@ void FrmNight::Timer1_Timer() {
     const Handle now = NoteUserWindow();
     // The system's events say at once when the window in front changes;
     // where they do not come (Wine sends neither), this poll sees it.
-    if (night_.WatchesFront() && (now != front_ || Host().GetWindowRect(now) != frontRect_))
+    if (night_.WatchesFront() && (now != front_ || System().GetWindowRect(now) != frontRect_))
         Form_FrontChanged();
     if (settingsAsked_ && !night_.MenuOpen()) {
         settingsAsked_ = false;
         OpenSettings(settingsAskedBy_);
         return;
     }
-    if (Host().GetAsyncKeyState(kVkF7) == 0) return;
-    OpenSettings(Host().GetForegroundWindow());
+    if (System().GetAsyncKeyState(kVkF7) == 0) return;
+    OpenSettings(System().GetForegroundWindow());
 }
 
 void FrmNight::OpenSettings(Handle user) {
@@ -188,15 +188,15 @@ void FrmNight::Form_MouseMove(const MouseArgs& e) {
 // to the icon first): the window the user works in is the last other one
 // seen, by the F7 poll or by the icon's notifications.
 Handle FrmNight::NoteUserWindow() {
-    Platform& host = Host();
+    Platform& host = System();
     const Handle now = host.GetForegroundWindow();
-    if (now != 0 && !desk_.IsOurs(now) && !host.IsNotificationArea(now)) userWindow_ = now;
+    if (now != 0 && !context_.IsOurs(now) && !host.IsNotificationArea(now)) userWindow_ = now;
     return now;
 }
 
 Handle FrmNight::UserWindow() {
     const Handle now = NoteUserWindow();
-    return userWindow_ != 0 && Host().IsWindow(userWindow_) ? userWindow_ : now;
+    return userWindow_ != 0 && System().IsWindow(userWindow_) ? userWindow_ : now;
 }
 
 void FrmNight::OpenSettingsFromTray(Handle user) {
@@ -220,7 +220,7 @@ void FrmNight::TrayMenu(Handle user) {
         SetHotKeys(night_.Settings().hotKeys);
     night_.Apply();
     // Whatever the command did, the keyboard is the user's program's.
-    if (desk_.HoldsForeground()) desk_.GiveForegroundTo(user);
+    if (context_.HoldsForeground()) context_.GiveForegroundTo(user);
 }
 
 // The overlay carries the program: when the system closes it, the icon goes
@@ -229,7 +229,7 @@ void FrmNight::TrayMenu(Handle user) {
 // screen, and no hidden countdown brings the overlay back.
 void FrmNight::Form_QueryUnload() {
     // A strength the hot keys set and that waits to be written is written.
-    if (Timer4.Enabled()) Timer4_Timer();
+    if (saveLater.Enabled()) Timer4_Timer();
     night_.Unload();
     frmSet_.Unload();
     frmSplash_.Unload();

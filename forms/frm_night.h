@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-#include "forms/desk.h"
+#include "forms/user_context.h"
 #include "forms/icon_menu.h"
 #include "overlay/night_mode.h"
 #include "platform/form.h"
@@ -20,7 +20,7 @@ class FrmSplash;
 
 class FrmNight : public Form, public layout::NightControls, public NightMode::Overlay {
    public:
-    FrmNight(Platform& host, Desk& desk, NightMode& night, FrmSet& frmSet, FrmSplash& frmSplash);
+    FrmNight(Platform& host, UserContext& context, NightMode& night, FrmSet& frmSet, FrmSplash& frmSplash);
 
     // The hot keys: Alt+PgDn, Alt+PgUp, Alt+End.
     static constexpr int kHotKeyDarker = 1, kHotKeyBrighter = 2, kHotKeyPause = 3;
@@ -34,7 +34,7 @@ class FrmNight : public Form, public layout::NightControls, public NightMode::Ov
     void AskForSettings(Handle user) { settingsAskedBy_ = user; settingsAsked_ = true; }
 
     Form& Layer() override { return *this; }
-    void Follow(bool keepOnTop, bool ticking) override;
+    void RunTimers(bool raising, bool clock) override;
 
    protected:
     void Form_Load() override;
@@ -74,7 +74,7 @@ class FrmNight : public Form, public layout::NightControls, public NightMode::Ov
     // whichever has it.
     Handle NoteUserWindow();
 
-    Desk& desk_;
+    UserContext& context_;
     NightMode& night_;
     FrmSet& frmSet_;
     FrmSplash& frmSplash_;

@@ -14,23 +14,23 @@ constexpr float kLabelGap = 120;
 
 }  // namespace
 
-FrmSet::FrmSet(Platform& host, Desk& desk, NightMode& night, FrmSplash& frmSplash)
-    : Form(host, layout::kSet), desk_(desk), night_(night), frmSplash_(frmSplash) {
+FrmSet::FrmSet(Platform& host, UserContext& context, NightMode& night, FrmSplash& frmSplash)
+    : Form(host, layout::kSet), context_(context), night_(night), frmSplash_(frmSplash) {
     Bind(controls);
 }
 
 void FrmSet::ResetDesign() {
     ResetControls(controls, layout::SetControls().controls);
-    CommonDialog1 = {};
-    if (desk_.language() == Language::Chinese) return;
-    const Texts& t = desk_.texts();
-    cmdExit.Retext(t.turnOff);
-    Label1.Retext(t.tint);
-    lbLig.Retext(t.light);
-    lbColor.Retext(t.swatch);
-    Label4.Retext(t.contactAuthor);
-    Label5.Retext(t.contactLink);
-    Label6.Retext(t.contactFeedback);
+    colourDialog = {};
+    if (context_.language() == Language::Chinese) return;
+    const Texts& t = context_.texts();
+    turnOff.Retext(t.turnOff);
+    tintCaption.Retext(t.tint);
+    lightCaption.Retext(t.light);
+    swatch.Retext(t.swatch);
+    author.Retext(t.contactAuthor);
+    homeLink.Retext(t.contactLink);
+    feedback.Retext(t.contactFeedback);
 }
 
 void FrmSet::Form_Load() {
@@ -45,13 +45,13 @@ void FrmSet::Form_Load() {
         Edit(night_.Tinting(m));
     }
     ApplyScheme();  // the swatch and the knob show the tint
-    Host().SetWindowPos(hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoMoveNoSize);
+    System().SetWindowPos(hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoMoveNoSize);
     PlaceKnob();
     // English words run longer than the two characters the left column is
     // drawn for: they end a little before their controls instead.
-    if (desk_.language() != Language::Chinese) {
-        Label1.EndBefore(lbColor.Rect().left, kLabelGap);
-        lbLig.EndBefore(SliderBand().left, kLabelGap);
+    if (context_.language() != Language::Chinese) {
+        tintCaption.EndBefore(swatch.Rect().left, kLabelGap);
+        lightCaption.EndBefore(SliderBand().left, kLabelGap);
     }
     // The slider has the keyboard first: a key meant for another program
     // never turns night mode off.
@@ -63,12 +63,12 @@ void FrmSet::Form_Load() {
 // The slider's band, the knob's reach at both ends included.
 TwipsRect FrmSet::SliderBand() const {
     const float reach = 150;
-    return {Lx.X1() - reach, lbLig.Top(), Lx.X2() - Lx.X1() + 2 * reach, lbLig.Height()};
+    return {sliderTrack.X1() - reach, lightCaption.Top(), sliderTrack.X2() - sliderTrack.X1() + 2 * reach, lightCaption.Height()};
 }
 
 void FrmSet::Edit(const Monitor& m) {
     monitor_ = MonitorIdentity(m);
-    lbMonitor.SetCaption(desk_.texts().monitor + LngToText(MonitorNumber(m)));
+    monitorName.SetCaption(context_.texts().monitor + LngToText(MonitorNumber(m)));
 }
 
 // Moved to another monitor, the window edits that one's level.
@@ -88,16 +88,16 @@ void FrmSet::ShowStrength() {
 
 std::array<FrmSet::KeyPart, static_cast<std::size_t>(FrmSet::Part::Count)> FrmSet::KeyParts()
     const {
-    const Texts& t = desk_.texts();
+    const Texts& t = context_.texts();
     using R = AccessibleRole;
-    const ButtonDesign& button = cmdExit.Get();
+    const ButtonDesign& button = turnOff.Get();
     return {{
         {nullptr, R::Slider, t.brightness, SliderBand(), nullptr, nullptr},
-        {&lbColor, R::PushButton, lbColor.Caption(), lbColor.Rect(), t.press,
+        {&swatch, R::PushButton, swatch.Caption(), swatch.Rect(), t.press,
          &FrmSet::lbColor_Click},
-        {&Label2, R::PushButton, t.close, Label2.Rect(), t.press, &FrmSet::Label2_Click},
-        {&Label5, R::Link, Label5.Caption(), Label5.Rect(), t.jump, &FrmSet::Label5_Click},
-        {&cmdExit, R::PushButton, button.caption, button.rect, t.press, &FrmSet::cmdExit_Click},
+        {&closeMark, R::PushButton, t.close, closeMark.Rect(), t.press, &FrmSet::Label2_Click},
+        {&homeLink, R::Link, homeLink.Caption(), homeLink.Rect(), t.jump, &FrmSet::Label5_Click},
+        {&turnOff, R::PushButton, button.caption, button.rect, t.press, &FrmSet::cmdExit_Click},
     }};
 }
 
@@ -116,7 +116,7 @@ std::vector<AccessiblePart> FrmSet::AccessibleParts() {
     }
     parts[static_cast<std::size_t>(Part::Slider)].value =
         BrightnessPercent(night_.Strength(monitor_));
-    for (const Label* text : {&lbMonitor, &Label1, &lbLig, &Label4, &Label6})
+    for (const Label* text : {&monitorName, &tintCaption, &lightCaption, &author, &feedback})
         if (!text->Caption().empty())
             parts.push_back({AccessibleRole::StaticText, text->Caption(), {}, {}, text->Rect()});
     return parts;
@@ -134,8 +134,8 @@ void FrmSet::FocusOn(Part part) {
     focus_ = part;
     Announce(AccessibleEvent::Focus, static_cast<int>(part));
     const KeyPart k = KeyParts()[static_cast<std::size_t>(part)];
-    if (k.control == &cmdExit)
-        FocusButton(cmdExit);
+    if (k.control == &turnOff)
+        FocusButton(turnOff);
     else
         FocusArea(k.rect);
 }
@@ -199,27 +199,27 @@ void FrmSet::Form_KeyDown(int vk, int shift) {
 }
 
 void FrmSet::ApplyScheme() {
-    sys_ = Host().GetSystemColours();
+    sys_ = System().GetSystemColours();
     look_.system = sys_.highContrast;
     SetBackColor(look_.Surface(layout::kSet.backColor));
-    for (Label* label : {&lbMonitor, &Label1, &lbLig, &Label4, &Label6})
+    for (Label* label : {&monitorName, &tintCaption, &lightCaption, &author, &feedback})
         label->SetForeColor(look_.Text(layout::kWhite));
-    Label5.SetForeColor(look_.Link(layout::kWhite));
+    homeLink.SetForeColor(look_.Link(layout::kWhite));
     closeRest_ = Legible({kSysButtonText, layout::kWhite}, sys_);
     closeHover_ = look_.Hover({kSysButtonText, layout::kYellow}, sys_);
-    Label2.SetForeColor(closeRest_.fore);
-    Label2.SetBackColor(closeRest_.back);
+    closeMark.SetForeColor(closeRest_.fore);
+    closeMark.SetBackColor(closeRest_.back);
     const ColourPair button = Legible({kSysButtonText, layout::kCyan}, sys_);
-    cmdExit.SetColours(button.fore, button.back);
-    Lx.SetBorderColor(look_.Text(layout::kWhite));
-    lbColor.SetForeColor(look_.Text(layout::kWhite));
+    turnOff.SetColours(button.fore, button.back);
+    sliderTrack.SetBorderColor(look_.Text(layout::kWhite));
+    swatch.SetForeColor(look_.Text(layout::kWhite));
     ShowTint();
 }
 
 void FrmSet::ShowTint() {
     const Colour tint = night_.Tint(monitor_);
-    lbColor.SetBackColor(look_.system ? kSysButtonFace : tint);
-    Ly.SetBorderColor(look_.system ? kSysHighlight : tint);
+    swatch.SetBackColor(look_.system ? kSysButtonFace : tint);
+    sliderKnob.SetBorderColor(look_.system ? kSysHighlight : tint);
 }
 
 void FrmSet::Form_SchemeChanged() {
@@ -228,8 +228,8 @@ void FrmSet::Form_SchemeChanged() {
 }
 
 void FrmSet::PlaceKnob() {
-    Ly.SetX1(KnobX(Lx.X1(), Lx.X2(), night_.Strength(monitor_)));
-    Ly.SetX2(Ly.X1());
+    sliderKnob.SetX1(KnobX(sliderTrack.X1(), sliderTrack.X2(), night_.Strength(monitor_)));
+    sliderKnob.SetX2(sliderKnob.X1());
 }
 
 void FrmSet::Form_QueryUnload() {
@@ -240,7 +240,7 @@ void FrmSet::Form_QueryUnload() {
     if (!night_.IconShown() && night_.OverlayLives()) night_.ShowIcon();
     // And the keyboard goes back to the program the user was in, unless the
     // user has gone elsewhere meanwhile.
-    if (desk_.HoldsForeground()) desk_.GiveForegroundTo(returnTo_);
+    if (context_.HoldsForeground()) context_.GiveForegroundTo(returnTo_);
 }
 
 void FrmSet::Control_Click(Control& c) {
@@ -252,9 +252,9 @@ void FrmSet::Control_Click(Control& c) {
 }
 
 void FrmSet::Control_MouseMove(Control& c) {
-    if (&c == &Label2)
+    if (&c == &closeMark)
         Label2_MouseMove();
-    else if (&c == &Label5)
+    else if (&c == &homeLink)
         Label5_MouseMove();
 }
 
@@ -267,24 +267,24 @@ void FrmSet::Label2_Click() {
 }
 
 void FrmSet::Label2_MouseMove() {
-    Label2.SetForeColor(closeHover_.fore);
-    Label2.SetBackColor(closeHover_.back);
+    closeMark.SetForeColor(closeHover_.fore);
+    closeMark.SetBackColor(closeHover_.back);
 }
 
-void FrmSet::Label5_MouseMove() { Label5.SetForeColor(look_.LinkHover(layout::kRed)); }
+void FrmSet::Label5_MouseMove() { homeLink.SetForeColor(look_.LinkHover(layout::kRed)); }
 
-void FrmSet::Label5_Click() { OpenHomePage(Host()); }
+void FrmSet::Label5_Click() { OpenHomePage(System()); }
 
 void FrmSet::Form_MouseMove(const MouseArgs& e) {
-    if (InSliderBand({e.button, e.x, e.y}, Lx.X1(), Lx.X2(), lbLig.Top(), lbLig.Height())) {
-        Ly.SetX1(e.x);
-        Ly.SetX2(e.x);
-        night_.SetStrength(AlphaAt(e.x, Lx.X1(), Lx.X2()), monitor_);
+    if (InSliderBand({e.button, e.x, e.y}, sliderTrack.X1(), sliderTrack.X2(), lightCaption.Top(), lightCaption.Height())) {
+        sliderKnob.SetX1(e.x);
+        sliderKnob.SetX2(e.x);
+        night_.SetStrength(AlphaAt(e.x, sliderTrack.X1(), sliderTrack.X2()), monitor_);
         Announce(AccessibleEvent::ValueChange, static_cast<int>(Part::Slider));
     }
-    Label5.SetForeColor(look_.Link(layout::kWhite));
-    Label2.SetForeColor(closeRest_.fore);
-    Label2.SetBackColor(closeRest_.back);
+    homeLink.SetForeColor(look_.Link(layout::kWhite));
+    closeMark.SetForeColor(closeRest_.fore);
+    closeMark.SetBackColor(closeRest_.back);
 }
 
 // A press acts as a move of the button just pressed, with no Shift.
@@ -297,8 +297,8 @@ void FrmSet::Form_MouseDown(const MouseArgs& e) {
 // A cancelled dialog changes nothing: the swatch, the overlay and the knob
 // keep the current colour, and so does what the window saves.
 void FrmSet::lbColor_Click() {
-    if (!CommonDialog1.ShowColor(*this)) return;
-    night_.SetTint(CommonDialog1.Color, monitor_);
+    if (!colourDialog.ShowColor(*this)) return;
+    night_.SetTint(colourDialog.Color, monitor_);
     ShowTint();
 }
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "forms/desk.h"
+#include "forms/user_context.h"
 #include "overlay/night_mode.h"
 #include "platform/form.h"
 #include "resources/layout_set.h"
@@ -17,7 +17,7 @@ class FrmSplash;
 
 class FrmSet : public Form, public layout::SetControls {
    public:
-    FrmSet(Platform& host, Desk& desk, NightMode& night, FrmSplash& frmSplash);
+    FrmSet(Platform& host, UserContext& context, NightMode& night, FrmSplash& frmSplash);
     // The window that had the keyboard before this one opened, to have it
     // back when this one closes.
     void OpenedFrom(Handle user) { returnTo_ = user; }
@@ -74,7 +74,7 @@ class FrmSet : public Form, public layout::SetControls {
     // Design colours where they read, the system's where they do not.
     void ApplyScheme();
 
-    Desk& desk_;
+    UserContext& context_;
     NightMode& night_;
     FrmSplash& frmSplash_;
     Handle returnTo_ = 0;

@@ -2,7 +2,7 @@
 // brings up the overlay.
 #pragma once
 
-#include "forms/desk.h"
+#include "forms/user_context.h"
 #include "platform/form.h"
 #include "resources/layout_splash.h"
 #include "settings/scheme.h"
@@ -13,7 +13,7 @@ class FrmNight;
 
 class FrmSplash : public Form, public layout::SplashControls {
    public:
-    FrmSplash(Platform& host, Desk& desk, FrmNight& frmNight);
+    FrmSplash(Platform& host, UserContext& context, FrmNight& frmNight);
 
    protected:
     void Form_Load() override;
@@ -31,7 +31,7 @@ class FrmSplash : public Form, public layout::SplashControls {
     // Design colours, or the system's under high contrast.
     void ApplyScheme();
 
-    Desk& desk_;
+    UserContext& context_;
     FrmNight& frmNight_;
     Look look_;
 };

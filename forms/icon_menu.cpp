@@ -36,7 +36,7 @@ std::vector<MenuItem> IconMenu::ScheduleItems() {
     const Schedule& now = night.schedule;
     // The sun's item shows tonight's hours: today's sunset and sunrise, or
     // the span it stands in for without a place.
-    const Texts& t = desk_.texts();
+    const Texts& t = context_.texts();
     std::string sun = t.menuSun;
     if (!night.place) {
         sun += " (" + SpanText(kNightWithoutPlace.from, kNightWithoutPlace.to) + ")";
@@ -61,7 +61,7 @@ std::vector<MenuItem> IconMenu::ScheduleItems() {
 // The program the user works in, by its full path; none for the desktop,
 // the shell, this program, or a process that cannot be opened.
 std::string IconMenu::ProgramOf(Handle user) {
-    if (user == 0 || desk_.IsOurs(user) || host_.IsShellWindow(user) ||
+    if (user == 0 || context_.IsOurs(user) || host_.IsShellWindow(user) ||
         host_.IsNotificationArea(user))
         return {};
     std::string path = ProgramPathOf(host_, user);
@@ -75,7 +75,7 @@ int IconMenu::Run(Form& owner, Handle user, const std::string& hotKeys) {
     // The ticks say what the system does, not only what was asked of it.
     const bool canExclude = night_.MayHideInCaptures();
     const bool excluded = canExclude && night_.LayersExcluded();
-    const Texts& t = desk_.texts();
+    const Texts& t = context_.texts();
     const std::string program = ProgramOf(user);
     night_.ReadListed();  // as the user may have edited it meanwhile
     const bool listed = !program.empty() && night_.Listed(program);
@@ -135,7 +135,7 @@ int IconMenu::Run(Form& owner, Handle user, const std::string& hotKeys) {
     // Keep-on-top waits while the menu is open, or the layers would cover it.
     night_.SetMenuOpen(true);
     night_.Apply();
-    const int chosen = host_.PopupMenu(owner, items, desk_.IsOurs(user) ? 0 : user);
+    const int chosen = host_.PopupMenu(owner, items, context_.IsOurs(user) ? 0 : user);
     night_.SetMenuOpen(false);
     // A toggle takes effect only once it is written: a write the store
     // refuses leaves the old state, and the menu shows it next time.

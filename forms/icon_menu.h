@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/desk.h"
+#include "forms/user_context.h"
 #include "overlay/night_mode.h"
 #include "settings/start_at_log_on.h"
 
@@ -13,8 +13,8 @@ namespace dv {
 
 class IconMenu {
    public:
-    IconMenu(Platform& host, Desk& desk, NightMode& night)
-        : host_(host), desk_(desk), night_(night) {}
+    IconMenu(Platform& host, UserContext& context, NightMode& night)
+        : host_(host), context_(context), night_(night) {}
 
     // Shows the menu over `owner` with `hotKeys` as the hot keys' item, and
     // carries out the pick. Returns the pick when it is the overlay's to
@@ -26,7 +26,7 @@ class IconMenu {
     std::string ProgramOf(Handle user);
 
     Platform& host_;
-    Desk& desk_;
+    UserContext& context_;
     NightMode& night_;
 };
 

@@ -201,7 +201,7 @@ void NightMode::Apply() {
     const bool paused = Paused();
     const LayerPlan plan = PlanLayers(night_, now, paused, Strength(), editing_, menuOpen_);
     StyleLayers(now, paused);
-    overlay_.Follow(plan.keepOnTop && !aside_.All(), night_.Ticking());
+    overlay_.RunTimers(plan.keepOnTop && !aside_.All(), night_.Ticking());
 }
 
 void NightMode::LayOut() {

@@ -27,7 +27,9 @@ class NightMode {
     class Overlay {
        public:
         virtual Form& Layer() = 0;
-        virtual void Follow(bool keepOnTop, bool ticking) = 0;
+        // Runs the timer that raises the layers, and the one that follows
+        // the clock (the schedule's fades, a pause's end), or stops them.
+        virtual void RunTimers(bool raising, bool clock) = 0;
 
        protected:
         ~Overlay() = default;

@@ -126,7 +126,7 @@ void Timer::SetEnabled(bool on) {
 }
 
 bool CommonDialog::ShowColor(Form& owner) {
-    const std::optional<Colour> chosen = owner.Host().PickColour(owner);
+    const std::optional<Colour> chosen = owner.System().PickColour(owner);
     if (!chosen) return false;
     Color = *chosen;
     return true;

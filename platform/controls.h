@@ -147,11 +147,16 @@ class CommandButton : public Control {
     ButtonDesign d_;
 };
 
+struct TimerDesign {
+    unsigned intervalMs = 0;
+    bool enabled = false;
+};
+
 class Timer : public Control {
    public:
     Timer() : Control(ControlKind::Timer) {}
-    Timer(ControlList& list, unsigned intervalMs, bool enabled)
-        : Control(ControlKind::Timer, list), interval_(intervalMs), enabled_(enabled) {}
+    Timer(ControlList& list, TimerDesign d)
+        : Control(ControlKind::Timer, list), interval_(d.intervalMs), enabled_(d.enabled) {}
 
     unsigned Interval() const { return interval_; }
     bool Enabled() const { return enabled_; }

@@ -81,7 +81,7 @@ class Form {
     WindowState State() const { return state_; }
     Colour CurrentBackColor() const { return backColor_; }
     const std::vector<Control*>& ControlsTopFirst() const { return controls_; }
-    Platform& Host() const { return platform_; }
+    Platform& System() const { return platform_; }
     WindowPeer* Peer() const { return peer_.get(); }
     // The native window's handle, 0 when not loaded; never loads the window.
     Handle NativeHandle() const { return peer_ ? peer_->Hwnd() : 0; }

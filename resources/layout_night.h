@@ -18,10 +18,12 @@ inline const FormDesign kScreen{
 
 struct NightControls {
     ControlList controls;
-    Timer Timer1{controls, 100, true};  // the F7 poll
-    Timer Timer2{controls, 20, true};   // keep-on-top
-    Timer Timer3{controls, 1000, false};  // the schedule's clock, and a pause's
-    Timer Timer4{controls, 2000, false};  // writes the strength the hot keys set
+    Timer f7Poll{controls, {.intervalMs = 100, .enabled = true}};
+    Timer keepOnTop{controls, {.intervalMs = 20, .enabled = true}};
+    // the schedule's fades, and a pause's end
+    Timer scheduleClock{controls, {.intervalMs = 1000}};
+    // writes the strength the hot keys set, once they stop
+    Timer saveLater{controls, {.intervalMs = 2000}};
 };
 
 }  // namespace dv::layout

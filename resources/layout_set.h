@@ -25,29 +25,20 @@ inline constexpr Font kSong14{"宋体", 14.25f, false, 134};
 // Declared in the window's z-order, top first.
 struct SetControls {
     ControlList controls;
-    // turns night mode off
-    CommandButton cmdExit{controls, {{2520, 1920, 3255, 615}, text::kChinese.turnOff, kCyan, kSong14}};
-    // the close mark "×"
-    Label Label2{controls, {{6480, 120, 420, 345}, "×", kSysButtonText, kWhite, true, false, Align::Centre, false, kSong18Bold}};
-    // contact line: who makes it
-    Label Label4{controls, {{2400, 2880, 3480, 240}, text::kChinese.contactAuthor, kWhite, 0, false, false, Align::Left, true, kSong12}};
-    // contact line and link to the home page
-    Label Label5{controls, {{3720, 3960, 2160, 240}, text::kChinese.contactLink, kWhite, 0, false, false, Align::Left, true, kSong12}};
-    // contact line: where to report
-    Label Label6{controls, {{2520, 3420, 3360, 240}, text::kChinese.contactFeedback, kWhite, 0, false, false, Align::Left, true, kSong12}};
-    // the slider's knob
-    Line Ly{controls, {2790, 1110, 2790, 1515, 0xC0C0C0, 10}};
-    // the slider's track
-    Line Lx{controls, {2160, 1290, 5625, 1290, kWhite, 20}};
-    // the colour swatch
-    Label lbColor{controls, {{2025, 345, 3750, 420}, text::kChinese.swatch, kWhite, names::kDefaultTint, true, true, Align::Centre, false, kSong15Bold}};
-    // the brightness caption; its height is the slider's band
-    Label lbLig{controls, {{945, 1065, 900, 435}, text::kChinese.light, kWhite, 0, false, false, Align::Left, true, kSong21Bold}};
-    // the monitor the window edits, while each has its own level; empty else
-    Label lbMonitor{controls, {{120, 75, 1800, 240}, "", kWhite, 0, false, false, Align::Left, true, kSong12}};
-    // the tint caption
-    Label Label1{controls, {{945, 345, 900, 435}, text::kChinese.tint, kWhite, 0, false, false, Align::Left, true, kSong21Bold}};
-    CommonDialog CommonDialog1;  // the Color dialog, not drawn
+    CommandButton turnOff{controls, {.rect = {2520, 1920, 3255, 615}, .caption = text::kChinese.turnOff, .backColor = kCyan, .font = kSong14}};
+    Label closeMark{controls, {.rect = {6480, 120, 420, 345}, .caption = "×", .foreColor = kSysButtonText, .backColor = kWhite, .opaque = true, .align = Align::Centre, .font = kSong18Bold}};
+    Label author{controls, {.rect = {2400, 2880, 3480, 240}, .caption = text::kChinese.contactAuthor, .foreColor = kWhite, .backColor = 0, .autoSize = true, .font = kSong12}};
+    Label homeLink{controls, {.rect = {3720, 3960, 2160, 240}, .caption = text::kChinese.contactLink, .foreColor = kWhite, .backColor = 0, .autoSize = true, .font = kSong12}};
+    Label feedback{controls, {.rect = {2520, 3420, 3360, 240}, .caption = text::kChinese.contactFeedback, .foreColor = kWhite, .backColor = 0, .autoSize = true, .font = kSong12}};
+    Line sliderKnob{controls, {.x1 = 2790, .y1 = 1110, .x2 = 2790, .y2 = 1515, .color = 0xC0C0C0, .widthPx = 10}};
+    Line sliderTrack{controls, {.x1 = 2160, .y1 = 1290, .x2 = 5625, .y2 = 1290, .color = kWhite, .widthPx = 20}};
+    Label swatch{controls, {.rect = {2025, 345, 3750, 420}, .caption = text::kChinese.swatch, .foreColor = kWhite, .backColor = names::kDefaultTint, .opaque = true, .border = true, .align = Align::Centre, .font = kSong15Bold}};
+    // its height is the slider's band
+    Label lightCaption{controls, {.rect = {945, 1065, 900, 435}, .caption = text::kChinese.light, .foreColor = kWhite, .backColor = 0, .autoSize = true, .font = kSong21Bold}};
+    // while each monitor has its own level; empty else
+    Label monitorName{controls, {.rect = {120, 75, 1800, 240}, .caption = "", .foreColor = kWhite, .backColor = 0, .autoSize = true, .font = kSong12}};
+    Label tintCaption{controls, {.rect = {945, 345, 900, 435}, .caption = text::kChinese.tint, .foreColor = kWhite, .backColor = 0, .autoSize = true, .font = kSong21Bold}};
+    CommonDialog colourDialog;  // the Color dialog, not drawn
 };
 
 // clang-format on

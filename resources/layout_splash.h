@@ -23,21 +23,14 @@ inline constexpr Font kSong48{"宋体", 48, true, 134};
 // Declared in the window's z-order, top first.
 struct SplashControls {
     ControlList controls;
-    // the title
-    Label Label1{controls, {{285, 360, 5955, 435}, "Duskveil V4.0", kGreen, 0, false, false, Align::Left, false, kHei21}};
-    // the slogan
-    Label Label2{controls, {{1455, 1080, 0, 0}, text::kChinese.slogan, kGreen, 0, false, false, Align::Left, true, kHei21Regular}};
-    // the countdown digit
-    Label lbTime{controls, {{1560, 1920, 495, 960}, "5", kGreen, 0, false, false, Align::Left, true, kSong48}};
-    // contact line: who makes it
-    Label Label4{controls, {{2520, 2040, 3480, 240}, text::kChinese.contactAuthor, kWhite, 0, false, false, Align::Left, true, kSong12}};
-    // contact line: where to report
-    Label Label6{controls, {{2640, 2520, 3360, 240}, text::kChinese.contactFeedback, kWhite, 0, false, false, Align::Left, true, kSong12}};
-    // contact line and link to the home page
-    Label Label5{controls, {{3840, 3000, 2160, 240}, text::kChinese.contactLink, kWhite, 0, false, false, Align::Left, true, kSong12}};
-    // the usage note
-    Label Label3{controls, {{1440, 3600, 0, 0}, text::kChinese.usage, kGreen, 0, false, false, Align::Left, true, kSong12}};
-    Timer Timer1{controls, 1000, true};  // the countdown clock
+    Label title{controls, {.rect = {285, 360, 5955, 435}, .caption = "Duskveil V4.0", .foreColor = kGreen, .backColor = 0, .font = kHei21}};
+    Label slogan{controls, {.rect = {1455, 1080, 0, 0}, .caption = text::kChinese.slogan, .foreColor = kGreen, .backColor = 0, .autoSize = true, .font = kHei21Regular}};
+    Label countdown{controls, {.rect = {1560, 1920, 495, 960}, .caption = "5", .foreColor = kGreen, .backColor = 0, .autoSize = true, .font = kSong48}};
+    Label author{controls, {.rect = {2520, 2040, 3480, 240}, .caption = text::kChinese.contactAuthor, .foreColor = kWhite, .backColor = 0, .autoSize = true, .font = kSong12}};
+    Label feedback{controls, {.rect = {2640, 2520, 3360, 240}, .caption = text::kChinese.contactFeedback, .foreColor = kWhite, .backColor = 0, .autoSize = true, .font = kSong12}};
+    Label homeLink{controls, {.rect = {3840, 3000, 2160, 240}, .caption = text::kChinese.contactLink, .foreColor = kWhite, .backColor = 0, .autoSize = true, .font = kSong12}};
+    Label usageNote{controls, {.rect = {1440, 3600, 0, 0}, .caption = text::kChinese.usage, .foreColor = kGreen, .backColor = 0, .autoSize = true, .font = kSong12}};
+    Timer countdownClock{controls, {.intervalMs = 1000, .enabled = true}};
 };
 
 // clang-format on

@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "forms/desk.h"
+#include "forms/user_context.h"
 #include "forms/frm_night.h"
 #include "forms/frm_set.h"
 #include "forms/frm_splash.h"
@@ -16,7 +16,7 @@ namespace dv {
 
 struct Request;
 
-class Program final : public Desk, public RequestHandler {
+class Program final : public UserContext, public RequestHandler {
    public:
     explicit Program(Platform& platform);
     ~Program() { host.HandRequestsTo(nullptr); }

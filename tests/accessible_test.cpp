@@ -50,7 +50,7 @@ TEST_F(Accessible, EveryPartHasItsRoleNameStatesAndPlaceInChinese) {
     EXPECT_EQ(parts[0].value, "41%") << "alpha 150";
     EXPECT_EQ(actions, (std::vector<std::string>{"", "按下", "按下", "跳转", "按下", "", "", "", ""}));
     // The drawn parts stand where the keyboard's focus shows them.
-    EXPECT_EQ(parts[4].rect.top, program.frmSet.cmdExit.Get().rect.top);
+    EXPECT_EQ(parts[4].rect.top, program.frmSet.turnOff.Get().rect.top);
 }
 
 TEST_F(Accessible, EveryFocusMoveAndEveryKindOfSliderMoveIsToldInPercent) {
@@ -77,7 +77,7 @@ TEST_F(Accessible, AReaderCanFocusAndPressOnlyThePartsThatTakeIt) {
     LaunchToNight();
     OpenWithF7();
     fake.Run([this] { program.frmSet.AccessibleFocus(4); });
-    EXPECT_EQ(program.frmSet.FocusedButton(), &program.frmSet.cmdExit);
+    EXPECT_EQ(program.frmSet.FocusedButton(), &program.frmSet.turnOff);
     fake.Run([this] { program.frmSet.AccessibleFocus(5); });
     EXPECT_TRUE(Parts()[4].focused) << "a text takes no focus";
     fake.Run([this] { program.frmSet.AccessiblePress(0); });

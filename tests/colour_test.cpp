@@ -5,18 +5,18 @@ namespace {
 
 class Colour_ : public ProgramTest {
    protected:
-    void OpenDialog() { fake.ClickControl(program.frmSet, program.frmSet.lbColor); }
+    void OpenDialog() { fake.ClickControl(program.frmSet, program.frmSet.swatch); }
     void Holders(Colour c) {
-        EXPECT_EQ(program.frmSet.lbColor.BackColor(), c);
+        EXPECT_EQ(program.frmSet.swatch.BackColor(), c);
         EXPECT_EQ(program.frmNight.BackColor(), c);
-        EXPECT_EQ(program.frmSet.Ly.BorderColor(), c);
+        EXPECT_EQ(program.frmSet.sliderKnob.BorderColor(), c);
     }
 };
 
 TEST_F(Colour_, ConfirmedRedGoesOnTheThreeHoldersAndIsSavedOnClose) {
     LaunchToNight();
     OpenFromTray();
-    const float knob = program.frmSet.Ly.X1();
+    const float knob = program.frmSet.sliderKnob.X1();
     OpenDialog();
     ASSERT_TRUE(fake.dialogOpen);
     EXPECT_EQ(fake.dialogOwner, &program.frmSet);
@@ -29,7 +29,7 @@ TEST_F(Colour_, ConfirmedRedGoesOnTheThreeHoldersAndIsSavedOnClose) {
     EXPECT_TRUE(fake.CallsNamed("RunModal").empty());
     fake.AnswerColour(0x0000FF);
     Holders(0x0000FF);
-    EXPECT_EQ(program.frmSet.Ly.X1(), knob);
+    EXPECT_EQ(program.frmSet.sliderKnob.X1(), knob);
     EXPECT_EQ(fake.WindowOf(program.frmNight)->alpha, 150);
     CloseWithX();
     EXPECT_EQ(Stored("lngColor"), "255");
@@ -50,7 +50,7 @@ TEST_F(Colour_, ACancelChangesNothingNotEvenOnFirstUseAndTheDialogsColourDoesNot
     CloseWithX();
     EXPECT_EQ(Stored("lngColor"), "65280");
     OpenFromTray();
-    EXPECT_EQ(program.frmSet.CommonDialog1.Color, 0u);
+    EXPECT_EQ(program.frmSet.colourDialog.Color, 0u);
     OpenDialog();
     fake.AnswerColour(std::nullopt);
     Holders(0x00FF00);

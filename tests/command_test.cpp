@@ -41,7 +41,7 @@ TEST_F(Command, TheRunningCopyTakesEachChangeAtOnceAndStoresItAsItsWindowsWould)
 
     EXPECT_TRUE(Send({"/schedule", "sun"}));
     EXPECT_EQ(Stored("Schedule"), "sun");
-    EXPECT_TRUE(program.frmNight.Timer3.Enabled()) << "the schedule's clock runs";
+    EXPECT_TRUE(program.frmNight.scheduleClock.Enabled()) << "the schedule's clock runs";
     EXPECT_FALSE(Send({})) << "nothing asked: not a command";
 }
 
@@ -58,7 +58,7 @@ TEST_F(Command, WithTheSettingsWindowOpenItFollowsAndSettingsOpensItAsF7Does) {
 
     EXPECT_TRUE(Send({"/brightness", "70", "/colour", "0000ff"}));
     EXPECT_EQ(program.frmSet.AccessibleParts()[0].value, "70%") << "the knob follows";
-    EXPECT_EQ(program.frmSet.lbColor.BackColor(), 0xFF0000u) << "the swatch follows";
+    EXPECT_EQ(program.frmSet.swatch.BackColor(), 0xFF0000u) << "the swatch follows";
     CloseWithX();
     EXPECT_EQ(fake.foreground, console) << "the keyboard goes back to the console";
     EXPECT_EQ(Stored("intLig"), std::to_string(AlphaForBrightness(70)));

@@ -69,7 +69,7 @@ class ProgramTest : public ::testing::Test {
         if (!item) throw std::runtime_error("no such item");
         return *item;
     }
-    void CloseWithX() { fake.ClickControl(program.frmSet, program.frmSet.Label2); }
+    void CloseWithX() { fake.ClickControl(program.frmSet, program.frmSet.closeMark); }
     Handle OverlayHwnd() { return program.frmNight.NativeHandle(); }
     std::string Stored(const std::string& key) {
         auto it = fake.store.find(key);

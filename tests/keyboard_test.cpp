@@ -12,17 +12,17 @@ class Keyboard : public ProgramTest {
     void Key(int vk, int shift = 0) { fake.KeyDown(set(), vk, shift); }
     // Which part has the focus: the button, or a drawn part by its area.
     std::string Focused() {
-        if (set().FocusedButton() == &set().cmdExit) return "turn-off";
+        if (set().FocusedButton() == &set().turnOff) return "turn-off";
         const TwipsRect& a = *set().FocusedArea();
         const auto is = [&a](const TwipsRect& r) {
             return a.left == r.left && a.top == r.top && a.width == r.width && a.height == r.height;
         };
-        if (is(set().lbColor.Rect())) return "swatch";
-        if (is(set().Label2.Rect())) return "close";
-        if (is(set().Label5.Rect())) return "link";
+        if (is(set().swatch.Rect())) return "swatch";
+        if (is(set().closeMark.Rect())) return "close";
+        if (is(set().homeLink.Rect())) return "link";
         // The slider's band spans the track and the knob's height.
-        if (a.left < set().Lx.X1() && a.left + a.width > set().Lx.X2() &&
-            a.top == set().lbLig.Top())
+        if (a.left < set().sliderTrack.X1() && a.left + a.width > set().sliderTrack.X2() &&
+            a.top == set().lightCaption.Top())
             return "slider";
         return "?";
     }
@@ -73,7 +73,7 @@ TEST_F(Keyboard, EveryKeyOnTheSliderMovesTheKnobAndEveryLayerAtOnce) {
         EXPECT_EQ(program.night.Strength(), alpha) << vk;
         EXPECT_EQ(Alpha(), alpha) << vk;
         EXPECT_EQ(fake.WindowOf(*program.night.Companions().All()[0])->alpha, alpha) << vk;
-        EXPECT_FLOAT_EQ(set().Ly.X1(), KnobX(set().Lx.X1(), set().Lx.X2(), alpha)) << vk;
+        EXPECT_FLOAT_EQ(set().sliderKnob.X1(), KnobX(set().sliderTrack.X1(), set().sliderTrack.X2(), alpha)) << vk;
     }
     // Off the slider, the same keys change nothing.
     Key(kVkTab);

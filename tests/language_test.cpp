@@ -38,22 +38,22 @@ TEST_F(InEnglish, TheSplashTheSettingsWindowItsPartsAndTheMenuSpeakEnglishInALat
     fake.heldElsewhere = {{kModAlt, kVkPrior}, {kModAlt, kVkEnd}};
     Launch();
     const FrmSplash& splash = program.frmSplash;
-    EXPECT_EQ(splash.Label2.Caption(), text::kEnglish.slogan);
-    EXPECT_EQ(splash.Label3.Caption(), text::kEnglish.usage);
-    EXPECT_EQ(splash.Label5.Caption(), text::kEnglish.contactLink);
-    EXPECT_STREQ(splash.Label2.Get().font.face, "Segoe UI");
-    EXPECT_EQ(splash.Label2.Get().font.points, 21.75f);
-    EXPECT_EQ(splash.Label1.Caption(), "Duskveil V4.0");
+    EXPECT_EQ(splash.slogan.Caption(), text::kEnglish.slogan);
+    EXPECT_EQ(splash.usageNote.Caption(), text::kEnglish.usage);
+    EXPECT_EQ(splash.homeLink.Caption(), text::kEnglish.contactLink);
+    EXPECT_STREQ(splash.slogan.Get().font.face, "Segoe UI");
+    EXPECT_EQ(splash.slogan.Get().font.points, 21.75f);
+    EXPECT_EQ(splash.title.Caption(), "Duskveil V4.0");
     fake.Advance(5000);
     OpenWithF7();
     FrmSet& set = program.frmSet;
-    EXPECT_EQ(set.Label1.Caption(), "Tint");
-    EXPECT_EQ(set.lbLig.Caption(), "Light");
-    EXPECT_EQ(set.lbColor.Caption(), "Choose a colour");
-    EXPECT_EQ(set.cmdExit.Get().caption, "Turn night mode off");
-    EXPECT_STREQ(set.cmdExit.Get().font.face, "Segoe UI");
-    EXPECT_EQ(set.cmdExit.Get().font.points, 14.25f);
-    EXPECT_EQ(set.Label2.Caption(), "×");
+    EXPECT_EQ(set.tintCaption.Caption(), "Tint");
+    EXPECT_EQ(set.lightCaption.Caption(), "Light");
+    EXPECT_EQ(set.swatch.Caption(), "Choose a colour");
+    EXPECT_EQ(set.turnOff.Get().caption, "Turn night mode off");
+    EXPECT_STREQ(set.turnOff.Get().font.face, "Segoe UI");
+    EXPECT_EQ(set.turnOff.Get().font.points, 14.25f);
+    EXPECT_EQ(set.closeMark.Caption(), "×");
     std::vector<AccessiblePart> parts;
     fake.Run([&] { parts = set.AccessibleParts(); });
     EXPECT_EQ(parts[0].name, "Brightness");
@@ -74,8 +74,8 @@ TEST_F(InEnglish, AStoredLanguageOverridesTheSystems) {
     Put("Language", "zh");
     LaunchToNight();
     OpenWithF7();
-    EXPECT_EQ(program.frmSet.lbColor.Caption(), "点击此处选择颜色");
-    EXPECT_STREQ(program.frmSet.lbColor.Get().font.face, "宋体");
+    EXPECT_EQ(program.frmSet.swatch.Caption(), "点击此处选择颜色");
+    EXPECT_STREQ(program.frmSet.swatch.Get().font.face, "宋体");
 }
 
 // Every text fits its control, in both languages, at 96 and 192 dots per
@@ -89,26 +89,26 @@ TEST_P(Fit, EveryTextFitsItsControl) {
     Launch();
     const FrmSplash& splash = program.frmSplash;
     const float splashWidth = names::kSplashClient.width;
-    for (const Label* l : {&splash.Label1, &splash.Label2, &splash.Label3, &splash.Label4,
-                           &splash.Label5, &splash.Label6})
+    for (const Label* l : {&splash.title, &splash.slogan, &splash.usageNote, &splash.author,
+                           &splash.homeLink, &splash.feedback})
         EXPECT_LE(l->Rect().left + l->Rect().width, splashWidth) << l->Caption();
     fake.Advance(5000);
     OpenWithF7();
     FrmSet& set = program.frmSet;
     const float width = names::kSetClient.width;
-    for (const Label* l : {&set.Label4, &set.Label5, &set.Label6})
+    for (const Label* l : {&set.author, &set.homeLink, &set.feedback})
         EXPECT_LE(l->Rect().left + l->Rect().width, width) << l->Caption();
-    EXPECT_LE(set.Label1.Rect().left + set.Label1.Rect().width, set.lbColor.Rect().left);
-    EXPECT_GE(set.Label1.Rect().left, 0);
+    EXPECT_LE(set.tintCaption.Rect().left + set.tintCaption.Rect().width, set.swatch.Rect().left);
+    EXPECT_GE(set.tintCaption.Rect().left, 0);
     // Clear of the slider's focus rectangle, which reaches 150 twips left of it.
-    EXPECT_LE(set.lbLig.Rect().left + set.lbLig.Rect().width, set.Lx.X1() - 150);
-    EXPECT_GE(set.lbLig.Rect().left, 0);
+    EXPECT_LE(set.lightCaption.Rect().left + set.lightCaption.Rect().width, set.sliderTrack.X1() - 150);
+    EXPECT_GE(set.lightCaption.Rect().left, 0);
     const auto holds = [&](const std::string& caption, const Font& font, const TwipsRect& r) {
         const TwipsSize size = set.Peer()->MeasureText(font, caption);
         return size.width <= r.width && size.height <= r.height;
     };
-    EXPECT_TRUE(holds(set.lbColor.Caption(), set.lbColor.Get().font, set.lbColor.Rect()));
-    EXPECT_TRUE(holds(set.cmdExit.Get().caption, set.cmdExit.Get().font, set.cmdExit.Get().rect));
+    EXPECT_TRUE(holds(set.swatch.Caption(), set.swatch.Get().font, set.swatch.Rect()));
+    EXPECT_TRUE(holds(set.turnOff.Get().caption, set.turnOff.Get().font, set.turnOff.Get().rect));
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLanguagesBothDensities, Fit,

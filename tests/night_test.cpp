@@ -27,8 +27,8 @@ Outcome StartWith(const std::vector<std::pair<std::string, std::string>>& stored
         f.wallStart = DaysFromCivil(kToday) * 86400 + hour * 3600 + minute * 60 - offset * 60 - 5;
     });
     const FakeWindow* w = s.fake.WindowOf(s.program.frmNight);
-    return {w && w->visible, s.program.frmNight.Timer2.Enabled(),
-            s.program.frmNight.Timer3.Enabled(), w && w->alpha ? *w->alpha : -1};
+    return {w && w->visible, s.program.frmNight.keepOnTop.Enabled(),
+            s.program.frmNight.scheduleClock.Enabled(), w && w->alpha ? *w->alpha : -1};
 }
 
 class Night : public ProgramTest {
@@ -130,7 +130,7 @@ TEST_F(Night, TheEveningFadeStepsOnlyWhenTheAlphaChangesAndEndsAtTheUsersStrengt
     ASSERT_EQ(steps.size(), 150u) << "one call for each new alpha, none for the same";
     for (std::size_t i = 0; i < steps.size(); ++i) EXPECT_EQ(steps[i], static_cast<int>(i) + 1);
     EXPECT_EQ(Alpha(), 150);
-    EXPECT_TRUE(program.frmNight.Timer2.Enabled());
+    EXPECT_TRUE(program.frmNight.keepOnTop.Enabled());
 }
 
 TEST_F(Night, AChangedZoneOrAClockSetByHandIsFollowedAndNoFadeStaysHalfWay) {
@@ -203,7 +203,7 @@ TEST_F(Night, APauseHidesForAnHourOfRealTimeThenTheLayersComeBackAndNothingIsSto
     LaunchAt(22, 0);
     PickInMenu(kPause);
     EXPECT_FALSE(Shown());
-    EXPECT_FALSE(program.frmNight.Timer2.Enabled());
+    EXPECT_FALSE(program.frmNight.keepOnTop.Enabled());
     PickInMenu(0);
     EXPECT_EQ(Item(kPause).text, text::kChinese.menuResume);
     fake.Advance(59 * 60 * 1000);
@@ -211,7 +211,7 @@ TEST_F(Night, APauseHidesForAnHourOfRealTimeThenTheLayersComeBackAndNothingIsSto
     fake.Advance(60 * 1000 + 1000);
     EXPECT_TRUE(Shown());
     EXPECT_EQ(Alpha(), 150);
-    EXPECT_FALSE(program.frmNight.Timer3.Enabled()) << "no schedule, no pause: no clock";
+    EXPECT_FALSE(program.frmNight.scheduleClock.Enabled()) << "no schedule, no pause: no clock";
     PickInMenu(0);
     EXPECT_EQ(Item(kPause).text, text::kChinese.menuPause);
     EXPECT_EQ(fake.store.count("Schedule"), 0u);
@@ -249,8 +249,8 @@ TEST_F(Night, HotKeysStepTheStrengthEverywhereAndWriteItOnceThePressesStopOrTheP
     EXPECT_EQ(program.night.Strength(), 198);
     EXPECT_EQ(Alpha(), 198);
     EXPECT_EQ(fake.WindowOf(*program.night.Companions().All()[0])->alpha, 198);
-    EXPECT_FLOAT_EQ(program.frmSet.Ly.X1(),
-                    KnobX(program.frmSet.Lx.X1(), program.frmSet.Lx.X2(), 198));
+    EXPECT_FLOAT_EQ(program.frmSet.sliderKnob.X1(),
+                    KnobX(program.frmSet.sliderTrack.X1(), program.frmSet.sliderTrack.X2(), 198));
     EXPECT_EQ(Stored("intLig"), "<none>") << "not at every press";
     fake.Advance(500);
     EXPECT_EQ(Stored("intLig"), "198");
@@ -352,7 +352,7 @@ TEST_F(Night, TheScheduleSubmenuShowsTheChoicesAndAPickTakesEffectAtOnce) {
     fake.refusedWrites.clear();
     PickInMenu(kNoSchedule);
     EXPECT_EQ(Stored("Schedule"), "0");
-    EXPECT_FALSE(program.frmNight.Timer3.Enabled());
+    EXPECT_FALSE(program.frmNight.scheduleClock.Enabled());
 }
 
 TEST_F(Night, AStoredSpanOfItsOwnIsAFurtherCheckedItemAndTheSunShowsTodaysHours) {

@@ -109,7 +109,7 @@ TEST_F(PerMonitor, TheSettingsWindowOpensUnderThePointerAndEditsTheMonitorItStan
     OpenWithF7();
     const PixelRect at = *fake.WindowOf(program.frmSet)->bounds;
     EXPECT_EQ((at.left + at.right) / 2, (kSide.left + kSide.right) / 2) << "centred on it";
-    EXPECT_EQ(program.frmSet.lbMonitor.Caption(), "显示器 2");
+    EXPECT_EQ(program.frmSet.monitorName.Caption(), "显示器 2");
     EXPECT_EQ(SliderValue(), BrightnessPercent(60));
     fake.MouseDown(program.frmSet, 3600, 1290, kLeftButton);  // alpha 149
     EXPECT_EQ(Companion().alpha, 149);
@@ -117,9 +117,9 @@ TEST_F(PerMonitor, TheSettingsWindowOpensUnderThePointerAndEditsTheMonitorItStan
 
     // Moved (Win+Shift+Left, say) onto the main monitor: its level now.
     fake.MoveWindow(program.frmSet, {300, 200, 764, 517});
-    EXPECT_EQ(program.frmSet.lbMonitor.Caption(), "显示器 1");
+    EXPECT_EQ(program.frmSet.monitorName.Caption(), "显示器 1");
     EXPECT_EQ(SliderValue(), BrightnessPercent(150));
-    EXPECT_EQ(program.frmSet.Ly.X1(), KnobX(program.frmSet.Lx.X1(), program.frmSet.Lx.X2(), 150));
+    EXPECT_EQ(program.frmSet.sliderKnob.X1(), KnobX(program.frmSet.sliderTrack.X1(), program.frmSet.sliderTrack.X2(), 150));
     fake.KeyDown(program.frmSet, kVkEnd);  // brightest: no layer at all
     EXPECT_FALSE(Overlay().visible);
     EXPECT_EQ(Companion().alpha, 149);
@@ -138,7 +138,7 @@ TEST_F(PerMonitor, OnAMonitorWithoutALayerTheKeysAndTheWindowActOnTheMainOne) {
     fake.PressHotKey(kModAlt, kVkNext);
     EXPECT_EQ(Overlay().alpha, 166) << "the layer that shows changes";
     OpenWithF7();
-    EXPECT_EQ(program.frmSet.lbMonitor.Caption(), "显示器 1") << "and is the one named";
+    EXPECT_EQ(program.frmSet.monitorName.Caption(), "显示器 1") << "and is the one named";
     fake.KeyDown(program.frmSet, kVkRight);
     EXPECT_EQ(Overlay().alpha, 166 - 5);
     CloseWithX();
@@ -156,7 +156,7 @@ TEST_F(PerMonitor, OffTheMonitorsShareOneLevelAgainAndTheirOwnWaitForNextTime) {
     fake.cursor = {1500, 300};
     OpenWithF7();
     EXPECT_FALSE(fake.WindowOf(program.frmSet)->bounds.has_value()) << "opens where it always has";
-    EXPECT_EQ(program.frmSet.lbMonitor.Caption(), "");
+    EXPECT_EQ(program.frmSet.monitorName.Caption(), "");
     CloseWithX();
     PickInMenu(menu::kPerMonitor);
     EXPECT_EQ(Companion().alpha, 60);

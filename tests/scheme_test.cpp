@@ -47,15 +47,15 @@ TEST_F(Scheme, WhiteButtonTextOnBlackFacesKeepsTheCloseMarkAndTheButtonLegible) 
     LaunchToNight();
     OpenFromTray();
     FrmSet& s = program.frmSet;
-    EXPECT_EQ(s.Label2.ForeColor(), kSysButtonText);
-    EXPECT_EQ(s.Label2.BackColor(), kSysButtonFace);
-    EXPECT_EQ(s.cmdExit.Get().backColor, kSysButtonFace);
-    EXPECT_EQ(s.Label4.ForeColor(), 0xFFFFFFu) << "fixed on fixed stays";
-    EXPECT_EQ(s.lbColor.BackColor(), 0x4000u);
+    EXPECT_EQ(s.closeMark.ForeColor(), kSysButtonText);
+    EXPECT_EQ(s.closeMark.BackColor(), kSysButtonFace);
+    EXPECT_EQ(s.turnOff.Get().backColor, kSysButtonFace);
+    EXPECT_EQ(s.author.ForeColor(), 0xFFFFFFu) << "fixed on fixed stays";
+    EXPECT_EQ(s.swatch.BackColor(), 0x4000u);
     fake.MouseMove(s, 6600, 200);
-    EXPECT_EQ(s.Label2.BackColor(), kSysButtonFace) << "white on yellow would not read either";
+    EXPECT_EQ(s.closeMark.BackColor(), kSysButtonFace) << "white on yellow would not read either";
     fake.MouseMove(s, 100, 100);
-    EXPECT_EQ(s.Label2.BackColor(), kSysButtonFace);
+    EXPECT_EQ(s.closeMark.BackColor(), kSysButtonFace);
 }
 
 TEST_F(Scheme, HighContrastDrawsEveryControlInSystemColoursTheDefaultAsDesignedAndSavesTheTint) {
@@ -67,29 +67,29 @@ TEST_F(Scheme, HighContrastDrawsEveryControlInSystemColoursTheDefaultAsDesignedA
     fake.ChangeColours(HighContrast());
     EXPECT_GT(fake.WindowOf(s)->invalidations, repaints) << "repainted at once";
     EXPECT_EQ(s.CurrentBackColor(), kSysButtonFace);
-    for (const Label* label : {&s.Label1, &s.lbLig, &s.Label4, &s.Label6, &s.lbColor})
+    for (const Label* label : {&s.tintCaption, &s.lightCaption, &s.author, &s.feedback, &s.swatch})
         EXPECT_EQ(label->ForeColor(), kSysButtonText);
-    EXPECT_EQ(s.Label5.ForeColor(), kSysHotLight);
-    EXPECT_EQ(s.lbColor.BackColor(), kSysButtonFace);
-    EXPECT_EQ(s.Ly.BorderColor(), kSysHighlight);
-    EXPECT_EQ(s.Lx.BorderColor(), kSysButtonText);
+    EXPECT_EQ(s.homeLink.ForeColor(), kSysHotLight);
+    EXPECT_EQ(s.swatch.BackColor(), kSysButtonFace);
+    EXPECT_EQ(s.sliderKnob.BorderColor(), kSysHighlight);
+    EXPECT_EQ(s.sliderTrack.BorderColor(), kSysButtonText);
     fake.MouseMove(s, 6600, 200);
-    EXPECT_EQ(s.Label2.BackColor(), kSysHighlight);
-    EXPECT_EQ(s.Label2.ForeColor(), kSysHighlightText);
+    EXPECT_EQ(s.closeMark.BackColor(), kSysHighlight);
+    EXPECT_EQ(s.closeMark.ForeColor(), kSysHighlightText);
     EXPECT_EQ(program.frmNight.BackColor(), 255u) << "the tint itself is no control";
 
-    fake.ClickControl(s, s.lbColor);
+    fake.ClickControl(s, s.swatch);
     fake.AnswerColour(0x00FF00);
-    EXPECT_EQ(s.lbColor.BackColor(), kSysButtonFace);
+    EXPECT_EQ(s.swatch.BackColor(), kSysButtonFace);
     fake.ChangeColours(SystemColours{});
-    EXPECT_EQ(s.lbColor.BackColor(), 0x00FF00u) << "the swatch shows the tint again";
-    EXPECT_EQ(s.Ly.BorderColor(), 0x00FF00u);
+    EXPECT_EQ(s.swatch.BackColor(), 0x00FF00u) << "the swatch shows the tint again";
+    EXPECT_EQ(s.sliderKnob.BorderColor(), 0x00FF00u);
     EXPECT_EQ(s.CurrentBackColor(), 0x404040u);
-    EXPECT_EQ(s.Label2.ForeColor(), kSysButtonText);
-    EXPECT_EQ(s.Label2.BackColor(), 0xFFFFFFu);
-    EXPECT_EQ(s.cmdExit.Get().foreColor, kSysButtonText);
-    EXPECT_EQ(s.cmdExit.Get().backColor, 0xFFFF00u);
-    EXPECT_EQ(s.Lx.BorderColor(), 0xFFFFFFu);
+    EXPECT_EQ(s.closeMark.ForeColor(), kSysButtonText);
+    EXPECT_EQ(s.closeMark.BackColor(), 0xFFFFFFu);
+    EXPECT_EQ(s.turnOff.Get().foreColor, kSysButtonText);
+    EXPECT_EQ(s.turnOff.Get().backColor, 0xFFFF00u);
+    EXPECT_EQ(s.sliderTrack.BorderColor(), 0xFFFFFFu);
     fake.ChangeColours(HighContrast());
     CloseWithX();
     EXPECT_EQ(Stored("lngColor"), "65280") << "never a system colour in place of the tint";
@@ -100,13 +100,13 @@ TEST_F(Scheme, TheSplashFollowsHighContrastToo) {
     Launch();
     FrmSplash& s = program.frmSplash;
     EXPECT_EQ(s.CurrentBackColor(), kSysButtonFace);
-    EXPECT_EQ(s.Label1.ForeColor(), kSysButtonText);
-    EXPECT_EQ(s.lbTime.ForeColor(), kSysButtonText);
-    EXPECT_EQ(s.Label5.ForeColor(), kSysHotLight);
+    EXPECT_EQ(s.title.ForeColor(), kSysButtonText);
+    EXPECT_EQ(s.countdown.ForeColor(), kSysButtonText);
+    EXPECT_EQ(s.homeLink.ForeColor(), kSysHotLight);
     fake.ChangeColours(SystemColours{});
     EXPECT_EQ(s.CurrentBackColor(), 0u);
-    EXPECT_EQ(s.Label1.ForeColor(), 0x00FF00u);
-    EXPECT_EQ(s.Label4.ForeColor(), 0xFFFFFFu);
+    EXPECT_EQ(s.title.ForeColor(), 0x00FF00u);
+    EXPECT_EQ(s.author.ForeColor(), 0xFFFFFFu);
 }
 
 }  // namespace

@@ -70,7 +70,7 @@ TEST_F(Screens_, SliderColourAndKeepOnTopReachEveryLayerAtOnce) {
         << "below the overlay, never moved, sized or activated";
 
     fake.TrayNotify(program.frmNight, kWmRButtonUp);
-    EXPECT_FALSE(program.frmNight.Timer2.Enabled());
+    EXPECT_FALSE(program.frmNight.keepOnTop.Enabled());
     raised = raises();
     fake.Advance(200);
     EXPECT_EQ(raises(), raised) << "the menu would be covered";
@@ -81,7 +81,7 @@ TEST_F(Screens_, SliderColourAndKeepOnTopReachEveryLayerAtOnce) {
     OpenFromTray();
     fake.MouseDown(program.frmSet, 3600, 1290, kLeftButton);
     EXPECT_EQ(Companion(0)->alpha, 149);
-    fake.ClickControl(program.frmSet, program.frmSet.lbColor);
+    fake.ClickControl(program.frmSet, program.frmSet.swatch);
     fake.AnswerColour(0x0000FF);
     EXPECT_EQ(Companion(0)->form->BackColor(), 0x0000FFu);
     raised = raises();

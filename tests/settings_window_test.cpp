@@ -15,7 +15,7 @@ TEST_F(SettingsWindow, OpeningAndClosingOverAndOverLeavesNothingBehind) {
     const std::size_t windows = fake.windows.size(), timers = fake.timers.size();
     for (int i = 0; i < 20; ++i) {
         OpenFromTray();
-        fake.ClickControl(program.frmSet, program.frmSet.lbColor);
+        fake.ClickControl(program.frmSet, program.frmSet.swatch);
         fake.AnswerColour(static_cast<Colour>(i * 0x010203));
         CloseWithX();
         OpenWithF7();
@@ -34,12 +34,12 @@ TEST_F(SettingsWindow, LoadCopiesTheTintAndKnobPausesKeepOnTopAndTheHiddenSplash
     OpenWithF7();
     auto& s = program.frmSet;
     ASSERT_TRUE(s.IsShown());
-    EXPECT_EQ(s.lbColor.BackColor(), 255u);
-    EXPECT_EQ(s.Ly.BorderColor(), 255u);
-    EXPECT_FLOAT_EQ(s.Ly.X1(), 3586.7646f);
-    EXPECT_EQ(s.Ly.X2(), s.Ly.X1());
+    EXPECT_EQ(s.swatch.BackColor(), 255u);
+    EXPECT_EQ(s.sliderKnob.BorderColor(), 255u);
+    EXPECT_FLOAT_EQ(s.sliderKnob.X1(), 3586.7646f);
+    EXPECT_EQ(s.sliderKnob.X2(), s.sliderKnob.X1());
     EXPECT_EQ(fake.zorder.front(), s.NativeHandle()) << "top-most, above the layers";
-    EXPECT_FALSE(program.frmNight.Timer2.Enabled()) << "keep-on-top waits";
+    EXPECT_FALSE(program.frmNight.keepOnTop.Enabled()) << "keep-on-top waits";
     // The splash is loaded again, unseen: its countdown shows the overlay
     // again without changing it, even while the window is modal.
     EXPECT_TRUE(program.frmSplash.IsLoaded());
@@ -68,7 +68,7 @@ TEST_F(SettingsWindow, CloseWritesBothValuesAsStoredAndResumesKeepOnTopWithinATi
     for (const Call& c : fake.CallsNamed("SaveSetting")) writes.insert(c.text);
     EXPECT_EQ(writes, (std::set<std::string>{"Duskveil/Settings/intLig=7",
                                              "Duskveil/Settings/lngColor=-2147483633"}));
-    EXPECT_TRUE(program.frmNight.Timer2.Enabled());
+    EXPECT_TRUE(program.frmNight.keepOnTop.Enabled());
     EXPECT_EQ(fake.trayIcons.size(), 1u) << "after F7 the add leaves exactly one icon";
     fake.Advance(20);
     EXPECT_EQ(fake.Count("SetWindowPos", OverlayHwnd()), 1);
@@ -82,13 +82,13 @@ TEST_F(SettingsWindow, ARefusedWriteStillUnloadsWritesTheOtherAndResumesKeepOnTo
     EXPECT_FALSE(program.frmSet.IsLoaded());
     EXPECT_EQ(Stored("lngColor"), "16384");
     EXPECT_EQ(Stored("intLig"), "<none>");
-    EXPECT_TRUE(program.frmNight.Timer2.Enabled());
+    EXPECT_TRUE(program.frmNight.keepOnTop.Enabled());
 }
 
 TEST_F(SettingsWindow, TurnOffWritesBothDeletesTheIconAndEndsWithoutUnloading) {
     LaunchToNight();
     OpenWithF7();
-    fake.ClickButton(program.frmSet, program.frmSet.cmdExit);
+    fake.ClickButton(program.frmSet, program.frmSet.turnOff);
     EXPECT_TRUE(fake.Ended());
     EXPECT_EQ(Stored("intLig"), "150");
     EXPECT_EQ(Stored("lngColor"), "16384");
@@ -101,15 +101,15 @@ TEST_F(SettingsWindow, HoverColoursLastUntilThePointerReachesTheBareSurface) {
     OpenWithF7();
     auto& s = program.frmSet;
     fake.MouseMove(s, 6600, 240);  // over the "×"
-    EXPECT_EQ(s.Label2.BackColor(), 0x00FFFFu);
+    EXPECT_EQ(s.closeMark.BackColor(), 0x00FFFFu);
     fake.MouseMove(s, 5000, 3990);  // straight onto the link
-    EXPECT_EQ(s.Label2.BackColor(), 0x00FFFFu);
-    EXPECT_EQ(s.Label5.ForeColor(), 0x0000FFu);
+    EXPECT_EQ(s.closeMark.BackColor(), 0x00FFFFu);
+    EXPECT_EQ(s.homeLink.ForeColor(), 0x0000FFu);
     fake.MouseMove(s, 3000, 3500);  // onto another contact line: stays red
-    EXPECT_EQ(s.Label5.ForeColor(), 0x0000FFu);
+    EXPECT_EQ(s.homeLink.ForeColor(), 0x0000FFu);
     fake.MouseMove(s, 300, 4500);
-    EXPECT_EQ(s.Label2.BackColor(), 0xFFFFFFu);
-    EXPECT_EQ(s.Label5.ForeColor(), 0xFFFFFFu);
+    EXPECT_EQ(s.closeMark.BackColor(), 0xFFFFFFu);
+    EXPECT_EQ(s.homeLink.ForeColor(), 0xFFFFFFu);
 }
 
 }  // namespace

@@ -17,8 +17,8 @@ class SliderWindow : public ProgramTest {
 TEST_F(SliderWindow, APressOrADragInTheBandMovesTheKnobAndTheAlphaAtOnceAndNothingOutsideIt) {
     fake.calls.clear();
     fake.MouseDown(Set(), 3600, 1290, kLeftButton);
-    EXPECT_EQ(Set().Ly.X1(), 3600.0f);
-    EXPECT_EQ(Set().Ly.X2(), 3600.0f);
+    EXPECT_EQ(Set().sliderKnob.X1(), 3600.0f);
+    EXPECT_EQ(Set().sliderKnob.X2(), 3600.0f);
     EXPECT_EQ(program.night.Strength(), 149);
     EXPECT_EQ(OverlayAlpha(), 149);
     const auto layered = fake.CallsNamed("SetLayeredWindowAttributes");
@@ -32,7 +32,7 @@ TEST_F(SliderWindow, APressOrADragInTheBandMovesTheKnobAndTheAlphaAtOnceAndNothi
     fake.MouseMove(Set(), 3600, 1050, kLeftButton);  // above the band
     fake.MouseMove(Set(), 5700, 1290, kLeftButton);  // past the right end
     EXPECT_EQ(program.night.Strength(), 1);
-    EXPECT_EQ(Set().Ly.X1(), 5610.0f);
+    EXPECT_EQ(Set().sliderKnob.X1(), 5610.0f);
     fake.MouseMove(Set(), 3585, 1080, kLeftButton);  // back inside
     EXPECT_EQ(program.night.Strength(), 150);
     EXPECT_EQ(OverlayAlpha(), 150);
@@ -59,9 +59,9 @@ TEST_F(SliderWindow, AnythingButTheLeftButtonInTheBandLeavesTheSliderButResetsTh
         SCOPED_TRACE(std::to_string(e.x) + "," + std::to_string(e.y) + " " +
                      std::to_string(e.buttons));
         EXPECT_EQ(program.night.Strength(), 150);
-        EXPECT_FLOAT_EQ(Set().Ly.X1(), 3586.7646f);
-        EXPECT_EQ(Set().Label2.BackColor(), 0xFFFFFFu);
-        EXPECT_EQ(Set().Label5.ForeColor(), 0xFFFFFFu);
+        EXPECT_FLOAT_EQ(Set().sliderKnob.X1(), 3586.7646f);
+        EXPECT_EQ(Set().closeMark.BackColor(), 0xFFFFFFu);
+        EXPECT_EQ(Set().homeLink.ForeColor(), 0xFFFFFFu);
     }
 }
 
@@ -70,7 +70,7 @@ TEST_F(SliderWindow, TheNewAlphaIsSavedOnCloseAndPlacesTheKnobNextTime) {
     CloseWithX();
     EXPECT_EQ(Stored("intLig"), "149");
     OpenWithF7();
-    EXPECT_FLOAT_EQ(Set().Ly.X1(), KnobX(2160, 5625, 149));
+    EXPECT_FLOAT_EQ(Set().sliderKnob.X1(), KnobX(2160, 5625, 149));
 }
 
 // The knob's pen grows with the screen: 10 pixels at 96 dots per inch, 30 at
@@ -81,10 +81,10 @@ TEST(Knob, AMoveRepaintsAllOfTheOldKnobAtEveryDensity) {
         FakePlatform& f = s.fake;
         FrmSet& set = s.program.frmSet;
         f.TrayNotify(s.program.frmNight, kWmLButtonDown);
-        const float old = set.Ly.X1();
+        const float old = set.sliderKnob.X1();
         f.WindowOf(set)->damaged.clear();
         f.MouseDown(set, 4500, 1290, kLeftButton);
-        ASSERT_EQ(set.Ly.X1(), 4500.0f) << dpi;
+        ASSERT_EQ(set.sliderKnob.X1(), 4500.0f) << dpi;
         // What the pen painted, to the pixel, with a pixel for rounding.
         const float halfPen = static_cast<float>((10 * dpi + 48) / 96) / 2.0f + 1.0f;
         const TwipsRect painted{old - halfPen * f.tpp, 1110 - f.tpp, 2 * halfPen * f.tpp,

@@ -23,12 +23,12 @@ TEST_F(Startup, SplashIsTopMostAndCountsDownFromFive) {
               (std::vector<std::int64_t>{program.frmSplash.NativeHandle(), -1, 0, 0, 0, 0, 3}));
     EXPECT_TRUE(program.frmSplash.IsShown());
 
-    std::vector<std::string> seen{program.frmSplash.lbTime.Caption()};
+    std::vector<std::string> seen{program.frmSplash.countdown.Caption()};
     for (int i = 0; i < 4; ++i) {
         fake.Advance(999);
-        EXPECT_EQ(program.frmSplash.lbTime.Caption(), seen.back()) << "a tick came early";
+        EXPECT_EQ(program.frmSplash.countdown.Caption(), seen.back()) << "a tick came early";
         fake.Advance(1);
-        seen.push_back(program.frmSplash.lbTime.Caption());
+        seen.push_back(program.frmSplash.countdown.Caption());
     }
     EXPECT_EQ(seen, (std::vector<std::string>{"5", "4", "3", "2", "1"}));
     EXPECT_FALSE(program.frmNight.IsLoaded());
@@ -42,7 +42,7 @@ TEST_F(Startup, SplashIsTopMostAndCountsDownFromFive) {
 TEST(Countdown, ATextOfOneOrLessOrNoNumberShowsTheOverlayAtTheNextTick) {
     for (const char* text : {"1", "0", "-3", "x", ""}) {
         Started s({}, 0);
-        s.fake.Run([&] { s.program.frmSplash.lbTime.SetCaption(text); });
+        s.fake.Run([&] { s.program.frmSplash.countdown.SetCaption(text); });
         s.fake.Advance(1000);
         EXPECT_TRUE(s.program.frmNight.IsShown()) << text;
         EXPECT_FALSE(s.program.frmSplash.IsLoaded()) << text;
@@ -52,15 +52,15 @@ TEST(Countdown, ATextOfOneOrLessOrNoNumberShowsTheOverlayAtTheNextTick) {
 TEST_F(Startup, TheLinkTurnsRedUnderThePointerAndStartsTheBrowserOrSurvivesAMissingOne) {
     Launch();
     auto& s = program.frmSplash;
-    fake.MouseMove(s, s.Label5.Rect().left + 30, s.Label5.Rect().top + 30);
-    EXPECT_EQ(s.Label5.ForeColor(), 0x0000FFu);
-    fake.MouseMove(s, s.Label6.Rect().left + 30, s.Label6.Rect().top + 30);
-    EXPECT_EQ(s.Label5.ForeColor(), 0x0000FFu) << "onto another label: stays red";
+    fake.MouseMove(s, s.homeLink.Rect().left + 30, s.homeLink.Rect().top + 30);
+    EXPECT_EQ(s.homeLink.ForeColor(), 0x0000FFu);
+    fake.MouseMove(s, s.feedback.Rect().left + 30, s.feedback.Rect().top + 30);
+    EXPECT_EQ(s.homeLink.ForeColor(), 0x0000FFu) << "onto another label: stays red";
     fake.MouseMove(s, 150, 4000);  // bare surface
-    EXPECT_EQ(s.Label5.ForeColor(), 0xFFFFFFu);
+    EXPECT_EQ(s.homeLink.ForeColor(), 0xFFFFFFu);
     fake.shellWorks = false;
     fake.Advance(900);
-    fake.ClickControl(program.frmSplash, program.frmSplash.Label5);
+    fake.ClickControl(program.frmSplash, program.frmSplash.homeLink);
     const auto shells = fake.CallsNamed("Shell");
     ASSERT_EQ(shells.size(), 1u);
     EXPECT_EQ(shells[0].text, std::string(text::kBrowser) + "  " + text::kHomePage);

@@ -109,7 +109,7 @@ TEST_F(StepAside, ListedProgramsHideEveryLayerByNameOrByFullPathWhateverTheirCas
     Front([](OutsideWindow& w) { w.program = "C:\\Apps\\PHOTOSHOP.EXE"; });
     EXPECT_FALSE(OverlayShown()) << "the blanks around a name are no part of it";
     EXPECT_FALSE(CompanionShown());
-    EXPECT_FALSE(program.frmNight.Timer2.Enabled()) << "no keep-on-top while it is in front";
+    EXPECT_FALSE(program.frmNight.keepOnTop.Enabled()) << "no keep-on-top while it is in front";
     Front([](OutsideWindow& w) { w.program = "D:\\x.exe"; });
     EXPECT_TRUE(OverlayShown()) << "an entry with a path names that program alone";
     Front([](OutsideWindow& w) { w.program = "c:\\tools\\X.EXE"; });
@@ -118,7 +118,7 @@ TEST_F(StepAside, ListedProgramsHideEveryLayerByNameOrByFullPathWhateverTheirCas
     EXPECT_FALSE(OverlayShown()) << "the entries after a bad one still work";
     Front([](OutsideWindow& w) { w.program.clear(); });  // a process that cannot be opened
     EXPECT_TRUE(OverlayShown());
-    EXPECT_TRUE(program.frmNight.Timer2.Enabled());
+    EXPECT_TRUE(program.frmNight.keepOnTop.Enabled());
 }
 
 TEST_F(StepAside, APickChangesOnlyWhatItMustOfTheListAsStoredNow) {

@@ -54,7 +54,7 @@ TEST_F(SystemClose, ASettingsWindowDestroyedUnderneathIsUnloadedAndOpensAgain) {
     fake.NativeDestroy(program.frmSet);
     EXPECT_FALSE(program.frmSet.IsLoaded());
     EXPECT_EQ(Stored("intLig"), "149");
-    EXPECT_TRUE(program.frmNight.Timer2.Enabled());
+    EXPECT_TRUE(program.frmNight.keepOnTop.Enabled());
     EXPECT_TRUE(fake.WindowOf(program.frmNight)->enabled) << "the modal loop let go";
     OpenWithF7();
     EXPECT_TRUE(program.frmSet.IsShown());
@@ -70,7 +70,7 @@ TEST_F(SystemClose, AltF4OrTheXOnTheSettingsWindowSavesAndLeavesExactlyOneIcon) 
     EXPECT_EQ(Stored("intLig"), "149");
     EXPECT_EQ(fake.trayIcons.size(), 1u);
     EXPECT_EQ(Adds(), 2);
-    EXPECT_TRUE(program.frmNight.Timer2.Enabled());
+    EXPECT_TRUE(program.frmNight.keepOnTop.Enabled());
     OpenFromTray();  // the way back in works
     ASSERT_TRUE(program.frmSet.IsShown());
     CloseWithX();

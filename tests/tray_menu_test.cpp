@@ -30,7 +30,7 @@ TEST_F(TrayMenu, ARightReleaseShowsTheItemsWithTheirChecksAndTurnOffEnds) {
     EXPECT_FALSE(Item(kStartAtLogOn).checked);
     EXPECT_FALSE(Item(kPerMonitor).checked);
     EXPECT_FALSE(Item(kPerMonitor).enabled) << "one monitor covered";
-    EXPECT_TRUE(program.frmNight.Timer2.Enabled()) << "keep-on-top waits only while it is open";
+    EXPECT_TRUE(program.frmNight.keepOnTop.Enabled()) << "keep-on-top waits only while it is open";
     PickInMenu(kTurnOff);
     EXPECT_TRUE(fake.Ended());
     EXPECT_EQ(Stored("intLig"), "150") << "turning off writes both values";

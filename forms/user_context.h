@@ -7,7 +7,7 @@
 
 namespace dv {
 
-class Desk {
+class UserContext {
    public:
     virtual Language language() const = 0;
     const Texts& texts() const { return TextsFor(language()); }
@@ -23,7 +23,7 @@ class Desk {
     virtual bool IsOurs(Handle h) const = 0;
 
    protected:
-    ~Desk() = default;
+    ~UserContext() = default;
 };
 
 }  // namespace dv
