@@ -23,11 +23,18 @@ set(DUSKVEIL_LINK_OPTIONS
 set(DUSKVEIL_WIN32_SOURCES
   app/main.cpp
   platform/win32/win32_platform.cpp
-  platform/win32/registry.cpp
-  platform/win32/system_info.cpp
-  platform/win32/front.cpp
-  platform/win32/other_copy.cpp
-  platform/win32/popup_menu.cpp
+  platform/win32/registry_store.cpp
+  platform/win32/desktop.cpp
+  platform/win32/system_facts.cpp
+  platform/win32/keyboard.cpp
+  platform/win32/front_windows.cpp
+  platform/win32/other_copies.cpp
+  platform/win32/console.cpp
+  platform/win32/popup_menus.cpp
+  platform/win32/message_loop.cpp
+  platform/win32/window_calls.cpp
+  platform/win32/program_starter.cpp
+  platform/win32/colour_dialog.cpp
   platform/win32/window.cpp
   platform/win32/window_messages.cpp
   platform/win32/paint.cpp

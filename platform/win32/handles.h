@@ -8,6 +8,9 @@
 
 namespace dv::win32 {
 
+// The program's handles are the system's window handles.
+inline HWND H(Handle h) { return reinterpret_cast<HWND>(h); }
+
 template <typename T, typename Traits>
 class Owned {
    public:

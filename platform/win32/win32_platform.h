@@ -1,22 +1,27 @@
-// The real backend: user32, gdi32, shell32, comdlg32 and the registry.
+// The real backend: the platform's interface, carried out by small classes
+// of the system's calls, one to a file, that it is composed of.
 #pragma once
 
 #include <windows.h>
 
 #include "platform/platform.h"
+#include "platform/win32/colour_dialog.h"
+#include "platform/win32/console.h"
+#include "platform/win32/desktop.h"
+#include "platform/win32/front_windows.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/keyboard.h"
+#include "platform/win32/message_loop.h"
+#include "platform/win32/other_copies.h"
+#include "platform/win32/popup_menus.h"
+#include "platform/win32/program_starter.h"
+#include "platform/win32/registry_store.h"
+#include "platform/win32/system_facts.h"
+#include "platform/win32/system_library.h"
+#include "platform/win32/window_calls.h"
 #include "platform/win32/window_class.h"
 
 namespace dv::win32 {
-
-// A call of a DLL the process has loaded, looked up where older systems lack
-// it; null where this one does.
-template <typename Fn>
-Fn Find(const wchar_t* dll, const char* name) {
-    HMODULE module = GetModuleHandleW(dll);
-    return module ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)))
-                  : nullptr;
-}
 
 class Win32Platform final : public Platform {
    public:
@@ -27,96 +32,134 @@ class Win32Platform final : public Platform {
     bool CanHostWindows() const { return static_cast<bool>(windowClass_); }
 
     // The main message loop; returns the exit code.
-    int Run();
+    int Run() { return loop_.Run(); }
     // The command line's arguments after the program's name, and its whole
     // length in characters.
-    static std::vector<std::string> Arguments(std::size_t& length);
-
-    void SetWindowPos(Handle hWnd, Handle insertAfter, int x, int y, int cx, int cy,
-                      std::uint32_t flags) override;
-    std::int32_t GetWindowLongA(Handle hWnd, int index) override;
-    void SetWindowLongA(Handle hWnd, int index, std::int32_t value) override;
-    void SetLayeredWindowAttributes(Handle hWnd, Colour key, std::uint8_t alpha,
-                                    std::uint32_t flags) override;
-    std::int16_t GetAsyncKeyState(int vk) override;
-    void Shell_NotifyIconA(std::uint32_t message, const TrayRecord& record) override;
-    StoredText GetSetting(std::string_view app, std::string_view section,
-                          std::string_view key) override;
-    bool SaveSetting(std::string_view app, std::string_view section, std::string_view key,
-                     std::string_view text) override;
-    bool PrevInstance() override { return prevInstance_; }
-    Handed HandOver(std::uint32_t mark, std::string_view bytes, bool untilEnded,
-                    unsigned waitMs) override;
-    void LeaveSingleCopy() override { instanceMutex_.Reset(); }
-    bool StartCopy() override;
-    bool Say(std::string_view text, bool error) override;
-    void ShowMessage(std::string_view text) override;
-    void AnswerRequest(std::uint32_t answer) override;
-    [[noreturn]] void End() override;
-    void DoEvents() override;
-    bool Shell(std::string_view commandLine, int windowStyle) override;
-    std::optional<Colour> PickColour(Form& owner) override;
-    int PopupMenu(Form& owner, const std::vector<MenuItem>& items, Handle giveBackTo) override;
-    OsVersion WindowsVersion() override;
-    unsigned UserUiLanguage() override { return GetUserDefaultUILanguage(); }
-    std::string ExePath() override;
-    std::optional<std::string> GetRunEntry() override;
-    bool SetRunEntry(std::string_view commandLine) override;
-    bool DeleteRunEntry() override;
-    bool SetWindowDisplayAffinity(Handle hWnd, std::uint32_t affinity) override;
-    std::optional<std::uint32_t> GetWindowDisplayAffinity(Handle hWnd) override;
-    Handle GetForegroundWindow() override;
-    void SetForegroundWindow(Handle hWnd) override;
-    bool IsWindow(Handle hWnd) override;
-    bool IsNotificationArea(Handle hWnd) override;
-    SystemColours GetSystemColours() override;
-    WallClock Now() override;
-    std::uint64_t TickCount() override { return GetTickCount64(); }
-    std::string TimeZoneKey() override;
-    bool RegisterHotKey(Handle hWnd, int id, unsigned modifiers, unsigned vk) override;
-    void UnregisterHotKey(Handle hWnd, int id) override;
-    StoredBytes GetStartupApproved() override;
-    bool DeleteStartupApproved() override;
-    std::vector<Monitor> Monitors() override;
-    PixelPoint GetCursorPos() override;
-    PixelRect GetWindowRect(Handle hWnd) override;
-    bool HasTitleBar(Handle hWnd) override;
-    bool IsMaximizedWithFrame(Handle hWnd) override;
-    Handle FindChild(Handle hWnd, std::string_view className) override;
-    bool IsShellWindow(Handle hWnd) override;
-    std::string ProgramOf(Handle hWnd) override;
-    int UserNotificationState() override;
-    bool SameFileName(std::string_view a, std::string_view b) override;
-    void WatchFront(Form& form, bool on) override;
-    std::unique_ptr<WindowPeer> CreatePeer(Form& form) override;
-    float TwipsPerPixelX() const override { return tppX_; }
-    float TwipsPerPixelY() const override { return tppY_; }
-    void RunModal(Form& form, Form* owner) override;
+    static std::vector<std::string> Arguments(std::size_t& length) {
+        return OtherCopies::Arguments(length);
+    }
 
     HINSTANCE Instance() const { return instance_; }
     const WindowClass& Class() const { return windowClass_; }
     int Dpi() const { return dpi_; }
 
-   private:
-    void Quit() override { PostQuitMessage(0); }
-    // Dispatches one fetched message.
-    static void Dispatch(const MSG& msg);
+    // --- SystemCalls ---
+    void SetWindowPos(Handle hWnd, Handle insertAfter, int x, int y, int cx, int cy,
+                      std::uint32_t flags) override {
+        windows_.SetWindowPos(hWnd, insertAfter, x, y, cx, cy, flags);
+    }
+    std::int32_t GetWindowLongA(Handle hWnd, int index) override {
+        return windows_.GetWindowLongA(hWnd, index);
+    }
+    void SetWindowLongA(Handle hWnd, int index, std::int32_t value) override {
+        windows_.SetWindowLongA(hWnd, index, value);
+    }
+    void SetLayeredWindowAttributes(Handle hWnd, Colour key, std::uint8_t alpha,
+                                    std::uint32_t flags) override {
+        windows_.SetLayeredWindowAttributes(hWnd, key, alpha, flags);
+    }
+    void Shell_NotifyIconA(std::uint32_t message, const TrayRecord& record) override {
+        windows_.Shell_NotifyIconA(message, record);
+    }
+    std::int16_t GetAsyncKeyState(int vk) override { return keyboard_.GetAsyncKeyState(vk); }
+    bool RegisterHotKey(Handle hWnd, int id, unsigned modifiers, unsigned vk) override {
+        return keyboard_.RegisterHotKey(hWnd, id, modifiers, vk);
+    }
+    void UnregisterHotKey(Handle hWnd, int id) override { keyboard_.UnregisterHotKey(hWnd, id); }
+    bool SetWindowDisplayAffinity(Handle hWnd, std::uint32_t affinity) override {
+        return desktop_.SetWindowDisplayAffinity(hWnd, affinity);
+    }
+    std::optional<std::uint32_t> GetWindowDisplayAffinity(Handle hWnd) override {
+        return desktop_.GetWindowDisplayAffinity(hWnd);
+    }
+    Handle GetForegroundWindow() override { return desktop_.GetForegroundWindow(); }
+    void SetForegroundWindow(Handle hWnd) override { desktop_.SetForegroundWindow(hWnd); }
+    bool IsWindow(Handle hWnd) override { return desktop_.IsWindow(hWnd); }
+    bool IsNotificationArea(Handle hWnd) override { return desktop_.IsNotificationArea(hWnd); }
+    SystemColours GetSystemColours() override { return desktop_.GetSystemColours(); }
+    PixelPoint GetCursorPos() override { return desktop_.GetCursorPos(); }
+    PixelRect GetWindowRect(Handle hWnd) override { return front_.GetWindowRect(hWnd); }
+    bool HasTitleBar(Handle hWnd) override { return front_.HasTitleBar(hWnd); }
+    bool IsMaximizedWithFrame(Handle hWnd) override { return front_.IsMaximizedWithFrame(hWnd); }
+    Handle FindChild(Handle hWnd, std::string_view className) override {
+        return front_.FindChild(hWnd, className);
+    }
+    bool IsShellWindow(Handle hWnd) override { return front_.IsShellWindow(hWnd); }
+    std::string ProgramOf(Handle hWnd) override { return front_.ProgramOf(hWnd); }
+    int UserNotificationState() override { return front_.UserNotificationState(); }
+    bool SameFileName(std::string_view a, std::string_view b) override {
+        return front_.SameFileName(a, b);
+    }
+    WallClock Now() override { return facts_.Now(); }
+    std::uint64_t TickCount() override { return facts_.TickCount(); }
+    std::string TimeZoneKey() override { return facts_.TimeZoneKey(); }
 
-    // The system's events of the window in front: which it is (for all of
-    // the desktop), and where it stands (for its process alone).
-    static void CALLBACK FrontEvent(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child,
-                                    DWORD, DWORD);
-    void HookFrontProcess();
+    // --- RuntimeServices ---
+    StoredText GetSetting(std::string_view app, std::string_view section,
+                          std::string_view key) override {
+        return registry_.GetSetting(app, section, key);
+    }
+    bool SaveSetting(std::string_view app, std::string_view section, std::string_view key,
+                     std::string_view text) override {
+        return registry_.SaveSetting(app, section, key, text);
+    }
+    bool PrevInstance() override { return copies_.PrevInstance(); }
+    Handed HandOver(std::uint32_t mark, std::string_view bytes, bool untilEnded,
+                    unsigned waitMs) override {
+        return copies_.HandOver(mark, bytes, untilEnded, waitMs);
+    }
+    void LeaveSingleCopy() override { copies_.LeaveSingleCopy(); }
+    bool StartCopy() override { return copies_.StartCopy(facts_.ExePath()); }
+    bool Say(std::string_view text, bool error) override { return console_.Say(text, error); }
+    void ShowMessage(std::string_view text) override { console_.ShowMessage(text); }
+    [[noreturn]] void End() override { loop_.End(); }
+    void DoEvents() override { loop_.DoEvents(); }
+    bool Shell(std::string_view commandLine, int windowStyle) override {
+        return starter_.Shell(commandLine, windowStyle);
+    }
+    std::optional<Colour> PickColour(Form& owner) override { return colours_.PickColour(owner); }
+    int PopupMenu(Form& owner, const std::vector<MenuItem>& items, Handle giveBackTo) override {
+        return menus_.PopupMenu(owner, items, giveBackTo);
+    }
+    OsVersion WindowsVersion() override { return facts_.WindowsVersion(); }
+    unsigned UserUiLanguage() override { return facts_.UserUiLanguage(); }
+    std::string ExePath() override { return facts_.ExePath(); }
+    std::optional<std::string> GetRunEntry() override { return registry_.GetRunEntry(); }
+    bool SetRunEntry(std::string_view commandLine) override {
+        return registry_.SetRunEntry(commandLine);
+    }
+    bool DeleteRunEntry() override { return registry_.DeleteRunEntry(); }
+    StoredBytes GetStartupApproved() override { return registry_.GetStartupApproved(); }
+    bool DeleteStartupApproved() override { return registry_.DeleteStartupApproved(); }
+
+    // --- Hosting ---
+    std::unique_ptr<WindowPeer> CreatePeer(Form& form) override;
+    float TwipsPerPixelX() const override { return tppX_; }
+    float TwipsPerPixelY() const override { return tppY_; }
+    void RunModal(Form& form, Form* owner) override { loop_.RunModal(form, owner); }
+    std::vector<Monitor> Monitors() override { return desktop_.Monitors(); }
+    void WatchFront(Form& form, bool on) override { front_.WatchFront(form, on); }
+    void AnswerRequest(std::uint32_t answer) override { copies_.AnswerRequest(answer); }
+
+   private:
+    void Quit() override { loop_.Quit(); }
 
     HINSTANCE instance_;
-    Form* frontWatcher_ = nullptr;
-    WinEventHook foregroundHook_;
-    WinEventHook locationHook_;
     WindowClass windowClass_;
-    KernelHandle instanceMutex_;
-    bool prevInstance_ = false;
     int dpi_ = 96;
     float tppX_ = 15, tppY_ = 15;
+    OtherCopies copies_;
+    RegistryStore registry_;
+    Console console_;
+    WindowCalls windows_;
+    Keyboard keyboard_;
+    Desktop desktop_;
+    FrontWindows front_;
+    SystemFacts facts_;
+    MessageLoop loop_;
+    ProgramStarter starter_;
+    ColourDialog colours_;
+    PopupMenus menus_;
 };
 
 }  // namespace dv::win32

@@ -1,33 +1,34 @@
 // The window in front, for stepping aside for it: what it is, which program
 // it belongs to, and the system's events when it changes.
-#include "platform/form.h"
+#include "platform/win32/front_windows.h"
+
+#include "platform/win32/system_library.h"
 #include "platform/win32/text.h"
-#include "platform/win32/win32_platform.h"
 
 namespace dv::win32 {
 namespace {
 
-Win32Platform* watching = nullptr;
+FrontWindows* watching = nullptr;
 
 }  // namespace
 
-PixelRect Win32Platform::GetWindowRect(Handle hWnd) {
+PixelRect FrontWindows::GetWindowRect(Handle hWnd) {
     RECT r{};
     ::GetWindowRect(reinterpret_cast<HWND>(hWnd), &r);
     return {r.left, r.top, r.right, r.bottom};
 }
 
-bool Win32Platform::HasTitleBar(Handle hWnd) {
+bool FrontWindows::HasTitleBar(Handle hWnd) {
     const LONG style = GetWindowLongW(reinterpret_cast<HWND>(hWnd), GWL_STYLE);
     return (style & WS_CAPTION) == WS_CAPTION;
 }
 
-bool Win32Platform::IsMaximizedWithFrame(Handle hWnd) {
+bool FrontWindows::IsMaximizedWithFrame(Handle hWnd) {
     const HWND h = reinterpret_cast<HWND>(hWnd);
     return IsZoomed(h) && (GetWindowLongW(h, GWL_STYLE) & WS_THICKFRAME) != 0;
 }
 
-Handle Win32Platform::FindChild(Handle hWnd, std::string_view className) {
+Handle FrontWindows::FindChild(Handle hWnd, std::string_view className) {
     return reinterpret_cast<Handle>(
         FindWindowExW(reinterpret_cast<HWND>(hWnd), nullptr, Wide(className).c_str(), nullptr));
 }
@@ -36,7 +37,7 @@ Handle Win32Platform::FindChild(Handle hWnd, std::string_view className) {
 // shell draws the wallpaper and the icons in, and every window of the
 // shell's process (its task switcher and full-screen Start cover a monitor
 // without a title bar, and are no full-screen program).
-bool Win32Platform::IsShellWindow(Handle hWnd) {
+bool FrontWindows::IsShellWindow(Handle hWnd) {
     const HWND h = reinterpret_cast<HWND>(hWnd);
     if (h == GetDesktopWindow()) return true;
     wchar_t cls[16];
@@ -51,7 +52,7 @@ bool Win32Platform::IsShellWindow(Handle hWnd) {
     return shellPid != 0 && pid == shellPid;
 }
 
-std::string Win32Platform::ProgramOf(Handle hWnd) {
+std::string FrontWindows::ProgramOf(Handle hWnd) {
     DWORD pid = 0;
     GetWindowThreadProcessId(reinterpret_cast<HWND>(hWnd), &pid);
     if (pid == 0) return {};
@@ -65,20 +66,20 @@ std::string Win32Platform::ProgramOf(Handle hWnd) {
 
 // Windows Vista and later; looked up, as the exe's oldest system may lack
 // it in a stripped shell.
-int Win32Platform::UserNotificationState() {
+int FrontWindows::UserNotificationState() {
     using QueryFn = HRESULT(WINAPI*)(int*);
     static const auto query = Find<QueryFn>(L"shell32.dll", "SHQueryUserNotificationState");
     int state = 0;
     return query && query(&state) == S_OK ? state : 0;
 }
 
-bool Win32Platform::SameFileName(std::string_view a, std::string_view b) {
+bool FrontWindows::SameFileName(std::string_view a, std::string_view b) {
     const std::wstring wa = Wide(a), wb = Wide(b);
     return CompareStringOrdinal(wa.c_str(), static_cast<int>(wa.size()), wb.c_str(),
                                 static_cast<int>(wb.size()), TRUE) == CSTR_EQUAL;
 }
 
-void Win32Platform::WatchFront(Form& form, bool on) {
+void FrontWindows::WatchFront(Form& form, bool on) {
     locationHook_.Reset();
     foregroundHook_.Reset();
     frontWatcher_ = on ? &form : nullptr;
@@ -91,7 +92,7 @@ void Win32Platform::WatchFront(Form& form, bool on) {
 
 // Moves and size changes come from every window of every program: heard
 // only from the process in front, and acted on only for its window.
-void Win32Platform::HookFrontProcess() {
+void FrontWindows::HookFrontProcess() {
     locationHook_.Reset();
     DWORD pid = 0;
     GetWindowThreadProcessId(::GetForegroundWindow(), &pid);
@@ -100,9 +101,9 @@ void Win32Platform::HookFrontProcess() {
                                         nullptr, &FrontEvent, pid, 0, WINEVENT_OUTOFCONTEXT));
 }
 
-void CALLBACK Win32Platform::FrontEvent(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object,
+void CALLBACK FrontWindows::FrontEvent(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object,
                                         LONG child, DWORD, DWORD) {
-    Win32Platform* self = watching;
+    FrontWindows* self = watching;
     if (!self || !self->frontWatcher_ || object != OBJID_WINDOW || child != CHILDID_SELF) return;
     if (event == EVENT_SYSTEM_FOREGROUND) {
         self->HookFrontProcess();

@@ -1,11 +1,11 @@
-// The command line, and what a copy started with one does: hand it to the
-// copy already running, and answer whoever typed it.
-#include "platform/win32/win32_platform.h"
+// The other copies of the program: one runs per session, and a copy started
+// with a command line hands it to the one that runs, or starts one.
+#include "platform/win32/other_copies.h"
 
 #include <shellapi.h>
 
-#include "platform/win32/text.h"
 #include "platform/names.h"
+#include "platform/win32/text.h"
 
 namespace dv::win32 {
 namespace {
@@ -17,7 +17,15 @@ struct LocalTraits {
 
 }  // namespace
 
-std::vector<std::string> Win32Platform::Arguments(std::size_t& length) {
+// One copy per session: the name is taken atomically, so two copies started
+// in the same instant still leave one.
+OtherCopies::OtherCopies() {
+    instanceMutex_.Reset(CreateMutexW(nullptr, FALSE, L"Local\\Duskveil.Instance"));
+    const DWORD err = GetLastError();
+    prevInstance_ = !instanceMutex_ || err == ERROR_ALREADY_EXISTS || err == ERROR_ACCESS_DENIED;
+}
+
+std::vector<std::string> OtherCopies::Arguments(std::size_t& length) {
     const wchar_t* line = GetCommandLineW();
     length = wcslen(line);
     std::vector<std::string> args;
@@ -31,13 +39,14 @@ std::vector<std::string> Win32Platform::Arguments(std::size_t& length) {
 // The running copy's overlay may not be there yet (it comes once the
 // splash has counted down), and a copy still loading refuses: both are
 // asked again until the time is up.
-RuntimeServices::Handed Win32Platform::HandOver(std::uint32_t mark, std::string_view bytes,
+RuntimeServices::Handed OtherCopies::HandOver(std::uint32_t mark, std::string_view bytes,
                                                 bool untilEnded, unsigned waitMs) {
     const ULONGLONG until = GetTickCount64() + waitMs;
     const auto left = [until] {
         const ULONGLONG now = GetTickCount64();
         return static_cast<DWORD>(now < until ? until - now : 0);
     };
+    using Handed = RuntimeServices::Handed;
     using Kind = Handed::Kind;
     Handed handed;
     do {
@@ -72,8 +81,8 @@ RuntimeServices::Handed Win32Platform::HandOver(std::uint32_t mark, std::string_
 // The copy runs on its own: at normal priority (a scheduled task runs below
 // it, and a child would inherit that), out of the task's job where the job
 // lets it go, from the exe's own folder, as a start from Explorer would.
-bool Win32Platform::StartCopy() {
-    const std::wstring exe = Wide(ExePath());
+bool OtherCopies::StartCopy(const std::string& exePath) {
+    const std::wstring exe = Wide(exePath);
     std::wstring line = L"\"" + exe + L"\"";
     const std::wstring folder = exe.substr(0, exe.find_last_of(L'\\'));
     STARTUPINFOW si{};
@@ -89,31 +98,6 @@ bool Win32Platform::StartCopy() {
     return false;
 }
 
-// The standard streams a script redirected, else the console of the command
-// prompt the program was started from.
-bool Win32Platform::Say(std::string_view text, bool error) {
-    HANDLE out = GetStdHandle(error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
-    KernelHandle console;
-    if (!out || out == INVALID_HANDLE_VALUE || GetFileType(out) == FILE_TYPE_UNKNOWN) {
-        if (!AttachConsole(ATTACH_PARENT_PROCESS)) return false;
-        out = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
-                          OPEN_EXISTING, 0, nullptr);
-        if (out == INVALID_HANDLE_VALUE) return false;
-        console.Reset(out);
-    }
-    DWORD mode = 0, written = 0;
-    if (GetConsoleMode(out, &mode)) {
-        const std::wstring wide = Wide(text);
-        return WriteConsoleW(out, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
-    }
-    return WriteFile(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-}
-
-void Win32Platform::ShowMessage(std::string_view text) {
-    MessageBoxW(nullptr, Wide(text).c_str(), Wide(names::kAppName).c_str(),
-                MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND);
-}
-
-void Win32Platform::AnswerRequest(std::uint32_t answer) { ReplyMessage(answer); }
+void OtherCopies::AnswerRequest(std::uint32_t answer) { ReplyMessage(answer); }
 
 }  // namespace dv::win32

@@ -1,10 +1,9 @@
 // The settings store, one registry key per user with texts as REG_SZ values,
 // and the entry that starts the program at log-on.
-#include <vector>
+#include "platform/win32/registry_store.h"
 
-#include "platform/win32/text.h"
-#include "platform/win32/win32_platform.h"
 #include "platform/names.h"
+#include "platform/win32/text.h"
 
 namespace dv::win32 {
 namespace {
@@ -56,23 +55,23 @@ bool WriteText(const std::wstring& path, const std::wstring& name, std::string_v
 
 }  // namespace
 
-StoredText Win32Platform::GetSetting(std::string_view app, std::string_view section,
+StoredText RegistryStore::GetSetting(std::string_view app, std::string_view section,
                                      std::string_view key) {
     return ReadText(KeyPath(app, section), Wide(key));
 }
 
-bool Win32Platform::SaveSetting(std::string_view app, std::string_view section,
+bool RegistryStore::SaveSetting(std::string_view app, std::string_view section,
                                 std::string_view key, std::string_view text) {
     return WriteText(KeyPath(app, section), Wide(key), text);
 }
 
-std::optional<std::string> Win32Platform::GetRunEntry() {
+std::optional<std::string> RegistryStore::GetRunEntry() {
     StoredText entry = ReadText(names::kRunKey, names::kRunValue);
     if (entry.kind != StoredText::Kind::Text) return std::nullopt;
     return std::move(entry.text);
 }
 
-bool Win32Platform::SetRunEntry(std::string_view commandLine) {
+bool RegistryStore::SetRunEntry(std::string_view commandLine) {
     return WriteText(names::kRunKey, names::kRunValue, commandLine);
 }
 
@@ -91,9 +90,9 @@ bool DeleteValue(const wchar_t* path, const wchar_t* name) {
 
 }  // namespace
 
-bool Win32Platform::DeleteRunEntry() { return DeleteValue(names::kRunKey, names::kRunValue); }
+bool RegistryStore::DeleteRunEntry() { return DeleteValue(names::kRunKey, names::kRunValue); }
 
-StoredBytes Win32Platform::GetStartupApproved() {
+StoredBytes RegistryStore::GetStartupApproved() {
     HKEY raw = nullptr;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, names::kStartupApprovedKey, 0, KEY_QUERY_VALUE, &raw) !=
         ERROR_SUCCESS)
@@ -108,7 +107,7 @@ StoredBytes Win32Platform::GetStartupApproved() {
     return {StoredBytes::Kind::Binary, std::string(reinterpret_cast<const char*>(data), size)};
 }
 
-bool Win32Platform::DeleteStartupApproved() {
+bool RegistryStore::DeleteStartupApproved() {
     return DeleteValue(names::kStartupApprovedKey, names::kRunValue);
 }
 

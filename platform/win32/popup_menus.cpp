@@ -1,7 +1,7 @@
 // The notification icon's popup menu.
-#include "platform/form.h"
+#include "platform/win32/popup_menus.h"
+
 #include "platform/win32/text.h"
-#include "platform/win32/win32_platform.h"
 
 namespace dv::win32 {
 namespace {
@@ -33,7 +33,7 @@ HMENU BuildMenu(const std::vector<MenuItem>& items) {
 
 }  // namespace
 
-int Win32Platform::PopupMenu(Form& owner, const std::vector<MenuItem>& items, Handle giveBackTo) {
+int PopupMenus::PopupMenu(Form& owner, const std::vector<MenuItem>& items, Handle giveBackTo) {
     if (!owner.IsLoaded()) return 0;
     // The overlay lets all input through and is never activated, so it
     // cannot hold the menu's focus: a small hidden window does. It has no
