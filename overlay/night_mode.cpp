@@ -77,8 +77,10 @@ void NightMode::SetTint(Colour tint, const std::string& monitor) {
 
 std::vector<std::string> NightMode::EveryMonitor() const {
     if (!options_.perMonitor) return {std::string()};
+    // Those with a layer: while only the main monitor has one, it alone.
     std::vector<std::string> all;
-    for (const Monitor& m : monitors_) all.push_back(MonitorIdentity(m));
+    for (const Monitor& m : options_.allScreens ? monitors_ : std::vector<Monitor>{MainMonitor()})
+        all.push_back(MonitorIdentity(m));
     return all;
 }
 

@@ -61,8 +61,8 @@ class NightMode {
     // brighter by "darker".
     void Step(int step, const std::string& monitor = {});
     void SetTint(Colour tint, const std::string& monitor = {});
-    // What a change meant for every monitor changes: each monitor's own
-    // level while each has its own, else the shared one.
+    // What a change meant for every monitor changes: the own level of each
+    // monitor with a layer while each has its own, else the shared one.
     std::vector<std::string> EveryMonitor() const;
     // Writes "intLig", then "lngColor": the shared ones while the monitors
     // share them, and those of every monitor whose own the user changed. A

@@ -72,10 +72,17 @@ void ProgramList::Read() {
     entries_ = ParseProgramList(stored_);
 }
 
-// An entry with a path names that program alone; one without, every
-// program of that file name.
+// An entry with a path names that program alone, whichever way its slashes
+// lean; one without, every program of that file name.
 bool ProgramList::Matches(const ListEntry& entry, std::string_view path) {
-    return host_.SameFileName(entry.name, HasPath(entry.name) ? path : FileNameOf(path));
+    if (!HasPath(entry.name)) return host_.SameFileName(entry.name, FileNameOf(path));
+    const auto backslashed = [](std::string_view p) {
+        std::string s(p);
+        for (char& c : s)
+            if (c == '/') c = '\\';
+        return s;
+    };
+    return host_.SameFileName(backslashed(entry.name), backslashed(path));
 }
 
 bool ProgramList::Has(std::string_view path) {

@@ -86,14 +86,23 @@ const char* const kUsage =
     "Exit codes: 0 done, 1 nothing runs, 2 a wrong command line, 3 no answer,\n"
     "4 a value could not be stored.\n";
 
-std::string NotStoredLines(std::uint32_t answer, bool running) {
+std::string NotStoredLines(std::uint32_t answer, Then then) {
     std::string lines;
-    const auto line = [&](std::uint32_t bit, const char* name, const char* what) {
+    const auto line = [&](std::uint32_t bit, const char* name, const std::string& what) {
         if (!(answer & bit)) return;
         lines += std::string(name) + " could not be stored; ";
-        lines += running ? std::string("the new ") + what +
-                               " shows until the program ends and is written with the next save\n"
-                         : std::string("night mode starts with the ") + what + " stored before\n";
+        switch (then) {
+            case Then::Runs:
+                lines += "the new " + what +
+                         " shows until the program ends and is written with the next save\n";
+                break;
+            case Then::Ended:
+                lines += "the new " + what + " is lost\n";
+                break;
+            case Then::Starts:
+                lines += "night mode starts with the " + what + " stored before\n";
+                break;
+        }
     };
     line(kStrengthNotStored, "intLig", "strength");
     line(kTintNotStored, "lngColor", "tint");

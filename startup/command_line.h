@@ -73,8 +73,10 @@ enum Answer : std::uint32_t {
     kScheduleNotStored = 8,
 };
 // What a script is told of each value the store refused: when a copy that
-// runs took the change, or when night mode is to start from the store.
-std::string NotStoredLines(std::uint32_t answer, bool running);
+// runs took the change, when that copy ended with it (/off), or when night
+// mode is to start from the store.
+enum class Then { Runs, Ended, Starts };
+std::string NotStoredLines(std::uint32_t answer, Then then);
 
 // The exit codes a script reads.
 enum ExitCode : int {

@@ -44,7 +44,8 @@ std::optional<int> Program::Start(std::span<const std::string> args, std::size_t
         return kDone;
     }
     // "/off" is done once that copy has gone, so that one started next runs.
-    if (host.PrevInstance()) return HandOver(EncodeRequest(args), r.off, kWaitForRunning, true);
+    if (host.PrevInstance())
+        return HandOver(EncodeRequest(args), r.off, r.off ? Then::Ended : Then::Runs);
     if (r.NeedsOneRunning()) {
         host.Say("Duskveil is not running: nothing was changed.\n", true);
         return kNothingRuns;
@@ -59,28 +60,29 @@ std::optional<int> Program::Start(std::span<const std::string> args, std::size_t
         night.Read();
         answer = Apply(stored);
     }
-    if (answer != kTaken) host.Say(NotStoredLines(answer, false), true);
     if (!host.StartCopy()) {
         host.Say("Duskveil could not be started.\n", true);
         return kNothingRuns;
     }
+    if (answer != kTaken) host.Say(NotStoredLines(answer, Then::Starts), true);
     // The new copy takes commands once its countdown is over.
     if (r.settings) {
-        const int opened = HandOver(EncodeRequest(std::vector<std::string>{"/settings"}), false,
-                                    kWaitForStarted, false);
+        const int opened =
+            HandOver(EncodeRequest(std::vector<std::string>{"/settings"}), false, std::nullopt);
         if (opened != kDone) return opened;
     }
     return answer == kTaken ? kDone : kNotStored;
 }
 
-int Program::HandOver(const std::string& request, bool untilEnded, unsigned waitMs,
-                      bool tellStored) {
-    const auto handed = host.HandOver(kRequestMark, request, untilEnded, waitMs);
+// The copy that runs may have started a moment ago (by a command before this
+// one, say): it takes commands once its countdown is over.
+int Program::HandOver(const std::string& request, bool untilEnded, std::optional<Then> then) {
+    const auto handed = host.HandOver(kRequestMark, request, untilEnded, kWaitForCopy);
     using Kind = RuntimeServices::Handed::Kind;
     switch (handed.kind) {
         case Kind::Taken:
-            if (!tellStored || handed.answer == kTaken) return kDone;
-            host.Say(NotStoredLines(handed.answer, true), true);
+            if (!then || handed.answer == kTaken) return kDone;
+            host.Say(NotStoredLines(handed.answer, *then), true);
             return kNotStored;
         case Kind::Refused:
             host.Say("The running copy of Duskveil did not take the command.\n", true);
@@ -97,6 +99,14 @@ int Program::HandOver(const std::string& request, bool untilEnded, unsigned wait
     return kNoAnswer;
 }
 
+// What the store refused of the values a command changed.
+std::uint32_t Program::NotStoredOf(const NotStored& refused, const Request& r) {
+    std::uint32_t bits = 0;
+    if (refused.strength && (r.brightness || r.step != 0)) bits |= kStrengthNotStored;
+    if (refused.tint && r.tint) bits |= kTintNotStored;
+    return bits;
+}
+
 // Whatever another process sends is read again here, strictly: anything but
 // a well-formed command of this format and version is ignored, and so is
 // any while night mode is still starting.
@@ -107,13 +117,15 @@ std::uint32_t Program::CarryRequest(std::uint32_t mark, std::string_view bytes) 
     const Parsed parsed = ParseCommandLine(*args);
     if (!parsed.request || parsed.request->help) return kRefused;
     const Request& r = *parsed.request;
-    const std::uint32_t answer = Apply(r);
+    std::uint32_t answer = Apply(r);
     if (frmSet.IsLoaded()) {
         frmSet.ShowTint();
         frmSet.ShowStrength();
     }
-    // The other copy goes on before the program ends.
+    // The other copy goes on before the program ends, told what the end
+    // could not write.
     if (r.off) {
+        answer = (answer & ~(kStrengthNotStored | kTintNotStored)) | NotStoredOf(night.Save(), r);
         host.AnswerRequest(answer);
         night.TurnOff();
     }
@@ -129,11 +141,7 @@ std::uint32_t Program::Apply(const Request& r) {
         if (r.step != 0) night.Step(r.step * kHotKeyStep, monitor);
         if (r.tint) night.SetTint(*r.tint, monitor);
     }
-    if (r.brightness || r.step != 0 || r.tint) {
-        const NotStored refused = night.Save();
-        if (refused.strength) answer |= kStrengthNotStored;
-        if (refused.tint) answer |= kTintNotStored;
-    }
+    if (r.brightness || r.step != 0 || r.tint) answer |= NotStoredOf(night.Save(), r);
     if (r.schedule && !night.PickSchedule(*r.schedule)) answer |= kScheduleNotStored;
     if (r.pause == Request::Pause::Pause ||
         (r.pause == Request::Pause::Toggle && !night.Paused() && night.Tinted()))

@@ -15,6 +15,7 @@
 namespace dv {
 
 struct Request;
+enum class Then;
 
 class Program final : public UserContext, public RequestHandler {
    public:
@@ -52,14 +53,15 @@ class Program final : public UserContext, public RequestHandler {
     // make it: a level on every monitor, the schedule, the pause. The answer
     // for the copy that asked (Answer).
     std::uint32_t Apply(const Request& r);
+    static std::uint32_t NotStoredOf(const NotStored& refused, const Request& r);
     // Hands a request to the copy that runs; the exit code, with a line
-    // for a script when it was not taken (with `tellStored`, one for each
-    // value the store refused too).
-    int HandOver(const std::string& request, bool untilEnded, unsigned waitMs, bool tellStored);
+    // for a script when it was not taken (with `then`, one for each value
+    // the store refused too).
+    int HandOver(const std::string& request, bool untilEnded, std::optional<Then> then);
 
-    // How long a command waits for the copy that runs, and for one it
-    // started to have counted down.
-    static constexpr unsigned kWaitForRunning = 5000, kWaitForStarted = 10000;
+    // How long a command waits for the copy that runs to take it: one
+    // started a moment ago counts down first.
+    static constexpr unsigned kWaitForCopy = 10000;
 
     // The language of every text the user reads, chosen at the start.
     Language language_ = Language::Chinese;

@@ -3,6 +3,7 @@
 #include "fixture.h"
 #include "overlay/monitors.h"
 #include "settings/convert.h"
+#include "startup/command_line.h"
 #include "overlay/tray_menu.h"
 
 namespace dv::fake {
@@ -142,7 +143,9 @@ TEST_F(PerMonitor, OnAMonitorWithoutALayerTheKeysAndTheWindowActOnTheMainOne) {
     fake.KeyDown(program.frmSet, kVkRight);
     EXPECT_EQ(Overlay().alpha, 166 - 5);
     CloseWithX();
-    EXPECT_EQ(Stored(Own(kPathA, "intLig")), "161");
+    fake.SendRequest(program.frmNight, kRequestMark,
+                     EncodeRequest(std::vector<std::string>{"/darker"}));
+    EXPECT_EQ(Stored(Own(kPathA, "intLig")), "177") << "a command acts where a layer is too";
     EXPECT_EQ(Stored(Own(kPathB, "intLig")), "<none>") << "nothing stored for what shows nothing";
 }
 

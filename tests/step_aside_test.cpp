@@ -104,7 +104,7 @@ TEST_F(StepAside, TheSystemsFullScreenAndPresentationStatesCount) {
 }
 
 TEST_F(StepAside, ListedProgramsHideEveryLayerByNameOrByFullPathWhateverTheirCase) {
-    Put("PauseFor", " Photoshop.exe ||C:\\Tools\\x.exe|" + std::string(261, 'a') + "|vlc.exe");
+    Put("PauseFor", " Photoshop.exe ||C:/Tools\\x.exe|" + std::string(261, 'a') + "|vlc.exe");
     LaunchToNight();
     Front([](OutsideWindow& w) { w.program = "C:\\Apps\\PHOTOSHOP.EXE"; });
     EXPECT_FALSE(OverlayShown()) << "the blanks around a name are no part of it";

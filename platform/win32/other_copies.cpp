@@ -60,18 +60,23 @@ RuntimeServices::Handed OtherCopies::HandOver(std::uint32_t mark, std::string_vi
                                 const_cast<char*>(bytes.data())};
             DWORD_PTR answer = 0;
             SetLastError(ERROR_SUCCESS);
-            if (!SendMessageTimeoutW(overlay, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
-                                     SMTO_ABORTIFHUNG, left() + 1, &answer)) {
-                // A copy of higher rights that lets nothing through.
-                return {GetLastError() == ERROR_ACCESS_DENIED ? Kind::OtherRights : Kind::NoAnswer};
-            }
-            if (answer != 0) {
+            const bool sent = SendMessageTimeoutW(overlay, WM_COPYDATA, 0,
+                                                  reinterpret_cast<LPARAM>(&data),
+                                                  SMTO_ABORTIFHUNG, left() + 1, &answer) != 0;
+            // A copy of higher rights that lets nothing through; an overlay
+            // gone meanwhile is looked for again. One that did not answer in
+            // time may still carry the request out later: it is never sent
+            // twice.
+            const DWORD error = sent ? ERROR_SUCCESS : GetLastError();
+            if (error == ERROR_ACCESS_DENIED) return {Kind::OtherRights};
+            if (!sent && error != ERROR_INVALID_WINDOW_HANDLE) return {Kind::NoAnswer};
+            if (sent && answer != 0) {
                 // Ended means gone: a copy started next finds none running.
                 if (untilEnded && running && WaitForSingleObject(running.Get(), left() + 1))
                     return {Kind::NoAnswer};
                 return {Kind::Taken, static_cast<std::uint32_t>(answer)};
             }
-            handed.kind = Kind::Refused;
+            if (sent) handed.kind = Kind::Refused;
         }
         Sleep(50);
     } while (left() > 0);
@@ -84,7 +89,7 @@ RuntimeServices::Handed OtherCopies::HandOver(std::uint32_t mark, std::string_vi
 bool OtherCopies::StartCopy(const std::string& exePath) {
     const std::wstring exe = Wide(exePath);
     std::wstring line = L"\"" + exe + L"\"";
-    const std::wstring folder = exe.substr(0, exe.find_last_of(L'\\'));
+    const std::wstring folder = exe.substr(0, exe.find_last_of(L'\\') + 1);  // "C:\\" at a root
     STARTUPINFOW si{};
     si.cb = sizeof si;
     for (const DWORD away : {static_cast<DWORD>(CREATE_BREAKAWAY_FROM_JOB), DWORD{0}}) {

@@ -28,6 +28,8 @@ check "/help: exit 0, the usage on standard output" exits 0 /help
 check "  ... the usage" said_out "/brightness P"
 check "nothing stored, nothing started" test "$(reg intLig)" = absent
 check "  ... and no window of ours" test -z "$(overlay_line)"
+adopt_started_copies
+check "  ... nor any copy of ours running" stopped
 
 check "/brightness 40 /colour 402000 with none running: exit 0" exits 0 /brightness 40 /colour 402000
 check "  ... it ended before the copy it started has counted down" test -z "$(overlay_line)"
