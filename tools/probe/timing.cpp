@@ -153,6 +153,20 @@ int Request(const wchar_t* mark, int argc, wchar_t** argv) {
     return 0;
 }
 
+namespace {
+
+// Starts a process that runs `exe /brightness P`; false when it could not.
+bool StartBrightness(const wchar_t* exe, int percent, PROCESS_INFORMATION& pi) {
+    wchar_t line[MAX_PATH + 32];
+    std::swprintf(line, sizeof line / sizeof *line, L"\"%ls\" /brightness %d", exe, percent);
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    pi = {};
+    return CreateProcessW(exe, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi);
+}
+
+}  // namespace
+
 // From the start of a process that runs `exe /brightness P` to the running
 // copy's overlay at that brightness's alpha, P going between 30 and 70.
 int CommandLatency(const wchar_t* exe, int rounds) {
@@ -161,14 +175,9 @@ int CommandLatency(const wchar_t* exe, int rounds) {
     for (int i = 0; i < rounds; ++i) {
         const int percent = i % 2 ? 70 : 30;
         const BYTE want = static_cast<BYTE>((25550 - percent * 255) / 100);  // 255 - P x 2.55, rounded
-        wchar_t line[MAX_PATH + 32];
-        std::swprintf(line, sizeof line / sizeof *line, L"\"%ls\" /brightness %d", exe, percent);
-        STARTUPINFOW si{};
-        si.cb = sizeof si;
-        PROCESS_INFORMATION pi{};
+        PROCESS_INFORMATION pi;
         const double t0 = NowMs();
-        if (!CreateProcessW(exe, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-            return 1;
+        if (!StartBrightness(exe, percent, pi)) return 1;
         double took = -1;
         while (NowMs() - t0 < 5000) {
             BYTE alpha = 0;
@@ -191,15 +200,9 @@ int CommandLatency(const wchar_t* exe, int rounds) {
 // counted down. That copy is then ended as soon as its window is there.
 int CommandAlone(const wchar_t* exe, int rounds) {
     for (int i = 0; i < rounds; ++i) {
-        wchar_t line[MAX_PATH + 32];
-        std::swprintf(line, sizeof line / sizeof *line, L"\"%ls\" /brightness %d", exe,
-                      i % 2 ? 70 : 30);
-        STARTUPINFOW si{};
-        si.cb = sizeof si;
-        PROCESS_INFORMATION pi{};
+        PROCESS_INFORMATION pi;
         const double t0 = NowMs();
-        if (!CreateProcessW(exe, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-            return 1;
+        if (!StartBrightness(exe, i % 2 ? 70 : 30, pi)) return 1;
         const bool ended = WaitForSingleObject(pi.hProcess, 10000) == WAIT_OBJECT_0;
         const double took = NowMs() - t0;
         const bool early = !Overlay();  // the started copy still counts down
