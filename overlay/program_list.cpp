@@ -1,6 +1,5 @@
 #include "overlay/program_list.h"
 
-
 namespace dv {
 namespace {
 

@@ -30,7 +30,6 @@ Outcome StartWith(const std::vector<std::pair<std::string, std::string>>& stored
             s.program.frmNight.scheduleClock.Enabled(), w && w->alpha ? *w->alpha : -1};
 }
 
-
 TEST(NightStart, WithoutAReadableScheduleNoClockRunsAndASpanTintsAtOnceOrWaitsHidden) {
     for (const char* unreadable : {"", "0", "sunrise", "21:00-21:00"}) {
         const Outcome o = StartWith({{"Schedule", unreadable}}, 12, 0);
