@@ -43,6 +43,8 @@ set(DUSKVEIL_WIN32_SOURCES
   platform/win32/text.cpp
   platform/win32/runtime_support.cpp
   platform/win32/system_library.cpp
+  platform/win32/monitor_panels.cpp
+  platform/win32/monitor_worker.cpp
   resources/duskveil.rc)
 set(DUSKVEIL_WIN32_LIBS duskveil_core shell32 gdi32 user32 advapi32)
 
@@ -65,6 +67,14 @@ target_compile_options(duskveil_probe PRIVATE -Wno-conversion -Wno-shadow -Wno-f
 target_link_libraries(duskveil_probe PRIVATE shell32 user32 gdi32 advapi32 psapi oleacc ole32 oleaut32)
 target_link_options(duskveil_probe PRIVATE -static -s)
 set_target_properties(duskveil_probe PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+# Simulated monitors for the end-to-end tests and the benchmarks: a stand-in
+# for the system's dxva2.dll, kept out of the exe's folder; never shipped.
+add_library(monitor_sim SHARED tests/e2e/monitor_sim/dxva2.cpp tests/e2e/monitor_sim/dxva2.def)
+target_compile_options(monitor_sim PRIVATE -Wno-conversion -Wno-shadow -Wno-format)
+target_link_options(monitor_sim PRIVATE -static -s -Wl,--enable-stdcall-fixup)
+set_target_properties(monitor_sim PROPERTIES OUTPUT_NAME dxva2 PREFIX ""
+  RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/monitor-sim)
 
 # The benchmark build: the same program, writing timestamps of a few events.
 add_executable(DuskveilBench WIN32 ${DUSKVEIL_WIN32_SOURCES} platform/win32/bench_marks.cpp)

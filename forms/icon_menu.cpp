@@ -2,6 +2,7 @@
 
 #include "overlay/tray_menu.h"
 #include "resources/texts.h"
+#include "settings/convert.h"
 
 namespace dv {
 
@@ -54,6 +55,22 @@ std::vector<MenuItem> IconMenu::ScheduleItems() {
         for (const OfferedSpan& o : kOffered)
             if (o.command == c)
                 Add(items, c, SpanText(o.span.from, o.span.to), now == o.span, true);
+    }
+    return items;
+}
+
+// Each monitor's own brightness at night; while none answers, a greyed line
+// says so, and the choice stays.
+std::vector<MenuItem> IconMenu::BacklightItems() {
+    const Texts& t = context_.texts();
+    const std::optional<int> level = night_.Backlight();
+    std::vector<MenuItem> items;
+    for (const Command c : kBacklightOrder) {
+        if (c == kBacklightLeave) Add(items, c, t.backlightLeave, !level, true);
+        if (c == kNoMonitorAnswers && level && !night_.BacklightAnswers())
+            Add(items, c, t.noMonitorAnswers, false, false, false);
+        for (const OfferedBacklight& o : kBacklights)
+            if (o.command == c) Add(items, c, LngToText(o.percent) + "%", level == o.percent, true);
     }
     return items;
 }
@@ -119,6 +136,9 @@ int IconMenu::Run(Form& owner, Handle user, const std::string& hotKeys) {
             case kScheduleMenu:
                 Add(items, 0, t.menuSchedule).sub = ScheduleItems();
                 break;
+            case kBacklightMenu:
+                Add(items, 0, t.menuBacklight).sub = BacklightItems();
+                break;
             case kPause:
                 Add(items, c, night_.Paused() ? t.menuResume : t.menuPause);
                 break;
@@ -169,7 +189,12 @@ int IconMenu::Run(Form& owner, Handle user, const std::string& hotKeys) {
         case kPause:
             night_.PauseOrResume();
             break;
+        case kBacklightLeave:
+            night_.SetBacklight(std::nullopt);
+            break;
         default:
+            for (const OfferedBacklight& o : kBacklights)
+                if (o.command == chosen) night_.SetBacklight(o.percent);
             if (const auto picked = ScheduleOf(chosen, night_.OwnSpan()))
                 night_.PickSchedule(*picked);
             break;

@@ -23,6 +23,7 @@ class IconMenu {
 
    private:
     std::vector<MenuItem> ScheduleItems();
+    std::vector<MenuItem> BacklightItems();
     std::string ProgramOf(Handle user);
 
     Platform& host_;

@@ -12,6 +12,7 @@ NightMode::NightMode(Platform& host, Overlay& overlay)
     : host_(host),
       overlay_(overlay),
       store_(host),
+      backlights_(host, store_),
       screens_(host),
       icon_(host),
       levels_(store_),
@@ -28,6 +29,7 @@ void NightMode::Read() {
     ReadSchedule();
     ReadPlace();
     aside_.Programs().Read();
+    backlights_.Read();
 }
 
 void NightMode::Load() {
@@ -48,6 +50,7 @@ void NightMode::Load() {
 }
 
 void NightMode::Unload() {
+    backlights_.ReturnToDay(kBacklightEndMs);
     started_ = false;
     WatchFront();
     icon_.Hide();
@@ -90,6 +93,7 @@ void NightMode::SaveStrength() { levels_.SaveStrength(); }
 
 void NightMode::TurnOff() {
     Save();
+    backlights_.ReturnToDay(kBacklightEndMs);
     // No unload runs after this, so the icon goes here rather than stay
     // behind in the notification area.
     icon_.Hide();
@@ -204,11 +208,29 @@ void NightMode::Apply() {
     const LayerPlan plan = PlanLayers(night_, now, paused, Strength(), editing_, menuOpen_);
     StyleLayers(now, paused);
     overlay_.RunTimers(plan.keepOnTop && !aside_.All(), night_.Ticking());
+    backlights_.Follow(BacklightShowing(now, paused), false);
+}
+
+// Night shows on a monitor's own brightness where its layer shows for the
+// night: not for the settings window by day, nor for a strength of 0.
+std::vector<Backlights::Showing> NightMode::BacklightShowing(const WallClock& now, bool paused) {
+    const int progress = night_.schedule.kind == Schedule::Kind::None
+                             ? kFadeSeconds
+                             : NightProgress(night_.schedule, now, night_.place);
+    const int fifths = (progress * 5 + kFadeSeconds / 2) / kFadeSeconds;
+    std::vector<Backlights::Showing> all;
+    for (std::size_t i = 0; i < monitors_.size(); ++i) {
+        const std::string id = MonitorIdentity(monitors_[i]);
+        const bool shows = !paused && !aside_.Hides(id) && levels_.Of(id).strength > 0;
+        all.push_back({monitors_[i], i == 0 || options_.allScreens, shows ? fifths : 0});
+    }
+    return all;
 }
 
 void NightMode::LayOut() {
     monitors_ = host_.Monitors();
     PlaceCompanions();
+    if (started_) backlights_.Follow(BacklightShowing(host_.Now(), Paused()), true);
     // The main monitor may be another one now.
     Apply();
 }
@@ -226,43 +248,7 @@ void NightMode::PlaceCompanions() {
     screens_.Layout(further, looks);
 }
 
-bool NightMode::SetAllScreens(bool on) {
-    if (!store_.SetOption(Option::AllScreens, on)) return false;
-    options_.allScreens = on;
-    PlaceCompanions();
-    Apply();
-    return true;
-}
-
-// The values of each stay stored while the monitors share theirs.
-bool NightMode::SetPerMonitor(bool on) {
-    if (!store_.SetOption(Option::PerMonitor, on)) return false;
-    options_.perMonitor = on;
-    levels_.SetPerMonitor(on);
-    Apply();
-    return true;
-}
-
-bool NightMode::SetPauseFullScreen(bool on) {
-    if (!store_.SetOption(Option::PauseFullScreen, on)) return false;
-    options_.pauseFullScreen = on;
-    if (!on) aside_.ForgetFullScreen();
-    WatchFront();
-    Apply();
-    return true;
-}
-
-bool NightMode::SetListed(const std::string& path, bool listed) {
-    if (!aside_.Programs().Set(path, listed)) return false;
-    if (!listed) aside_.ForgetListed();
-    WatchFront();
-    Apply();
-    return true;
-}
-
-void NightMode::WatchFront() {
-    aside_.Watch(overlay_.Layer(), started_, options_.pauseFullScreen);
-}
+void NightMode::WatchFront() { aside_.Watch(overlay_.Layer(), started_, options_.pauseFullScreen); }
 
 void NightMode::FrontChanged(const FrontWindow& front) {
     if (aside_.FrontChanged(front, monitors_, options_.pauseFullScreen)) Apply();
@@ -276,32 +262,6 @@ Monitor NightMode::MonitorUnderPointer() {
 Monitor NightMode::MonitorUnder(const PixelRect& r) {
     if (monitors_.empty()) return {};
     return monitors_[dv::MonitorUnder(monitors_, r)];
-}
-
-bool NightMode::MayHideInCaptures() const { return MayExcludeFromCapture(os_); }
-
-bool NightMode::SetHideInCaptures(bool on) {
-    if (!MayHideInCaptures() || !store_.SetOption(Option::HideInCaptures, on)) return false;
-    options_.hideInCaptures = on;
-    SetCaptureExclusion(host_, overlay_.Layer().hWnd(), os_, on);
-    screens_.SetCaptureExclusion(os_, on);
-    return true;
-}
-
-bool NightMode::SetHotKeys(bool on) {
-    if (!store_.SetOption(Option::HotKeys, on)) return false;
-    options_.hotKeys = on;
-    return true;
-}
-
-bool NightMode::LayersExcluded() {
-    const auto excluded = [this](Handle h) {
-        return host_.GetWindowDisplayAffinity(h) == kWdaExcludeFromCapture;
-    };
-    if (!excluded(overlay_.Layer().hWnd())) return false;
-    for (const auto& s : screens_.All())
-        if (!excluded(s->NativeHandle())) return false;
-    return true;
 }
 
 // A hidden layer is left where it is: above a full-screen program, a

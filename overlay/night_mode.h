@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "overlay/backlights.h"
 #include "overlay/front.h"
 #include "overlay/levels.h"
 #include "overlay/night.h"
@@ -70,8 +71,10 @@ class NightMode {
     NotStored Save();
     // "intLig" alone, as Save picks them.
     void SaveStrength();
-    // Saves, takes the icon away and ends the program at once, no unload
-    // running.
+    // Saves, takes the icon away, brings the monitors back to their day
+    // level (waiting at most kBacklightEndMs) and ends the program at once,
+    // no unload running.
+    static constexpr unsigned kBacklightEndMs = 2000;
     void TurnOff();
 
     // What shows.
@@ -117,6 +120,12 @@ class NightMode {
     bool SetHotKeys(bool on);
     bool SetPerMonitor(bool on);
     bool SetPauseFullScreen(bool on);
+    // Each monitor's own brightness at night, in percent of its range: none
+    // leaves the monitors as they are. A level is stored first, and a
+    // refused write changes nothing.
+    std::optional<int> Backlight() const { return backlights_.Level(); }
+    bool SetBacklight(std::optional<int> percent);
+    bool BacklightAnswers() const { return backlights_.AnyAnswers(); }
     // The programs the user listed, each known by its full path; a change
     // is written first, and a refused write changes nothing. ListFull: the
     // list takes no more.
@@ -160,10 +169,13 @@ class NightMode {
     void PlaceCompanions();
     // Hears of the window in front only while an option asks for it.
     void WatchFront();
+    // Where night shows on each monitor, for its own brightness.
+    std::vector<Backlights::Showing> BacklightShowing(const WallClock& now, bool paused);
 
     Platform& host_;
     Overlay& overlay_;
     Store store_;
+    Backlights backlights_;
     Screens screens_;
     Options options_;
     OsVersion os_;

@@ -28,19 +28,39 @@ enum Command : int {
     kPerMonitor,
     kPauseFullScreen,
     kPauseFor,  // the program the user works in
-    // Lines of the menu that answer nothing: the schedule's submenu itself,
-    // and a separator.
+    // The monitors' own brightness at night: left as it is, or a level.
+    kBacklightLeave,
+    kBacklight80,
+    kBacklight60,
+    kBacklight40,
+    kBacklight20,
+    kBacklight0,
+    // Lines of the menu that answer nothing: the submenus themselves, the
+    // greyed line that says no monitor answers, and a separator.
     kScheduleMenu,
+    kBacklightMenu,
+    kNoMonitorAnswers,
     kSeparator = -1,
 };
 
-// The menu from top to bottom, and the schedule's submenu: stated here
-// once, for the program and for the scripts that pick in it, which read
-// these two lines (tests/e2e/lib.sh).
+// The menu from top to bottom, and its submenus: stated here once, for the
+// program and for the scripts that pick in it, which read these lines
+// (tests/e2e/lib.sh).
 // clang-format off
-inline constexpr Command kMenuOrder[] = {kSettings, kSeparator, kAllScreens, kPerMonitor, kHideInCaptures, kStartAtLogOn, kPauseFullScreen, kPauseFor, kSeparator, kScheduleMenu, kPause, kHotKeys, kSeparator, kTurnOff};
+inline constexpr Command kMenuOrder[] = {kSettings, kSeparator, kAllScreens, kPerMonitor, kBacklightMenu, kHideInCaptures, kStartAtLogOn, kPauseFullScreen, kPauseFor, kSeparator, kScheduleMenu, kPause, kHotKeys, kSeparator, kTurnOff};
 inline constexpr Command kScheduleOrder[] = {kNoSchedule, kSun, kSpan21, kSpan22, kSpan23, kStoredSpan};
+inline constexpr Command kBacklightOrder[] = {kBacklightLeave, kBacklight80, kBacklight60, kBacklight40, kBacklight20, kBacklight0, kNoMonitorAnswers};
 // clang-format on
+
+// The levels the backlight's submenu offers, in percent.
+struct OfferedBacklight {
+    Command command;
+    int percent;
+};
+inline constexpr OfferedBacklight kBacklights[] = {
+    {kBacklight80, 80}, {kBacklight60, 60}, {kBacklight40, 40},
+    {kBacklight20, 20}, {kBacklight0, 0},
+};
 
 // The spans the menu offers, with their commands.
 struct OfferedSpan {

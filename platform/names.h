@@ -35,6 +35,13 @@
 #define DV_KEY_PAUSE_FOR "PauseFor"
 // "zh" or "en": the language of every text, over the system's.
 #define DV_KEY_LANGUAGE "Language"
+// How bright each monitor's own backlight is at night, in percent of the
+// range it reports ("0" to "100"); "" or absent: left as it is.
+#define DV_KEY_BACKLIGHT "Backlight"
+// A monitor's own level by day, kept under its key while night mode has it
+// lower: "DayBacklight", then "DayBacklight2" and on for the further
+// physical monitors of a display.
+#define DV_KEY_DAY_BACKLIGHT "DayBacklight"
 // Where the per-user settings live, under HKEY_CURRENT_USER.
 #define DV_STORE_ROOT "Software\\VB and VBA Program Settings"
 #define DV_FORM_CLASS "DuskveilForm"
@@ -73,6 +80,8 @@ inline constexpr const char* kKeyLatitude = DV_KEY_LATITUDE;
 inline constexpr const char* kKeyLongitude = DV_KEY_LONGITUDE;
 inline constexpr const char* kKeyLanguage = DV_KEY_LANGUAGE;
 inline constexpr const char* kKeyPerMonitor = DV_KEY_PER_MONITOR;
+inline constexpr const char* kKeyBacklight = DV_KEY_BACKLIGHT;
+inline constexpr const char* kKeyDayBacklight = DV_KEY_DAY_BACKLIGHT;
 inline constexpr const char* kMonitorsSection = DV_MONITORS_SECTION;
 inline constexpr const char* kKeyPauseFullScreen = DV_KEY_PAUSE_FULL_SCREEN;
 inline constexpr const char* kKeyPauseFor = DV_KEY_PAUSE_FOR;

@@ -5,11 +5,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/monitor_worker.h"
 #include "platform/types.h"
 
 namespace dv {
@@ -54,6 +56,13 @@ class RuntimeServices {
     // False when the store refused the write.
     virtual bool SaveSetting(std::string_view app, std::string_view section, std::string_view key,
                              std::string_view text) = 0;
+    // True when the value is gone afterwards, or was never there.
+    virtual bool DeleteSetting(std::string_view app, std::string_view section,
+                               std::string_view key) = 0;
+    // Starts the thread that talks to the monitors, doing `work`, which the
+    // thread keeps as long as it runs.
+    virtual std::unique_ptr<MonitorWorker> StartMonitorWorker(
+        std::unique_ptr<MonitorWork> work) = 0;
     // True when another copy was running when this one started.
     virtual bool PrevInstance() = 0;
     // Hands a request (its format's mark and its bytes) to the copy already

@@ -11,6 +11,7 @@ const Texts kChinese{
     "快捷键", "、", " 被其他程序占用", " 被其他程序占用",
     "分别调节每个显示器", "显示器 ",
     "全屏时暂停", "", " 在前台时暂停", " (列表已满)",
+    "显示器亮度", "不调节", "(没有显示器响应)",
 };
 
 const Texts kEnglish{
@@ -23,6 +24,7 @@ const Texts kEnglish{
     "Hot keys", ", ", " is taken by another program", " are taken by another program",
     "Adjust each monitor separately", "Monitor ",
     "Pause for full-screen programs", "Pause while ", " is in front", " (list full)",
+    "Monitor brightness", "Leave as it is", "(no monitor answers)",
 };
 
 }  // namespace dv::text

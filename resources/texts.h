@@ -58,6 +58,11 @@ struct Texts {
     const char* pauseForLead;
     const char* pauseForTail;
     const char* listFull;
+    // The monitors' own brightness: the submenu, its first item, and the
+    // greyed line while no monitor answers.
+    const char* menuBacklight;
+    const char* backlightLeave;
+    const char* noMonitorAnswers;
 };
 
 // In texts.cpp: stated once for the whole program, so that each text is

@@ -60,8 +60,8 @@ Options ReadOptions(RuntimeServices& host) {
 }
 
 Found<std::uint8_t> Store::Strength(const std::string& monitor) {
-    return Read<std::uint8_t>(host_.GetSetting(names::kAppName, SectionOf(monitor), names::kKeyAlpha),
-                              TextToByte);
+    return Read<std::uint8_t>(
+        host_.GetSetting(names::kAppName, SectionOf(monitor), names::kKeyAlpha), TextToByte);
 }
 
 Found<Colour> Store::Tint(const std::string& monitor) {
@@ -119,6 +119,56 @@ StoredText Store::ReadProgramList() {
 
 bool Store::SetProgramList(std::string_view text) {
     return host_.SaveSetting(names::kAppName, names::kSection, names::kKeyPauseFor, text);
+}
+
+namespace {
+
+// A whole number within [0, limit], blanks around it allowed.
+std::optional<unsigned> Whole(std::string_view text, unsigned limit) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    if (text.empty() || text.size() > 9) return std::nullopt;
+    unsigned value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + static_cast<unsigned>(c - '0');
+    }
+    if (value > limit) return std::nullopt;
+    return value;
+}
+
+std::string DayKey(std::size_t panel) {
+    std::string key = names::kKeyDayBacklight;
+    if (panel > 0) key += LngToText(static_cast<std::int32_t>(panel + 1));
+    return key;
+}
+
+}  // namespace
+
+std::optional<int> Store::ReadBacklight() {
+    const auto percent = Whole(Text(names::kKeyBacklight), 100);
+    if (!percent) return std::nullopt;
+    return static_cast<int>(*percent);
+}
+
+bool Store::SetBacklight(std::optional<int> percent) {
+    return host_.SaveSetting(names::kAppName, names::kSection, names::kKeyBacklight,
+                             percent ? LngToText(*percent) : std::string());
+}
+
+std::optional<unsigned> Store::ReadDayBacklight(const std::string& monitor, std::size_t panel) {
+    const StoredText stored = host_.GetSetting(names::kAppName, SectionOf(monitor), DayKey(panel));
+    if (stored.kind != StoredText::Kind::Text) return std::nullopt;
+    return Whole(stored.text, 0xFFFF);
+}
+
+bool Store::SetDayBacklight(const std::string& monitor, std::size_t panel, unsigned level) {
+    return host_.SaveSetting(names::kAppName, SectionOf(monitor), DayKey(panel),
+                             LngToText(static_cast<std::int32_t>(level)));
+}
+
+bool Store::DeleteDayBacklight(const std::string& monitor, std::size_t panel) {
+    return host_.DeleteSetting(names::kAppName, SectionOf(monitor), DayKey(panel));
 }
 
 StoredText Store::ReadLanguage() {

@@ -4,6 +4,7 @@
 // by their meaning and decides what to do with them.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -78,6 +79,17 @@ class Store {
     // over.
     StoredText ReadProgramList();
     bool SetProgramList(std::string_view text);
+
+    // "Backlight": each monitor's own brightness at night in percent, none
+    // for leaving it as it is (also where it does not read).
+    std::optional<int> ReadBacklight();
+    bool SetBacklight(std::optional<int> percent);
+    // A monitor's own level by day, as read from it before night mode first
+    // set it lower, for physical monitor `panel` (0 the first) of the display
+    // with that identity; deleted once the monitor is back at it.
+    std::optional<unsigned> ReadDayBacklight(const std::string& monitor, std::size_t panel);
+    bool SetDayBacklight(const std::string& monitor, std::size_t panel, unsigned level);
+    bool DeleteDayBacklight(const std::string& monitor, std::size_t panel);
 
     // "Language", as stored.
     StoredText ReadLanguage();

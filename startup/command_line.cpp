@@ -54,7 +54,8 @@ std::optional<Schedule> ScheduleValue(std::string_view t) {
     if (folded == "none") return Schedule{};
     if (folded == "sun") return Schedule{Schedule::Kind::Sun};
     const Schedule s = ParseSchedule(t);
-    if (s.kind != Schedule::Kind::Span || folded.find('-') == std::string::npos) return std::nullopt;
+    if (s.kind != Schedule::Kind::Span || folded.find('-') == std::string::npos)
+        return std::nullopt;
     return s;
 }
 
@@ -63,8 +64,8 @@ Parsed Fail(std::string why) { return {std::nullopt, std::move(why)}; }
 }  // namespace
 
 bool Request::Empty() const {
-    return !brightness && step == 0 && !tint && pause == Pause::None && !schedule && !settings &&
-           !off && !help;
+    return !brightness && step == 0 && !tint && pause == Pause::None && !schedule && !backlight &&
+           !settings && !off && !help;
 }
 
 std::uint8_t AlphaForBrightness(int percent) {
@@ -80,6 +81,7 @@ const char* const kUsage =
     "  /pause [minutes]      pause, 1 to 1440 minutes (60 when left out)\n"
     "  /resume, /toggle      resume; pause when tinted, resume when paused\n"
     "  /schedule none|sun|HH:MM-HH:MM\n"
+    "  /backlight P|none     each monitor's own brightness at night, 0 to 100\n"
     "  /settings             open the settings window\n"
     "  /off                  turn night mode off\n"
     "  /help                 this text\n"
@@ -106,7 +108,10 @@ std::string NotStoredLines(std::uint32_t answer, Then then) {
     };
     line(kStrengthNotStored, "intLig", "strength");
     line(kTintNotStored, "lngColor", "tint");
-    if (answer & kScheduleNotStored) lines += "Schedule could not be stored; the schedule is unchanged\n";
+    if (answer & kScheduleNotStored)
+        lines += "Schedule could not be stored; the schedule is unchanged\n";
+    if (answer & kBacklightNotStored)
+        lines += "Backlight could not be stored; the monitors' own brightness is unchanged\n";
     return lines;
 }
 
@@ -114,8 +119,21 @@ namespace {
 
 // The options, by their names after "/" or "-", and what those with a value
 // take.
-enum Option { kBrightness, kDarker, kBrighter, kColour, kPause, kResume, kToggle, kSchedule,
-              kSettings, kOff, kHelp, kOptions };
+enum Option {
+    kBrightness,
+    kDarker,
+    kBrighter,
+    kColour,
+    kPause,
+    kResume,
+    kToggle,
+    kSchedule,
+    kBacklight,
+    kSettings,
+    kOff,
+    kHelp,
+    kOptions
+};
 struct OptionName {
     std::string_view name;
     const char* takes = nullptr;
@@ -129,6 +147,7 @@ constexpr OptionName kNames[kOptions] = {
     {"resume"},
     {"toggle"},
     {"schedule", "takes none, sun or two times such as 21:00-07:00"},
+    {"backlight", "takes a whole number from 0 to 100, or none"},
     {"settings"},
     {"off"},
     {"help"},
@@ -170,6 +189,10 @@ Parsed ParseCommandLine(std::span<const std::string> args, std::size_t length) {
         } else if (o == kColour) {
             r.tint = Rgb(value);
             read = r.tint.has_value();
+        } else if (o == kBacklight) {
+            const auto p = WholeNumber(value);
+            read = (p && *p <= 100) || Folded(value) == "none";
+            r.backlight.emplace(p);
         } else if (o == kSchedule) {
             r.schedule = ScheduleValue(value);
             read = r.schedule.has_value();

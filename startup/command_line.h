@@ -25,6 +25,9 @@ struct Request {
     Pause pause = Pause::None;
     int pauseMinutes = 60;
     std::optional<Schedule> schedule;
+    // Each monitor's own brightness at night in percent; none inside: left
+    // as it is.
+    std::optional<std::optional<int>> backlight;
     bool settings = false;
     bool off = false;
     bool help = false;
@@ -32,7 +35,7 @@ struct Request {
     bool Empty() const;
     // What changes the stored settings, and so may be done with no copy
     // running before night mode starts.
-    bool Stores() const { return brightness || step != 0 || tint || schedule; }
+    bool Stores() const { return brightness || step != 0 || tint || schedule || backlight; }
     // What only a running copy can do.
     bool NeedsOneRunning() const { return off || pause == Pause::Pause || pause == Pause::Resume; }
 };
@@ -71,6 +74,7 @@ enum Answer : std::uint32_t {
     kStrengthNotStored = 2,
     kTintNotStored = 4,
     kScheduleNotStored = 8,
+    kBacklightNotStored = 16,
 };
 // What a script is told of each value the store refused: when a copy that
 // runs took the change, when that copy ended with it (/off), or when night

@@ -143,6 +143,7 @@ std::uint32_t Program::Apply(const Request& r) {
     }
     if (r.brightness || r.step != 0 || r.tint) answer |= NotStoredOf(night.Save(), r);
     if (r.schedule && !night.PickSchedule(*r.schedule)) answer |= kScheduleNotStored;
+    if (r.backlight && !night.SetBacklight(*r.backlight)) answer |= kBacklightNotStored;
     if (r.pause == Request::Pause::Pause ||
         (r.pause == Request::Pause::Toggle && !night.Paused() && night.Tinted()))
         night.Pause(r.pauseMinutes);

@@ -21,7 +21,7 @@ TEST_F(TrayMenu, ARightReleaseShowsTheItemsWithTheirChecksAndTurnOffEnds) {
     const Texts& t = text::kChinese;
     EXPECT_EQ(texts,
               (std::vector<std::string>{t.menuSettings, "-", t.menuAllScreens, t.menuPerMonitor,
-                                        t.menuHideInCaptures, t.menuStartAtLogOn,
+                                        t.menuBacklight, t.menuHideInCaptures, t.menuStartAtLogOn,
                                         t.menuPauseFullScreen, "-", t.menuSchedule, t.menuPause,
                                         "快捷键 (Alt+PgDn / Alt+PgUp / Alt+End)", "-", t.turnOff}));
     EXPECT_TRUE(Item(kHotKeys).checked);

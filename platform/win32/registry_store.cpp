@@ -90,6 +90,11 @@ bool DeleteValue(const wchar_t* path, const wchar_t* name) {
 
 }  // namespace
 
+bool RegistryStore::DeleteSetting(std::string_view app, std::string_view section,
+                                  std::string_view key) {
+    return DeleteValue(KeyPath(app, section).c_str(), Wide(key).c_str());
+}
+
 bool RegistryStore::DeleteRunEntry() { return DeleteValue(names::kRunKey, names::kRunValue); }
 
 StoredBytes RegistryStore::GetStartupApproved() {

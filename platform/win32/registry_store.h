@@ -19,6 +19,8 @@ namespace dv::win32 {
 class RegistryStore {
    public:
     StoredText GetSetting(std::string_view app, std::string_view section, std::string_view key);
+    // True when the value is gone afterwards, or was never there.
+    bool DeleteSetting(std::string_view app, std::string_view section, std::string_view key);
     bool SaveSetting(std::string_view app, std::string_view section, std::string_view key,
                      std::string_view text);
     std::optional<std::string> GetRunEntry();

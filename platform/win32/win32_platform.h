@@ -12,6 +12,7 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/keyboard.h"
 #include "platform/win32/message_loop.h"
+#include "platform/win32/monitor_worker.h"
 #include "platform/win32/other_copies.h"
 #include "platform/win32/popup_menus.h"
 #include "platform/win32/program_starter.h"
@@ -102,6 +103,13 @@ class Win32Platform final : public Platform {
     bool SaveSetting(std::string_view app, std::string_view section, std::string_view key,
                      std::string_view text) override {
         return registry_.SaveSetting(app, section, key, text);
+    }
+    bool DeleteSetting(std::string_view app, std::string_view section,
+                       std::string_view key) override {
+        return registry_.DeleteSetting(app, section, key);
+    }
+    std::unique_ptr<MonitorWorker> StartMonitorWorker(std::unique_ptr<MonitorWork> work) override {
+        return win32::StartMonitorWorker(instance_, std::move(work));
     }
     bool PrevInstance() override { return copies_.PrevInstance(); }
     Handed HandOver(std::uint32_t mark, std::string_view bytes, bool untilEnded,

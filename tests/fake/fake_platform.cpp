@@ -151,7 +151,8 @@ void FakePlatform::Run(std::function<void()> step) {
 
 void FakePlatform::Pump(const std::function<bool()>& keepGoing) {
     while (keepGoing() && !quit_) {
-        if (FireDueTimer(target_)) continue;
+        // The monitor thread's work due by now runs before the next timer.
+        if (RunDueWork(now) || FireDueTimer(target_) || RunDueWork(target_)) continue;
         now = std::max(now, target_);
         std::function<void()> task;
         {
@@ -197,7 +198,7 @@ void FakePlatform::End() {
 
 void FakePlatform::DoEvents() {
     Record("DoEvents", {});
-    while (FireDueTimer(now)) {
+    while (RunDueWork(now) || FireDueTimer(now)) {
     }
 }
 

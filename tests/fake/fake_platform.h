@@ -51,6 +51,15 @@ struct FakeWindow {
     std::vector<TwipsRect> damaged;         // every part invalidated, in twips
 };
 
+// A physical monitor that answers brightness commands, as a test sets it up:
+// its range, where it stands, and every write with its virtual time.
+struct FakePanel {
+    unsigned minimum = 0, maximum = 100, level = 80;
+    bool answers = true;
+    int reads = 0;
+    std::vector<std::pair<int, unsigned>> writes;
+};
+
 std::string StoreKey(std::string_view section, std::string_view key);
 
 class FakePlatform final : public Platform {
@@ -176,6 +185,14 @@ class FakePlatform final : public Platform {
     std::map<std::pair<unsigned, unsigned>, std::pair<Handle, int>> hotKeys;
     std::set<std::pair<unsigned, unsigned>> heldElsewhere;
 
+    // The physical monitors behind each display, by its device name; how
+    // often any were opened and released; a monitor thread stuck in a call
+    // to a monitor that hangs (none of its work runs).
+    std::map<std::string, std::vector<FakePanel>> panels;
+    int panelsOpened = 0, panelsReleased = 0;
+    bool monitorThreadHangs = false;
+    bool MonitorThreadRuns() const { return monitorWorker_ != nullptr; }
+
     // --- Platform ---
     void SetWindowPos(Handle, Handle, int, int, int, int, std::uint32_t) override;
     std::int32_t GetWindowLongA(Handle, int) override;
@@ -186,6 +203,8 @@ class FakePlatform final : public Platform {
     StoredText GetSetting(std::string_view, std::string_view, std::string_view key) override;
     bool SaveSetting(std::string_view, std::string_view, std::string_view key,
                      std::string_view text) override;
+    bool DeleteSetting(std::string_view, std::string_view, std::string_view key) override;
+    std::unique_ptr<MonitorWorker> StartMonitorWorker(std::unique_ptr<MonitorWork> work) override;
     bool PrevInstance() override { return prevInstance; }
     Handed HandOver(std::uint32_t mark, std::string_view bytes, bool untilEnded,
                     unsigned waitMs) override;
@@ -249,6 +268,11 @@ class FakePlatform final : public Platform {
     std::map<Handle, FakeWindow> windows;
     Handle nextHandle = 0x1000;
 
+    class FakeMonitorWorker;
+    // Runs the monitor thread's work when it is due by `until`, on the
+    // program's thread and clock, and delivers its news; false when none was.
+    bool RunDueWork(int until);
+
    private:
     void Quit() override { quit_ = true; }
     void Record(std::string name, std::vector<std::int64_t> args, std::string text = {});
@@ -276,6 +300,7 @@ class FakePlatform final : public Platform {
     std::optional<int> menuAnswer_;
     std::optional<std::uint32_t> requestAnswer_;
     std::thread thread_;
+    FakeMonitorWorker* monitorWorker_ = nullptr;
 };
 
 }  // namespace dv::fake
