@@ -231,7 +231,7 @@ menu_open() { prints '^z #32768|' probe zorder; }
 # dismissed. Wine lets no other process read a menu, so the probe walks it by
 # keyboard. The item for the program the user works in is left out where
 # there is none: the items after it are counted from the bottom, as "-N".
-menu_order() {  # kMenuOrder or kScheduleOrder: its commands, one to a line
+menu_order() {  # kMenuOrder, kScheduleOrder or kBacklightOrder: its commands, one to a line
   sed -n "s/.* $1\[\] = {\(.*\)};/\1/p" "$DV_ROOT/overlay/tray_menu.h" | tr -d ' ' | tr ',' '\n' |
     grep -vx kSeparator
 }
@@ -242,11 +242,13 @@ menu_place() {
   total=$(menu_order kMenuOrder | wc -l)
   left_out=$(menu_order kMenuOrder | grep -nx kPauseFor | cut -d: -f1)
   n=$(menu_order kMenuOrder | grep -nx "$name" | cut -d: -f1)
-  if [ -z "$n" ]; then
-    m=$(menu_order kScheduleOrder | grep -nx "$name" | cut -d: -f1)
-    [ -n "$m" ] || { echo "no such command: $1" >&2; return 1; }
-    n=$(menu_order kMenuOrder | grep -nx kScheduleMenu | cut -d: -f1)
-  fi
+  local sub
+  for sub in Schedule Backlight; do
+    [ -z "$n" ] || break
+    m=$(menu_order "k${sub}Order" | grep -nx "$name" | cut -d: -f1)
+    [ -n "$m" ] && n=$(menu_order kMenuOrder | grep -nx "k${sub}Menu" | cut -d: -f1)
+  done
+  [ -n "$n" ] || { echo "no such command: $1" >&2; return 1; }
   [ "$n" -gt "$left_out" ] && n=-$((total - n + 1))
   echo "$n${m:+ $m}"
 }

@@ -53,6 +53,9 @@ check "  ... 80" eventually 10 level_is 1 80
 check "  ... the day level deleted" eventually 5 day_gone
 check "/resume: 40 again" command_exits 0 /resume
 check "  ... 40" eventually 10 level_is 1 40
+check "the menu's 60%" pick backlight-60
+check "  ... stored" eventually 5 output_is "sz 60" reg Backlight
+check "  ... the monitor goes to 60" eventually 10 level_is 1 60
 check "/off: exit 0" command_exits 0 /off
 check "  ... the program gone" eventually 10 stopped
 check "  ... back at 80 before it went" level_is 1 80
@@ -60,7 +63,7 @@ check "  ... the day level deleted" day_gone
 
 start_duskveil
 wait_overlay 12 >/dev/null
-check "started again: 40" eventually 10 level_is 1 40
+check "started again: 60" eventually 10 level_is 1 60
 probe close-overlay >/dev/null
 check "a plain end (End task's close): gone" eventually 10 stopped
 check "  ... back at 80" level_is 1 80
