@@ -65,10 +65,15 @@ class BacklightWork final : public MonitorWork {
     unsigned Work(MonitorThread& thread) override;
     void Deliver(Lockable& lock) override;
 
-    // How often night's level is read back to see the user's own change.
+    // How often night's level is read back to see the user's own change,
+    // and a monitor that did not answer is asked again.
     static constexpr std::uint64_t kCheckMs = 60 * 1000;
-    // The least time between two writes to one monitor.
+    // The least time between two writes to one monitor, and how long a new
+    // level stands before it is written: a quick back and forth writes
+    // nothing.
     static constexpr std::uint64_t kWriteGapMs = 1000;
+    // When a monitor that answers failed a read.
+    static constexpr std::uint64_t kRetryMs = 5 * 1000;
     // A value read back this far from the one written is the user's.
     static constexpr unsigned kUsersChange = 2;
 
@@ -77,18 +82,27 @@ class BacklightWork final : public MonitorWork {
         std::unique_ptr<MonitorPanel> panel;
         bool answers = false;
         unsigned minimum = 0, maximum = 0;
+        std::uint64_t asked = 0;          // when it was last asked and did not answer
         std::optional<unsigned> written;  // the value this program wrote last
         bool dimmed = false;              // written for the night
         std::optional<std::uint64_t> lastWrite;
         std::uint64_t lastCheck = 0;
-        bool dayReported = false;  // read and told, its store awaited
-        bool usersOwn = false;     // the user set it at night: left alone
+        bool dayReported = false;         // read and told, its store awaited
+        bool usersOwn = false;            // the user set it at night: left alone
+        std::optional<unsigned> pending;  // a level to write, and since when
+        std::uint64_t pendingSince = 0;
     };
     struct Display {
         BacklightWish wish;
         std::vector<Panel> panels;
     };
-    void Open(Display& d, MonitorThread& thread);
+    // Opens a display's monitors, each taking over what was known of the
+    // one at its place before (`before`: its monitors before a change of the
+    // displays, their handles released).
+    void Open(Display& d, std::vector<Panel> before, MonitorThread& thread, std::uint64_t tick);
+    // Reads a monitor's range; false when it does not answer.
+    static bool Ask(Panel& p, std::uint64_t tick);
+    void TellPanels(const Display& d);
     unsigned Step(Display& d, std::size_t i, std::uint64_t tick);
     unsigned ToDay(Display& d, std::size_t i, std::uint64_t tick);
     unsigned ToNight(Display& d, std::size_t i, unsigned day, std::uint64_t tick);

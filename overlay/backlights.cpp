@@ -33,26 +33,29 @@ void Backlights::ReturnToDay(unsigned ms) {
     if (worker_) worker_->WaitIdle(ms);
 }
 
-// A display is the thread's while it is covered, and while the store holds
-// a day level of it (one this program set lower, and has to bring back).
+// A display is the thread's while a level is chosen and it has a layer,
+// and while the store holds a day level of it: one this program set lower
+// and has to bring back, also after "leave as it is" or an end it did not
+// see. No monitor is asked anything else.
 void Backlights::Send(bool reopen) {
-    // No monitor is asked anything before a level is chosen.
-    if (!worker_ && (!level_ || ending_)) return;
     std::vector<BacklightWish> wishes;
     for (const Showing& s : showing_) {
         const std::string id = MonitorIdentity(s.monitor);
         Known& k = KnownOf(id);
         if (!k.counted && !k.dayStored) k.dayStored = store_.ReadDayBacklight(id, 0).has_value();
-        const bool stored =
-            std::any_of(k.day.begin(), k.day.end(), [](const auto& d) { return d.has_value(); });
-        if (!s.covered && !stored && !(!k.counted && *k.dayStored)) continue;
+        const bool stored = k.counted ? std::any_of(k.day.begin(), k.day.end(),
+                                                    [](const auto& d) { return d.has_value(); })
+                                      : *k.dayStored;
+        const bool chosen = level_ && s.covered && !ending_;
+        if (!chosen && !stored) continue;
         BacklightWish& w = wishes.emplace_back();
         w.monitor = s.monitor;
         w.nightPercent = ending_ ? std::nullopt : level_;
-        w.fifths = ending_ || !s.covered ? 0 : s.fifths;
+        w.fifths = chosen ? s.fifths : 0;
         if (k.counted) w.storedDay = k.day;
     }
     if (!worker_) {
+        if (wishes.empty()) return;
         auto work = std::make_unique<BacklightWork>(static_cast<BacklightWork::Listener&>(*this));
         work_ = work.get();
         worker_ = host_.StartMonitorWorker(std::move(work));
@@ -83,11 +86,18 @@ void Backlights::Heard(const BacklightNews& news) {
                 return;
             k.day[news.panel] = news.level;
             break;
-        case BacklightNews::Kind::AtDay:
+        case BacklightNews::Kind::AtDay: {
+            // Night again meanwhile: the day level stays stored, for the
+            // thread to go on from.
+            const auto now = std::find_if(sent_.begin(), sent_.end(), [&](const BacklightWish& w) {
+                return MonitorIdentity(w.monitor) == news.monitor;
+            });
+            if (now != sent_.end() && now->nightPercent && now->fifths > 0) return;
             if (news.panel >= k.day.size() || !store_.DeleteDayBacklight(news.monitor, news.panel))
                 return;
             k.day[news.panel].reset();
             break;
+        }
     }
     Send(false);
 }

@@ -221,8 +221,11 @@ std::vector<Backlights::Showing> NightMode::BacklightShowing(const WallClock& no
     std::vector<Backlights::Showing> all;
     for (std::size_t i = 0; i < monitors_.size(); ++i) {
         const std::string id = MonitorIdentity(monitors_[i]);
-        const bool shows = !paused && !aside_.Hides(id) && levels_.Of(id).strength > 0;
-        all.push_back({monitors_[i], i == 0 || options_.allScreens, shows ? fifths : 0});
+        const std::uint8_t strength = levels_.Of(id).strength;
+        const bool covered =
+            (i == 0 || options_.allScreens) && !(options_.perMonitor && strength == 0);
+        const bool shows = !paused && !aside_.Hides(id) && strength > 0;
+        all.push_back({monitors_[i], covered, shows ? fifths : 0});
     }
     return all;
 }

@@ -60,6 +60,7 @@ TEST_F(Backlight, UntilALevelIsChosenNoMonitorIsAskedAnythingThenItDimsOnlyOnceI
 
     PickInMenu(kBacklight40);
     EXPECT_EQ(Stored("Backlight"), "40");
+    fake.Advance(1000);
     EXPECT_EQ(Day(), "80") << "the day level is stored before the first write";
     EXPECT_EQ(Panel().level, 40u);
     PickInMenu(0);
@@ -67,29 +68,41 @@ TEST_F(Backlight, UntilALevelIsChosenNoMonitorIsAskedAnythingThenItDimsOnlyOnceI
     EXPECT_THROW(Item(kNoMonitorAnswers), std::runtime_error) << "a monitor answers";
 
     // A refused store of the day level: that monitor is not set lower.
-    Put("Backlight", "");
     fake.refusedWrites.insert(DayKey(kSecond));
     fake.panels[kSecond] = {FakePanel{}};
     fake.ChangeMonitors(program.frmNight, {{0, 0, 1024, 768}, {1024, 0, 2048, 768}});
     fake.Advance(2000);
     EXPECT_EQ(Panel(kSecond).level, 80u);
     EXPECT_TRUE(Panel(kSecond).writes.empty());
-    EXPECT_EQ(Panel().level, 40u) << "the first is opened again and stays as it was";
-    EXPECT_EQ(fake.panelsReleased, 1) << "the handles of the displays before are released";
+
+    // "Leave as it is": back at day, and the monitors are not asked again.
+    PickInMenu(kBacklightLeave);
+    fake.Advance(2000);
+    EXPECT_EQ(Panel().level, 80u);
+    EXPECT_EQ(Day(), "<none>");
+    const int reads = Panel().reads + Panel(kSecond).reads;
+    fake.ChangeMonitors(program.frmNight, {{0, 0, 1024, 768}, {1024, 0, 2048, 768}});
+    fake.Advance(120 * 1000);
+    EXPECT_EQ(Panel().reads + Panel(kSecond).reads, reads);
 }
 
-TEST_F(Backlight, EachMonitorTakesTheLevelWithinItsOwnRangeAndWithNoneAnsweringTheMenuSaysSo) {
+TEST_F(Backlight, EachMonitorTakesTheLevelWithinItsOwnRangeNeverAboveItsDayAndAsksAgainLater) {
     fake.monitors = {{0, 0, 1024, 768}, {1024, 0, 2048, 768}};
-    fake.panels[kFirst] = {Ranged(0, 100, 70), Ranged(0, 50, 50)};  // cloned
+    // Cloned: three physical monitors behind the first display.
+    fake.panels[kFirst] = {Ranged(0, 100, 70), Ranged(0, 50, 50), Ranged(0, 100, 30)};
     fake.panels[kSecond] = {Ranged(20, 220, 200)};
+    Panel(kSecond).failReads = 1;  // waking as it is opened
     Put("Backlight", "40");
     LaunchToNight();
     fake.Advance(1000);
     EXPECT_EQ(Panel().level, 40u);
     EXPECT_EQ(Panel(kFirst, 1).level, 20u);
-    EXPECT_EQ(Panel(kSecond).level, 100u);
+    EXPECT_EQ(Panel(kFirst, 2).level, 30u) << "night never brighter than the day";
     EXPECT_EQ(Day(), "70");
     EXPECT_EQ(Day(kFirst, "DayBacklight2"), "50");
+    EXPECT_EQ(Panel(kSecond).level, 200u);
+    fake.Advance(61 * 1000);
+    EXPECT_EQ(Panel(kSecond).level, 100u) << "asked again a minute later";
     EXPECT_EQ(Day(kSecond), "200");
 
     Started none([](FakePlatform& f) {
@@ -103,12 +116,15 @@ TEST_F(Backlight, EachMonitorTakesTheLevelWithinItsOwnRangeAndWithNoneAnsweringT
     EXPECT_EQ(line->text, text::kChinese.noMonitorAnswers);
     EXPECT_FALSE(line->enabled);
     none.fake.AnswerMenu(0);
-    EXPECT_EQ(none.fake.store["Backlight"].text, "20") << "the choice stays for when one answers";
+    none.fake.panels[kFirst][0].answers = true;
+    none.fake.Advance(61 * 1000);
+    EXPECT_EQ(none.fake.panels[kFirst][0].level, 20u) << "the choice stays for when one answers";
 }
 
 TEST_F(Backlight, EveryWayNightEndsBringsTheDayLevelBackAndDeletesIt) {
     Put("Backlight", "40");
     LaunchToNight();
+    fake.Advance(1000);
     ASSERT_EQ(Panel().level, 40u);
     PickInMenu(kPause);
     fake.Advance(1000);
@@ -118,13 +134,17 @@ TEST_F(Backlight, EveryWayNightEndsBringsTheDayLevelBackAndDeletesIt) {
     fake.Advance(1000);
     EXPECT_EQ(Panel().level, 40u);
 
-    // A quick pause and resume, within a second of the last write, writes
-    // nothing.
+    // A quick pause and resume writes nothing, however long after the last
+    // write; and no two writes are less than a second apart.
     const std::size_t before = Writes();
+    fake.Advance(5000);
     PickInMenu(kPause);
+    fake.Advance(600);
     PickInMenu(kPause);
     fake.Advance(3000);
     EXPECT_EQ(Writes(), before);
+    for (std::size_t i = 1; i < Writes(); ++i)
+        EXPECT_GE(Panel().writes[i].first - Panel().writes[i - 1].first, 1000);
 
     // The turn-off button waits for the monitor before the program ends.
     OpenWithF7();
@@ -144,6 +164,7 @@ TEST_F(Backlight, EveryWayNightEndsBringsTheDayLevelBackAndDeletesIt) {
             f.panels[kFirst] = {FakePanel{}};
             Store(f, "Backlight", "0");
         });
+        s.fake.Advance(1000);
         ASSERT_EQ(s.fake.panels[kFirst][0].level, 0u);
         end(s);
         EXPECT_EQ(s.fake.panels[kFirst][0].level, 80u);
@@ -176,6 +197,15 @@ TEST_F(Backlight, AStoredDayLevelIsTheDayLevelAfterAnEndThatLeftTheMonitorLower)
     day.fake.Advance(1000);
     EXPECT_EQ(day.fake.panels[kFirst][0].level, 70u);
     EXPECT_EQ(day.fake.store.count(DayKey(kFirst)), 0u);
+
+    // So does a start with "leave as it is" chosen meanwhile.
+    Started left([](FakePlatform& f) {
+        f.panels[kFirst] = {Ranged(0, 100, 40)};
+        Store(f, DayKey(kFirst), "70");
+    });
+    left.fake.Advance(1000);
+    EXPECT_EQ(left.fake.panels[kFirst][0].level, 70u);
+    EXPECT_EQ(left.fake.store.count(DayKey(kFirst)), 0u);
 }
 
 TEST_F(Backlight, TheFadesMoveItInAtMostFiveStepsAndTheUsersOwnChangeHoldsForTheNight) {
@@ -187,12 +217,16 @@ TEST_F(Backlight, TheFadesMoveItInAtMostFiveStepsAndTheUsersOwnChangeHoldsForThe
     EXPECT_LE(Writes(), 5u);
     EXPECT_EQ(Panel().level, 0u) << "the last step exact";
 
-    // The user turns the monitor up with its own buttons.
+    // The user turns the monitor up with its own buttons: left for the rest
+    // of the night, a change of the displays too; a level picked anew wins.
     Panel().level = 30;
     fake.Advance(61 * 1000);
+    fake.ChangeMonitors(program.frmNight, {{0, 0, 1024, 768}});
+    fake.Advance(2000);
+    EXPECT_EQ(Panel().level, 30u);
     EXPECT_TRUE(Send({"/backlight", "20"}));
     fake.Advance(2000);
-    EXPECT_EQ(Panel().level, 30u) << "left for the rest of the night";
+    EXPECT_EQ(Panel().level, 20u);
 
     const std::size_t night = Writes();
     ClockAt(6, 55);  // the dawn fade, 07:00 to 07:20

@@ -119,10 +119,19 @@ class Worker final : public MonitorWorker {
     }
     bool WaitIdle(unsigned ms) override {
         const ULONGLONG end = GetTickCount64() + ms;
+        const auto idle = [this] {
+            return WaitForSingleObject(shared_->idle_.Get(), 0) == WAIT_OBJECT_0;
+        };
         for (;;) {
             shared_->work_->Deliver(*shared_);
             const ULONGLONG now = GetTickCount64();
-            if (WaitForSingleObject(shared_->idle_.Get(), 0) == WAIT_OBJECT_0) return true;
+            // Idle: what the work told before it went idle is delivered
+            // too; a delivery that woke it again goes round once more.
+            if (idle()) {
+                shared_->work_->Deliver(*shared_);
+                if (idle()) return true;
+                continue;
+            }
             if (now >= end) return false;
             const HANDLE either[] = {shared_->idle_.Get(), shared_->news_.Get()};
             WaitForMultipleObjects(2, either, FALSE, static_cast<DWORD>(end - now));

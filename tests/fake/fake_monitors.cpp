@@ -13,6 +13,10 @@ class Panel final : public MonitorPanel {
     std::optional<Reading> Read() override {
         ++panel_.reads;
         if (!panel_.answers) return std::nullopt;
+        if (panel_.failReads > 0) {
+            --panel_.failReads;
+            return std::nullopt;
+        }
         return Reading{panel_.minimum, panel_.level, panel_.maximum};
     }
     bool Write(unsigned value) override {

@@ -56,6 +56,7 @@ struct FakeWindow {
 struct FakePanel {
     unsigned minimum = 0, maximum = 100, level = 80;
     bool answers = true;
+    int failReads = 0;  // the next reads that fail, as a waking monitor's may
     int reads = 0;
     std::vector<std::pair<int, unsigned>> writes;
 };
