@@ -76,6 +76,37 @@ dv_loader_for() {
 DV_PROBE=${DV_PROBE:-$DV_ROOT/build/win64/duskveil_probe.exe}
 dv_probe() { "$DV_WINE64" "$DV_PROBE" "$@" 2>/dev/null | tr -d '\r'; }
 
+# Simulated monitors that answer brightness commands (tests/e2e/monitor_sim),
+# for the exe in build directory $1: put in the prefix's system folder of
+# the exe's kind in place of Wine's dxva2.dll, and loaded by the processes
+# started until dv_monitor_sim_off. Each argument of dv_monitors_are is one
+# physical monitor: DEVICE MINIMUM MAXIMUM LEVEL DELAY ANSWERS.
+dv_pe_machine() {
+  local at
+  at=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
+  od -An -tx2 -j$((at + 4)) -N2 "$1" | tr -d ' '
+}
+dv_monitor_sim_on() {
+  local sysdir=syswow64
+  [ "$(dv_pe_machine "$1/Duskveil.exe")" = 8664 ] && sysdir=system32
+  DV_DDC="$WINEPREFIX/drive_c/ddc"
+  DV_SIM_AT="$WINEPREFIX/drive_c/windows/$sysdir/dxva2.dll"
+  mkdir -p "$DV_DDC"
+  [ -f "$DV_DDC/wines-$sysdir.dll" ] || cp "$DV_SIM_AT" "$DV_DDC/wines-$sysdir.dll" 2>/dev/null || true
+  cp "$1/monitor-sim/dxva2.dll" "$DV_SIM_AT"
+  DV_OVERRIDES_BEFORE=$WINEDLLOVERRIDES
+  export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;dxva2=n"
+}
+dv_monitor_sim_off() {
+  local saved="$DV_DDC/wines-$(basename "$(dirname "$DV_SIM_AT")").dll"
+  if [ -f "$saved" ]; then cp "$saved" "$DV_SIM_AT"; else rm -f "$DV_SIM_AT"; fi
+  export WINEDLLOVERRIDES=$DV_OVERRIDES_BEFORE
+}
+dv_monitors_are() {
+  rm -f "$DV_DDC/log.txt" "$DV_DDC/go"
+  printf '%s\n' "$@" >"$DV_DDC/monitors.txt"
+}
+
 # A virtual display with a compositor, when there is no display.
 dv_virtual_display() {
   if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then

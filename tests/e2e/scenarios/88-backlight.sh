@@ -4,26 +4,11 @@
 # prefix's system folder in place of Wine's dxva2.dll for these scenarios
 # alone. Sourced by run.sh.
 
-DDC="$WINEPREFIX/drive_c/ddc"
-DV_SIM=$(dirname "$DV_PROBE")/monitor-sim/dxva2.dll
-# The system folder of the exe's kind: system32 for x64, syswow64 for i686.
-pe_machine() {
-  local at
-  at=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
-  od -An -tx2 -j$((at + 4)) -N2 "$1" | tr -d ' '
-}
-if [ "$(pe_machine "$DV_EXE")" = 8664 ]; then sysdir=system32; else sysdir=syswow64; fi
-DV_SIM_AT="$WINEPREFIX/drive_c/windows/$sysdir/dxva2.dll"
-
-# Simulated monitors, one line each: DEVICE MINIMUM MAXIMUM LEVEL DELAY ANSWERS.
-monitors_are() {
-  mkdir -p "$DDC"
-  rm -f "$DDC/log.txt" "$DDC/go"
-  printf '%s\n' "$@" >"$DDC/monitors.txt"
-}
+dv_monitor_sim_on "$(dirname "$DV_EXE")"
+DDC=$DV_DDC
+monitors_are() { dv_monitors_are "$@"; }
 level_of() { sed -n "${1}p" "$DDC/monitors.txt" | cut -d' ' -f4; }
 level_is() { [ "$(level_of "$1")" = "$2" ]; }
-logged() { [ -f "$DDC/log.txt" ] && grep -q " $1 " "$DDC/log.txt"; }
 day_kept() { [ "$(probe monitor-get "${2:-1}" DayBacklight)" = "sz $1" ]; }
 day_gone() { [ "$(probe monitor-get "${1:-1}" DayBacklight)" = absent ]; }
 with_backlight() {
@@ -31,12 +16,6 @@ with_backlight() {
   echo "exit $?"
 }
 command_exits() { local want=$1; shift; [ "$(with_backlight "$@")" = "exit $want" ]; }
-
-mkdir -p "$DDC"
-[ -f "$DDC/wines.dll" ] || cp "$DV_SIM_AT" "$DDC/wines.dll" 2>/dev/null
-cp "$DV_SIM" "$DV_SIM_AT"
-DV_OVERRIDES_BEFORE=$WINEDLLOVERRIDES
-export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;dxva2=n"
 
 fresh "the monitor's own brightness"
 monitors_are '\\.\DISPLAY1 0 100 80 30 1'
@@ -91,6 +70,11 @@ check "  ... the layer follows at once" alpha_is 153
 check "  ... the monitor has answered nothing yet" bash -c "! grep -q ' get ' '$DDC/log.txt'"
 touch "$DDC/go"
 check "once it answers, it goes to 20" eventually 15 level_is 1 20
+monitors_are '\\.\DISPLAY1 0 100 20 -1 1'
+check "with the monitor hanging again, /pause answers" command_exits 0 /pause
+check "  ... and /off ends the program all the same" command_exits 0 /off
+check "  ... gone" eventually 10 stopped
+check "  ... the day level kept for the next start" day_kept 80
 
 two_monitors on
 fresh "one of two monitors answering"
@@ -103,5 +87,4 @@ check "  ... and keeps its layer" eventually 5 prints "title=$(dv_name SCREEN_CA
 two_monitors off
 
 stop_all
-cp "$DDC/wines.dll" "$DV_SIM_AT" 2>/dev/null || rm -f "$DV_SIM_AT"
-export WINEDLLOVERRIDES=$DV_OVERRIDES_BEFORE
+dv_monitor_sim_off
