@@ -2,7 +2,8 @@
 # Footprint and responsiveness of Duskveil under Wine on a virtual display:
 # exe sizes, start-up times, idle CPU and memory against a minimal reference
 # program, slider and colour latencies, how fast the overlay is back on top,
-# and how fast a command line reaches the running copy. Prints one table and writes bench/results/latest.json.
+# how fast a command line reaches the running copy, and the monitors' own
+# brightness on simulated monitors. Prints one table and writes bench/results/latest.json.
 # Usage: bench/run.sh [idle-seconds]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -57,9 +58,9 @@ idle_run() {  # name exe [pause]
   local pid=$! server t0 s0
   sleep 8
   if [ "${3:-}" = pause ]; then
-    # 暂停一小时 from the icon's menu: the layers hide, with nothing to keep on top.
+    # "1 小时" of the pause's submenu: the layers hide, with nothing to keep on top.
     probe tray-notify 517
-    probe menu-pick $(menu_place pause)
+    probe menu-pick $(menu_place pause-hour)
     sleep 3
     grep -q "title=$(dv_name OVERLAY_CAPTION) visible=0" <<<"$(probe windows)" || echo "  (not paused)"
   fi
@@ -122,6 +123,44 @@ echo "the command line with no copy running: its process start to its end"
 probe command-alone "$(winepath_w "$PWD/build/$arch/Duskveil.exe")" 10 >> "$out/raw" || echo "  (the command did not start)"
 stop
 probe reg-clear
+
+echo "the monitors' own brightness, on simulated monitors"
+dv_monitor_sim_on "build/$arch"
+overlay_up() {
+  for _ in $(seq 100); do grep -q "title=$(dv_name OVERLAY_CAPTION) visible=1" <<<"$(probe windows)" && return; sleep 0.2; done
+  echo "  (no overlay)"
+}
+# The slider, with a monitor that takes 200 ms a call.
+dv_monitors_are '\\.\DISPLAY1 0 100 80 200 1'
+probe reg-set Backlight sz 40
+rm -f "$out/marks-backlight.log"
+DUSKVEIL_BENCH_LOG=$(winepath_w "$out/marks-backlight.log") "$loader" "build/$arch/DuskveilBench.exe" >/dev/null 2>&1 &
+overlay_up
+sleep 0.5
+probe slide 400 5 >/dev/null
+sleep 0.5
+echo "slide-done" >> "$out/marks-backlight.log"
+stop
+# A dusk fade, its twenty minutes passing in twenty seconds: night starts
+# ten minutes (ten seconds) after the program first reads the clock.
+dv_monitors_are '\\.\DISPLAY1 0 100 80 50 1'
+local_now=$(probe clock | sed -n 's/.*local=\([0-9]*\):\([0-9]*\).*/\1 \2/p')
+read -r hh mm <<<"$local_now"
+dusk=$(( (10#$hh * 60 + 10#$mm + 10) % 1440 ))
+dawn=$(( (dusk + 600) % 1440 ))
+probe reg-set Schedule sz "$(printf '%02d:%02d-%02d:%02d' $((dusk / 60)) $((dusk % 60)) $((dawn / 60)) $((dawn % 60)))"
+DUSKVEIL_BENCH_CLOCK=60 "$loader" "build/$arch/DuskveilBench.exe" >/dev/null 2>&1 &
+# Until the monitor is at night's level (40), or a minute and a half.
+for _ in $(seq 450); do [ "$(cut -d' ' -f4 "$DV_DDC/monitors.txt")" = 40 ] && break; sleep 0.2; done
+echo "fade_writes $(grep -c ' set ' "$DV_DDC/log.txt" || true) level=$(cut -d' ' -f4 "$DV_DDC/monitors.txt")" >> "$out/raw"
+stop
+probe reg-clear
+# Idle, with the option on and a monitor that answers.
+dv_monitors_are '\\.\DISPLAY1 0 100 80 50 1'
+probe reg-set Backlight sz 40
+idle_run duskveil_backlight "build/$arch/Duskveil.exe"
+probe reg-clear
+dv_monitor_sim_off
 
 mkdir -p bench/results
 python3 bench/analyse.py "$out/raw" "$out/marks.log" bench/results/latest.json

@@ -2,6 +2,7 @@
 // and where the exe stands.
 #include "platform/win32/system_facts.h"
 
+#include "platform/win32/bench_marks.h"
 #include "platform/win32/system_library.h"
 #include "platform/win32/text.h"
 
@@ -22,7 +23,7 @@ WallClock SystemFacts::Now() {
     GetSystemTimeAsFileTime(&ft);
     const std::uint64_t ticks = (std::uint64_t{ft.dwHighDateTime} << 32) | ft.dwLowDateTime;
     // 100 ns ticks from 1601 to seconds from 1970.
-    const auto utc = static_cast<std::int64_t>(ticks / 10'000'000) - 11'644'473'600;
+    const auto utc = BenchClock(static_cast<std::int64_t>(ticks / 10'000'000) - 11'644'473'600);
     // The zone as it is set now, daylight saving included; read afresh each
     // time, so that a changed zone counts at once.
     TIME_ZONE_INFORMATION zone{};
