@@ -3,6 +3,8 @@
 #include "overlay/tray_menu.h"
 #include "resources/texts.h"
 #include "settings/convert.h"
+#include "settings/warmth.h"
+#include "overlay/monitors.h"
 
 namespace dv {
 
@@ -75,6 +77,33 @@ std::vector<MenuItem> IconMenu::BacklightItems() {
     return items;
 }
 
+std::vector<MenuItem> IconMenu::PauseItems() {
+    const Texts& t = context_.texts();
+    std::vector<MenuItem> items;
+    for (const Command c : kPauseOrder)
+        Add(items, c,
+            c == kPause15        ? t.pause15
+            : c == kPauseHour    ? t.pauseHour
+            : c == kPauseMorning ? t.pauseMorning
+                                 : t.pauseAlways);
+    return items;
+}
+
+// Each warmth by its temperature, and what three are known as; the tick on
+// the one whose tint the main monitor shows.
+std::vector<MenuItem> IconMenu::WarmthItems() {
+    const Texts& t = context_.texts();
+    const Colour now = night_.Tint(MonitorIdentity(night_.MainMonitor()));
+    const char* const known[] = {t.warmthCandle, nullptr, t.warmthBulb, t.warmthHalogen, nullptr};
+    std::vector<MenuItem> items;
+    for (std::size_t i = 0; i < std::size(kWarmthOrder); ++i) {
+        std::string text = LngToText(kWarmths[i].kelvin) + " K";
+        if (known[i]) text += std::string(" (") + known[i] + ")";
+        Add(items, kWarmthOrder[i], text, WarmthTint(kWarmths[i]) == now, true);
+    }
+    return items;
+}
+
 // The program the user works in, by its full path; none for the desktop,
 // the shell, this program, or a process that cannot be opened.
 std::string IconMenu::ProgramOf(Handle user) {
@@ -139,8 +168,14 @@ int IconMenu::Run(Form& owner, Handle user, const std::string& hotKeys) {
             case kBacklightMenu:
                 Add(items, 0, t.menuBacklight).sub = BacklightItems();
                 break;
-            case kPause:
-                Add(items, c, night_.Paused() ? t.menuResume : t.menuPause);
+            case kPauseMenu:
+                if (night_.Paused())
+                    Add(items, kResume, t.menuResume);
+                else
+                    Add(items, 0, t.menuPause).sub = PauseItems();
+                break;
+            case kWarmthMenu:
+                Add(items, 0, t.menuWarmth).sub = WarmthItems();
                 break;
             case kHotKeys:
                 Add(items, c, hotKeys, options.hotKeys);
@@ -186,8 +221,20 @@ int IconMenu::Run(Form& owner, Handle user, const std::string& hotKeys) {
         case kTurnOff:
             night_.TurnOff();
             break;
-        case kPause:
-            night_.PauseOrResume();
+        case kResume:
+            night_.Resume();
+            break;
+        case kPause15:
+            night_.Pause(15);
+            break;
+        case kPauseHour:
+            night_.Pause(60);
+            break;
+        case kPauseMorning:
+            night_.PauseUntilMorning();
+            break;
+        case kPauseAlways:
+            night_.PauseUntilResumed();
             break;
         case kBacklightLeave:
             night_.SetBacklight(std::nullopt);
@@ -195,6 +242,8 @@ int IconMenu::Run(Form& owner, Handle user, const std::string& hotKeys) {
         default:
             for (const OfferedBacklight& o : kBacklights)
                 if (o.command == chosen) night_.SetBacklight(o.percent);
+            for (std::size_t i = 0; i < std::size(kWarmthOrder); ++i)
+                if (kWarmthOrder[i] == chosen) night_.SetTintEverywhere(WarmthTint(kWarmths[i]));
             if (const auto picked = ScheduleOf(chosen, night_.OwnSpan()))
                 night_.PickSchedule(*picked);
             break;

@@ -24,6 +24,8 @@ class IconMenu {
    private:
     std::vector<MenuItem> ScheduleItems();
     std::vector<MenuItem> BacklightItems();
+    std::vector<MenuItem> PauseItems();
+    std::vector<MenuItem> WarmthItems();
     std::string ProgramOf(Handle user);
 
     Platform& host_;

@@ -2,9 +2,11 @@
 
 namespace dv {
 
-bool NightState::Paused(std::uint64_t tick) {
-    if (pausedUntil && tick >= *pausedUntil) Resume();
-    return pausedUntil.has_value();
+bool NightState::Paused(std::uint64_t tick, const WallClock& now) {
+    if ((pausedUntil && tick >= *pausedUntil) ||
+        (pausedUntilLocal && now.Local() >= *pausedUntilLocal))
+        Resume();
+    return pausedUntil || pausedUntilLocal || pausedUntilResumed;
 }
 
 LayerPlan PlanLayers(const NightState& night, const WallClock& now, bool paused,

@@ -15,17 +15,38 @@ struct NightState {
     // The place the sun is worked out for; nothing when neither the
     // settings nor the system name one.
     std::optional<GeoPoint> place;
-    // When a pause ends, on the system's tick count: an hour of time that
-    // really passes, whatever is done to the wall clock meanwhile.
+    // When a pause ends: on the system's tick count, after a span of time
+    // that really passes whatever is done to the wall clock; at a local time
+    // of the wall clock (the morning), followed as the schedule follows it;
+    // or when the user resumes.
     std::optional<std::uint64_t> pausedUntil;
+    std::optional<std::int64_t> pausedUntilLocal;
+    bool pausedUntilResumed = false;
 
     static constexpr std::uint64_t kPauseMs = 60 * 60 * 1000;
-    void Pause(std::uint64_t tick, std::uint64_t ms = kPauseMs) { pausedUntil = tick + ms; }
-    void Resume() { pausedUntil.reset(); }
-    // Ends a pause whose hour is over; true while paused.
-    bool Paused(std::uint64_t tick);
+    void Pause(std::uint64_t tick, std::uint64_t ms = kPauseMs) {
+        Resume();
+        pausedUntil = tick + ms;
+    }
+    void PauseUntil(std::int64_t local) {
+        Resume();
+        pausedUntilLocal = local;
+    }
+    void PauseUntilResumed() {
+        Resume();
+        pausedUntilResumed = true;
+    }
+    void Resume() {
+        pausedUntil.reset();
+        pausedUntilLocal.reset();
+        pausedUntilResumed = false;
+    }
+    // Ends a pause that is over; true while paused.
+    bool Paused(std::uint64_t tick, const WallClock& now);
     // Whether time alone can change what the layers show.
-    bool Ticking() const { return schedule.kind != Schedule::Kind::None || pausedUntil.has_value(); }
+    bool Ticking() const {
+        return schedule.kind != Schedule::Kind::None || pausedUntil || pausedUntilLocal;
+    }
 };
 
 struct LayerPlan {

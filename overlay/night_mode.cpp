@@ -78,6 +78,14 @@ void NightMode::SetTint(Colour tint, const std::string& monitor) {
     Apply();
 }
 
+void NightMode::SetTintEverywhere(Colour tint) {
+    levels_.SetTint({}, tint);
+    if (options_.perMonitor)
+        for (const Monitor& m : monitors_) levels_.SetTint(MonitorIdentity(m), tint);
+    Save();
+    Apply();
+}
+
 std::vector<std::string> NightMode::EveryMonitor() const {
     if (!options_.perMonitor) return {std::string()};
     // Those with a layer: while only the main monitor has one, it alone.
@@ -110,11 +118,11 @@ void NightMode::ReadPlace() {
     if (!night_.place) night_.place = PlaceOfZone(host_.TimeZoneKey());
 }
 
-bool NightMode::Paused() { return night_.Paused(host_.TickCount()); }
+bool NightMode::Paused() { return night_.Paused(host_.TickCount(), host_.Now()); }
 
 void NightMode::PauseOrResume() {
     const std::uint64_t tick = host_.TickCount();
-    if (night_.Paused(tick))
+    if (Paused())
         night_.Resume();
     else
         night_.Pause(tick);
@@ -123,6 +131,16 @@ void NightMode::PauseOrResume() {
 
 void NightMode::Pause(int minutes) {
     night_.Pause(host_.TickCount(), static_cast<std::uint64_t>(minutes) * 60 * 1000);
+    Apply();
+}
+
+void NightMode::PauseUntilMorning() {
+    night_.PauseUntil(NextMorning(night_.schedule, host_.Now(), night_.place));
+    Apply();
+}
+
+void NightMode::PauseUntilResumed() {
+    night_.PauseUntilResumed();
     Apply();
 }
 

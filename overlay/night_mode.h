@@ -62,6 +62,9 @@ class NightMode {
     // brighter by "darker".
     void Step(int step, const std::string& monitor = {});
     void SetTint(Colour tint, const std::string& monitor = {});
+    // A tint for every monitor: the shared one, and each monitor's own while
+    // each has its own; saved at once.
+    void SetTintEverywhere(Colour tint);
     // What a change meant for every monitor changes: the own level of each
     // monitor with a layer while each has its own, else the shared one.
     std::vector<std::string> EveryMonitor() const;
@@ -82,6 +85,10 @@ class NightMode {
     bool Paused();
     void PauseOrResume();
     void Pause(int minutes);
+    // Until the schedule's next end of night (07:00 without one), or until
+    // the user resumes.
+    void PauseUntilMorning();
+    void PauseUntilResumed();
     void Resume();
     // The tint shows now on some monitor, were it not paused: at night, in a
     // fade, or while the settings window is open.
@@ -161,8 +168,10 @@ class NightMode {
     // one, the only one with a layer.
     Monitor Tinting(const Monitor& m) const { return options_.allScreens ? m : MainMonitor(); }
 
-   private:
+    // The main monitor as seen last.
     Monitor MainMonitor() const;
+
+   private:
     LayerLook LookOf(const Monitor& m, const WallClock& now, bool paused);
     void StyleLayers(const WallClock& now, bool paused);
     void ReadSchedule();

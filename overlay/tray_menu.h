@@ -16,7 +16,7 @@ enum Command : int {
     kHideInCaptures,
     kStartAtLogOn,
     kTurnOff,
-    kPause,  // or resume, while paused
+    kResume,  // in the pause's place while paused
     // The schedule's submenu.
     kNoSchedule,
     kSun,
@@ -35,11 +35,24 @@ enum Command : int {
     kBacklight40,
     kBacklight20,
     kBacklight0,
+    // How long a pause lasts.
+    kPause15,
+    kPauseHour,
+    kPauseMorning,
+    kPauseAlways,
+    // A tint by the warmth of a black body.
+    kWarmth1900,
+    kWarmth2300,
+    kWarmth2700,
+    kWarmth3400,
+    kWarmth4200,
     // Lines of the menu that answer nothing: the submenus themselves, the
     // greyed line that says no monitor answers, and a separator.
     kScheduleMenu,
     kBacklightMenu,
     kNoMonitorAnswers,
+    kWarmthMenu,
+    kPauseMenu,  // kResume while paused
     kSeparator = -1,
 };
 
@@ -47,9 +60,11 @@ enum Command : int {
 // program and for the scripts that pick in it, which read these lines
 // (tests/e2e/lib.sh).
 // clang-format off
-inline constexpr Command kMenuOrder[] = {kSettings, kSeparator, kAllScreens, kPerMonitor, kBacklightMenu, kHideInCaptures, kStartAtLogOn, kPauseFullScreen, kPauseFor, kSeparator, kScheduleMenu, kPause, kHotKeys, kSeparator, kTurnOff};
+inline constexpr Command kMenuOrder[] = {kSettings, kSeparator, kAllScreens, kPerMonitor, kBacklightMenu, kHideInCaptures, kStartAtLogOn, kPauseFullScreen, kPauseFor, kSeparator, kScheduleMenu, kWarmthMenu, kPauseMenu, kHotKeys, kSeparator, kTurnOff};
 inline constexpr Command kScheduleOrder[] = {kNoSchedule, kSun, kSpan21, kSpan22, kSpan23, kStoredSpan};
 inline constexpr Command kBacklightOrder[] = {kBacklightLeave, kBacklight80, kBacklight60, kBacklight40, kBacklight20, kBacklight0, kNoMonitorAnswers};
+inline constexpr Command kWarmthOrder[] = {kWarmth1900, kWarmth2300, kWarmth2700, kWarmth3400, kWarmth4200};
+inline constexpr Command kPauseOrder[] = {kPause15, kPauseHour, kPauseMorning, kPauseAlways};
 // clang-format on
 
 // The levels the backlight's submenu offers, in percent.

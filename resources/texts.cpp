@@ -7,11 +7,13 @@ const Texts kChinese{
     "色调", "亮度", "点击此处选择颜色", "关闭夜间模式", "关闭", "亮度", "按下", "跳转",
     "作者：Duskveil 开源项目贡献者", "反馈：请在项目主页上提交问题", "访问 Duskveil 主页",
     "设置", "覆盖所有显示器", "截图时隐藏色调", "开机时启动", "定时", "不定时", "日落到日出",
-    "暂停一小时", "继续夜间模式",
+    "暂停", "继续夜间模式",
     "快捷键", "、", " 被其他程序占用", " 被其他程序占用",
     "分别调节每个显示器", "显示器 ",
     "全屏时暂停", "", " 在前台时暂停", " (列表已满)",
     "显示器亮度", "不调节", "(没有显示器响应)",
+    "15 分钟", "1 小时", "到早上", "直到我继续",
+    "色温", "烛光", "白炽灯", "卤素灯",
 };
 
 const Texts kEnglish{
@@ -20,11 +22,13 @@ const Texts kEnglish{
     "Jump",
     "Author: Duskveil contributors", "Feedback: on the home page", "Duskveil home page",
     "Settings", "Cover every monitor", "Hide the tint in screenshots", "Start at log-on",
-    "Schedule", "No schedule", "Sunset to sunrise", "Pause for an hour", "Resume night mode",
+    "Schedule", "No schedule", "Sunset to sunrise", "Pause", "Resume night mode",
     "Hot keys", ", ", " is taken by another program", " are taken by another program",
     "Adjust each monitor separately", "Monitor ",
     "Pause for full-screen programs", "Pause while ", " is in front", " (list full)",
     "Monitor brightness", "Leave as it is", "(no monitor answers)",
+    "15 minutes", "1 hour", "Until morning", "Until I resume",
+    "Warmth", "candle", "incandescent", "halogen",
 };
 
 }  // namespace dv::text

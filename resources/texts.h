@@ -63,6 +63,16 @@ struct Texts {
     const char* menuBacklight;
     const char* backlightLeave;
     const char* noMonitorAnswers;
+    // The pause's submenu (its name is menuPause): its lengths.
+    const char* pause15;
+    const char* pauseHour;
+    const char* pauseMorning;
+    const char* pauseAlways;
+    // The warmth's submenu, and what three of its warmths are known as.
+    const char* menuWarmth;
+    const char* warmthCandle;
+    const char* warmthBulb;
+    const char* warmthHalogen;
 };
 
 // In texts.cpp: stated once for the whole program, so that each text is

@@ -161,6 +161,22 @@ int NightProgress(const Schedule& schedule, const WallClock& now,
     return last->night ? since : kFadeSeconds - since;
 }
 
+std::int64_t NextMorning(const Schedule& schedule, const WallClock& now,
+                         const std::optional<GeoPoint>& place) {
+    const std::int64_t local = now.Local();
+    const std::int64_t today = FloorDiv(local, kDay);
+    if (schedule.kind != Schedule::Kind::None) {
+        const Schedule s =
+            schedule.kind == Schedule::Kind::Sun && !place ? kNightWithoutPlace : schedule;
+        // Tomorrow's changes and the day after's, with the days before them.
+        for (const std::int64_t day : {today + 1, today + 2})
+            for (const Change& c : Changes(s, day, now.offsetMinutes, place))
+                if (!c.night && c.at > local) return c.at;
+    }
+    const std::int64_t seven = today * kDay + 7 * 3600;
+    return seven > local ? seven : seven + kDay;
+}
+
 std::optional<LocalSunTimes> TodaysSun(const WallClock& now, const GeoPoint& place) {
     const std::int64_t day = FloorDiv(now.Local(), kDay);
     const SunDay sun = SunOn(day, place);

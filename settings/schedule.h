@@ -43,6 +43,11 @@ std::optional<double> ParseDegrees(std::string_view text);
 inline constexpr int kFadeSeconds = 20 * 60;
 int NightProgress(const Schedule& s, const WallClock& now, const std::optional<GeoPoint>& place);
 
+// The next end of night after `now`, in local seconds since 1970: the
+// schedule's, else (no schedule, or a polar night) 07:00.
+std::int64_t NextMorning(const Schedule& s, const WallClock& now,
+                         const std::optional<GeoPoint>& place);
+
 // Today's local sunset and sunrise in minutes after local midnight, for the
 // menu; nothing on a polar day or night.
 struct LocalSunTimes {

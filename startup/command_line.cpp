@@ -79,6 +79,7 @@ const char* const kUsage =
     "  /darker, /brighter    one step darker or brighter\n"
     "  /colour RRGGBB        the tint, in hexadecimal (also /color)\n"
     "  /pause [minutes]      pause, 1 to 1440 minutes (60 when left out)\n"
+    "  /pause morning|always until the night ends, or until resumed\n"
     "  /resume, /toggle      resume; pause when tinted, resume when paused\n"
     "  /schedule none|sun|HH:MM-HH:MM\n"
     "  /backlight P|none     each monitor's own brightness at night, 0 to 100\n"
@@ -143,7 +144,7 @@ constexpr OptionName kNames[kOptions] = {
     {"darker"},
     {"brighter"},
     {"colour", "takes six hexadecimal digits, red, green and blue: 402000"},
-    {"pause", "takes a whole number of minutes from 1 to 1440, or none"},
+    {"pause", "takes a whole number of minutes from 1 to 1440, morning, always, or none"},
     {"resume"},
     {"toggle"},
     {"schedule", "takes none, sun or two times such as 21:00-07:00"},
@@ -198,7 +199,10 @@ Parsed ParseCommandLine(std::span<const std::string> args, std::size_t length) {
             read = r.schedule.has_value();
         } else if (o == kPause && !last && !IsOption(value)) {
             const auto m = WholeNumber(value);
-            read = m && *m >= 1 && *m <= 1440;
+            const std::string word = Folded(value);
+            if (word == "morning") r.pauseEnd = Request::PauseEnd::Morning;
+            if (word == "always") r.pauseEnd = Request::PauseEnd::Resumed;
+            read = (m && *m >= 1 && *m <= 1440) || r.pauseEnd != Request::PauseEnd::Minutes;
             r.pauseMinutes = m.value_or(0);
         } else {
             continue;  // no value

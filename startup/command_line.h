@@ -24,6 +24,9 @@ struct Request {
     enum class Pause { None, Pause, Resume, Toggle };
     Pause pause = Pause::None;
     int pauseMinutes = 60;
+    // A pause until the morning, or until resumed, instead of minutes.
+    enum class PauseEnd { Minutes, Morning, Resumed };
+    PauseEnd pauseEnd = PauseEnd::Minutes;
     std::optional<Schedule> schedule;
     // Each monitor's own brightness at night in percent; none inside: left
     // as it is.

@@ -17,8 +17,7 @@ Program::Program(Platform& platform)
 
 void Program::Start() {
     startedFrom_ = host.GetForegroundWindow();
-    language_ =
-        ChooseLanguage(Store(host).ReadLanguage(), host.UserUiLanguage());
+    language_ = ChooseLanguage(Store(host).ReadLanguage(), host.UserUiLanguage());
     frmSplash.Load();
     frmSplash.Show();
 }
@@ -88,9 +87,10 @@ int Program::HandOver(const std::string& request, bool untilEnded, std::optional
             host.Say("The running copy of Duskveil did not take the command.\n", true);
             return kNoAnswer;
         case Kind::OtherRights:
-            host.Say("The running copy of Duskveil runs with other rights (as administrator, "
-                     "say): Windows keeps commands from reaching it.\n",
-                     true);
+            host.Say(
+                "The running copy of Duskveil runs with other rights (as administrator, "
+                "say): Windows keeps commands from reaching it.\n",
+                true);
             return kNoAnswer;
         case Kind::NoAnswer:
             break;
@@ -145,9 +145,14 @@ std::uint32_t Program::Apply(const Request& r) {
     if (r.schedule && !night.PickSchedule(*r.schedule)) answer |= kScheduleNotStored;
     if (r.backlight && !night.SetBacklight(*r.backlight)) answer |= kBacklightNotStored;
     if (r.pause == Request::Pause::Pause ||
-        (r.pause == Request::Pause::Toggle && !night.Paused() && night.Tinted()))
-        night.Pause(r.pauseMinutes);
-    else if (r.pause == Request::Pause::Resume || r.pause == Request::Pause::Toggle)
+        (r.pause == Request::Pause::Toggle && !night.Paused() && night.Tinted())) {
+        if (r.pauseEnd == Request::PauseEnd::Morning)
+            night.PauseUntilMorning();
+        else if (r.pauseEnd == Request::PauseEnd::Resumed)
+            night.PauseUntilResumed();
+        else
+            night.Pause(r.pauseMinutes);
+    } else if (r.pause == Request::Pause::Resume || r.pause == Request::Pause::Toggle)
         night.Resume();
     night.Apply();
     return answer;

@@ -126,11 +126,11 @@ TEST_F(Backlight, EveryWayNightEndsBringsTheDayLevelBackAndDeletesIt) {
     LaunchToNight();
     fake.Advance(1000);
     ASSERT_EQ(Panel().level, 40u);
-    PickInMenu(kPause);
+    PickInMenu(kPauseHour);
     fake.Advance(1000);
     EXPECT_EQ(Panel().level, 80u);
     EXPECT_EQ(Day(), "<none>");
-    PickInMenu(kPause);  // resume
+    PickInMenu(kResume);
     fake.Advance(1000);
     EXPECT_EQ(Panel().level, 40u);
 
@@ -138,9 +138,9 @@ TEST_F(Backlight, EveryWayNightEndsBringsTheDayLevelBackAndDeletesIt) {
     // write; and no two writes are less than a second apart.
     const std::size_t before = Writes();
     fake.Advance(5000);
-    PickInMenu(kPause);
+    PickInMenu(kPauseHour);
     fake.Advance(600);
-    PickInMenu(kPause);
+    PickInMenu(kResume);
     fake.Advance(3000);
     EXPECT_EQ(Writes(), before);
     for (std::size_t i = 1; i < Writes(); ++i)
@@ -181,7 +181,7 @@ TEST_F(Backlight, AStoredDayLevelIsTheDayLevelAfterAnEndThatLeftTheMonitorLower)
     LaunchToNight();
     fake.Advance(1000);
     EXPECT_TRUE(Panel().writes.empty()) << "already at night's level";
-    PickInMenu(kPause);
+    PickInMenu(kPauseHour);
     fake.Advance(1000);
     EXPECT_EQ(Panel().level, 70u) << "the stored day level, not what the monitor showed";
     EXPECT_EQ(Day(), "<none>");

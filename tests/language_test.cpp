@@ -64,7 +64,8 @@ TEST_F(InEnglish, TheSplashTheSettingsWindowItsPartsAndTheMenuSpeakEnglishInALat
     PickInMenu(0);
     for (const char* text :
          {"Settings", "Cover every monitor", "Hide the tint in screenshots", "Start at log-on",
-          "Schedule", "No schedule", "Pause for an hour", "Turn night mode off", "21:00 – 07:00",
+          "Schedule", "No schedule", "Pause", "1 hour", "Until morning", "Warmth",
+          "2700 K (incandescent)", "Turn night mode off", "21:00 – 07:00",
           "Hot keys (Alt+PgUp, Alt+End are taken by another program)"})
         EXPECT_NE(Item(fake.menus.back(), text), nullptr) << text;
     EXPECT_EQ(Item(fake.menus.back(), "设置"), nullptr);
@@ -81,7 +82,8 @@ TEST_F(InEnglish, AStoredLanguageOverridesTheSystems) {
 // Every text fits its control, in both languages, at 96 and 192 dots per
 // inch: the labels that size themselves end before the next control and
 // the window's edge; the swatch and the button hold their captions.
-class Fit : public ProgramTest, public ::testing::WithParamInterface<std::tuple<unsigned, float>> {};
+class Fit : public ProgramTest,
+            public ::testing::WithParamInterface<std::tuple<unsigned, float>> {};
 
 TEST_P(Fit, EveryTextFitsItsControl) {
     fake.uiLanguage = std::get<0>(GetParam());
@@ -101,7 +103,8 @@ TEST_P(Fit, EveryTextFitsItsControl) {
     EXPECT_LE(set.tintCaption.Rect().left + set.tintCaption.Rect().width, set.swatch.Rect().left);
     EXPECT_GE(set.tintCaption.Rect().left, 0);
     // Clear of the slider's focus rectangle, which reaches 150 twips left of it.
-    EXPECT_LE(set.lightCaption.Rect().left + set.lightCaption.Rect().width, set.sliderTrack.X1() - 150);
+    EXPECT_LE(set.lightCaption.Rect().left + set.lightCaption.Rect().width,
+              set.sliderTrack.X1() - 150);
     EXPECT_GE(set.lightCaption.Rect().left, 0);
     const auto holds = [&](const std::string& caption, const Font& font, const TwipsRect& r) {
         const TwipsSize size = set.Peer()->MeasureText(font, caption);

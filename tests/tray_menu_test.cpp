@@ -2,6 +2,9 @@
 #include "fixture.h"
 #include "overlay/tray_menu.h"
 #include "resources/texts.h"
+#include "overlay/monitors.h"
+#include "settings/convert.h"
+#include "settings/warmth.h"
 
 namespace dv::fake {
 namespace {
@@ -19,11 +22,11 @@ TEST_F(TrayMenu, ARightReleaseShowsTheItemsWithTheirChecksAndTurnOffEnds) {
     for (const MenuItem& item : fake.menus[0])
         texts.push_back(item.id || !item.sub.empty() ? item.text : "-");
     const Texts& t = text::kChinese;
-    EXPECT_EQ(texts,
-              (std::vector<std::string>{t.menuSettings, "-", t.menuAllScreens, t.menuPerMonitor,
-                                        t.menuBacklight, t.menuHideInCaptures, t.menuStartAtLogOn,
-                                        t.menuPauseFullScreen, "-", t.menuSchedule, t.menuPause,
-                                        "快捷键 (Alt+PgDn / Alt+PgUp / Alt+End)", "-", t.turnOff}));
+    EXPECT_EQ(texts, (std::vector<std::string>{
+                         t.menuSettings, "-", t.menuAllScreens, t.menuPerMonitor, t.menuBacklight,
+                         t.menuHideInCaptures, t.menuStartAtLogOn, t.menuPauseFullScreen, "-",
+                         t.menuSchedule, t.menuWarmth, t.menuPause,
+                         "快捷键 (Alt+PgDn / Alt+PgUp / Alt+End)", "-", t.turnOff}));
     EXPECT_TRUE(Item(kHotKeys).checked);
     EXPECT_TRUE(Item(kAllScreens).checked);
     EXPECT_FALSE(Item(kHideInCaptures).checked);
@@ -163,6 +166,31 @@ TEST(RunEntry, IsCheckedOnlyWhenItNamesThisExe) {
     const std::string upper = "C:\\ABCDEFGHIJKLMNOPQRSTUVWXYZ.EXE";
     EXPECT_TRUE(RunEntryNames("c:\\abcdefghijklmnopqrstuvwxyz.exe", upper));
     EXPECT_FALSE(RunEntryNames("c:\\abcdefghijklmnopqrstuvwxyz.exf", upper));
+}
+
+}  // namespace
+}  // namespace dv::fake
+
+namespace dv::fake {
+namespace {
+
+TEST_F(TrayMenu, AWarmthTintsEveryMonitorInTheTablesColourScaledToTheDefaultsBrightest) {
+    // The published colours with their brightest channel at 64.
+    EXPECT_EQ(WarmthTint(kWarmths[0]), 0x002140u);  // 1900 K: 255 131 0
+    EXPECT_EQ(WarmthTint(kWarmths[2]), 0x162A40u);  // 2700 K: 255 169 87
+    EXPECT_EQ(WarmthTint(kWarmths[4]), 0x2B3540u);  // 4200 K: 255 213 173
+    fake.monitors = {{0, 0, 1024, 768}, {1024, 0, 2048, 768}};
+    Put("PerMonitor", "1");
+    LaunchToNight();
+    PickInMenu(kWarmth2700);
+    EXPECT_EQ(program.frmNight.BackColor(), 0x162A40u);
+    EXPECT_EQ(program.night.Tint(MonitorIdentity(fake.Monitors()[1])), 0x162A40u);
+    EXPECT_EQ(program.night.Tint(), 0x162A40u) << "the shared one too";
+    EXPECT_EQ(Stored("lngColor"), LngToText(0x162A40)) << "stored at once";
+    PickInMenu(0);
+    EXPECT_TRUE(Item(kWarmth2700).checked);
+    EXPECT_EQ(Item(kWarmth2700).text, "2700 K (白炽灯)");
+    EXPECT_FALSE(Item(kWarmth1900).checked);
 }
 
 }  // namespace

@@ -231,7 +231,7 @@ menu_open() { prints '^z #32768|' probe zorder; }
 # dismissed. Wine lets no other process read a menu, so the probe walks it by
 # keyboard. The item for the program the user works in is left out where
 # there is none: the items after it are counted from the bottom, as "-N".
-menu_order() {  # kMenuOrder, kScheduleOrder or kBacklightOrder: its commands, one to a line
+menu_order() {  # kMenuOrder or a submenu's order (kScheduleOrder, ...): its commands, one to a line
   sed -n "s/.* $1\[\] = {\(.*\)};/\1/p" "$DV_ROOT/overlay/tray_menu.h" | tr -d ' ' | tr ',' '\n' |
     grep -vx kSeparator
 }
@@ -239,11 +239,13 @@ menu_place() {
   [ "$1" = none ] && { echo 0; return; }
   local name n m total left_out
   name=k$(sed -E 's/(^|-)([a-z0-9])/\U\2/g' <<<"$1")
+  # "继续夜间模式" stands in the pause's submenu's place while paused.
+  [ "$name" = kResume ] && name=kPauseMenu
   total=$(menu_order kMenuOrder | wc -l)
   left_out=$(menu_order kMenuOrder | grep -nx kPauseFor | cut -d: -f1)
   n=$(menu_order kMenuOrder | grep -nx "$name" | cut -d: -f1)
   local sub
-  for sub in Schedule Backlight; do
+  for sub in Schedule Backlight Warmth Pause; do
     [ -z "$n" ] || break
     m=$(menu_order "k${sub}Order" | grep -nx "$name" | cut -d: -f1)
     [ -n "$m" ] && n=$(menu_order kMenuOrder | grep -nx "k${sub}Menu" | cut -d: -f1)

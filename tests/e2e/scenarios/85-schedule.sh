@@ -75,9 +75,9 @@ check "Alt+End pauses: the tint goes" eventually 5 untinted
 x_focus_foreground
 xdotool key alt+End
 check "Alt+End again resumes at once" eventually 3 overlay_visible
-check "pick 暂停一小时 in the menu" pick pause
+check "pick 暂停 > 1 小时 in the menu" pick pause-hour
 check "  ... the tint goes" eventually 5 untinted
-check "pick 继续夜间模式" pick pause
+check "pick 继续夜间模式" pick resume
 check "  ... the tint is back" eventually 3 overlay_visible
 check "nothing of the pause is stored" test "$(reg Schedule)" = absent
 check "pick the hot keys' item: off" pick hot-keys
@@ -91,6 +91,14 @@ check "  ... stored" becomes 3 "sz 1" reg HotKeys
 x_focus_foreground
 xdotool key alt+Next
 check "  ... Alt+PgDn darkens again" becomes 3 150 alpha_now
+check "pick 暂停 > 直到我继续" pick pause-always
+check "  ... the tint goes" eventually 5 untinted
+check "pick 继续夜间模式" pick resume
+check "  ... the tint is back" eventually 3 overlay_visible
+WARM=$((0x162A40))  # 2700 K: the published 255 169 87 with its red at 64
+check "pick 色温 > 2700 K" pick warmth-2700
+check "  ... stored" becomes 3 "sz $WARM" reg lngColor
+check "  ... the screen tinted with it" eventually 5 blended $SPOT $WARM 150 $BELOW
 
 fresh "the schedule's submenu"
 start_duskveil
