@@ -1,6 +1,5 @@
 // Night mode by itself: the schedule, its fades, the pause and the hot keys.
 #include "night_fixture.h"
-#include "startup/command_line.h"
 #include "overlay/tray_menu.h"
 #include "resources/texts.h"
 #include "settings/schedule.h"
@@ -161,84 +160,6 @@ TEST_F(Night, AChangedTimeZoneMovesTheSunWithIt) {
     PickInMenu(0);
     EXPECT_NEAR(SunShown().sunset, 15 * 60 + 58, 2);
     EXPECT_NEAR(SunShown().sunrise, 8 * 60 + 44, 2);
-}
-
-TEST_F(Night, APauseHidesForAnHourOfRealTimeThenTheLayersComeBackAndNothingIsStored) {
-    LaunchAt(22, 0);
-    PickInMenu(kPauseHour);
-    EXPECT_FALSE(Shown());
-    EXPECT_FALSE(program.frmNight.keepOnTop.Enabled());
-    PickInMenu(0);
-    EXPECT_EQ(Item(kResume).text, text::kChinese.menuResume);
-    fake.Advance(59 * 60 * 1000);
-    EXPECT_FALSE(Shown());
-    fake.Advance(60 * 1000 + 1000);
-    EXPECT_TRUE(Shown());
-    EXPECT_EQ(Alpha(), 150);
-    EXPECT_FALSE(program.frmNight.scheduleClock.Enabled()) << "no schedule, no pause: no clock";
-    PickInMenu(0);
-    EXPECT_THROW(Item(kResume), std::runtime_error) << "the submenu again";
-    EXPECT_EQ(fake.store.count("Schedule"), 0u);
-
-    // Resumed at once from the menu or with Alt+End.
-    PickInMenu(kPauseHour);
-    PickInMenu(kResume);
-    EXPECT_TRUE(Shown());
-    fake.PressHotKey(kAlt, kVkEnd);
-    EXPECT_FALSE(Shown());
-    fake.PressHotKey(kAlt, kVkEnd);
-    EXPECT_TRUE(Shown());
-
-    // An hour of real time, whatever the wall clock does.
-    fake.PressHotKey(kAlt, kVkEnd);
-    fake.SetClock(fake.Now().utc - 30 * 60, 0);  // set back half an hour
-    fake.Advance(30 * 60 * 1000);
-    fake.SetClock(fake.Now().utc, 60);  // summer time begins
-    fake.Advance(29 * 60 * 1000);
-    EXPECT_FALSE(Shown());
-    fake.SetClock(fake.Now().utc + 2 * 3600, 60);  // set forward two hours
-    EXPECT_FALSE(Shown()) << "59 minutes have passed, whatever the clock reads";
-    fake.Advance(60 * 1000 + 1000);
-    EXPECT_TRUE(Shown());
-}
-
-TEST_F(Night, APauseLastsItsMinutesUntilTheMorningByTheWallClockOrUntilResumed) {
-    LaunchAt(23, 0);
-    PickInMenu(kPause15);
-    fake.Advance(14 * 60 * 1000);
-    EXPECT_FALSE(Shown());
-    fake.Advance(61 * 1000);
-    EXPECT_TRUE(Shown());
-
-    // Without a schedule the morning is 07:00, local time as it is then: a
-    // zone an hour further east ends it an hour sooner.
-    PickInMenu(kPauseMorning);
-    ClockAt(6, 30);
-    fake.wallStart += 86400;  // the next morning
-    fake.Advance(2000);
-    EXPECT_FALSE(Shown());
-    fake.SetClock(fake.Now().utc, 60);  // 06:30 here is 07:30 there
-    fake.Advance(1000);
-    EXPECT_TRUE(Shown());
-    // With one, the schedule's next end of night, across midnight.
-    const auto Send = [this](const std::vector<std::string>& args) {
-        return fake.SendRequest(program.frmNight, kRequestMark, EncodeRequest(args));
-    };
-    ClockAt(23, 30);
-    EXPECT_TRUE(Send({"/schedule", "21:00-06:30"}));
-    EXPECT_TRUE(Send({"/pause", "morning"}));
-    fake.Advance(7 * 3600 * 1000 - 60 * 1000);  // 06:29
-    EXPECT_FALSE(Shown());
-    fake.Advance(61 * 1000);
-    EXPECT_TRUE(Shown());
-
-    // Until resumed: days go by.
-    ClockAt(23, 0);
-    EXPECT_TRUE(Send({"/pause", "always"}));
-    fake.Advance(2 * 24 * 3600 * 1000);
-    EXPECT_FALSE(Shown());
-    fake.PressHotKey(kAlt, kVkEnd);
-    EXPECT_TRUE(Shown());
 }
 
 TEST_F(Night, HotKeysStepTheStrengthEverywhereAndWriteItOnceThePressesStopOrTheProgramCloses) {
