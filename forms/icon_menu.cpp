@@ -95,6 +95,8 @@ std::vector<MenuItem> IconMenu::WarmthItems() {
     const Texts& t = context_.texts();
     const Colour now = night_.Tint(MonitorIdentity(night_.MainMonitor()));
     const char* const known[] = {t.warmthCandle, nullptr, t.warmthBulb, t.warmthHalogen, nullptr};
+    static_assert(std::size(known) == std::size(kWarmths) &&
+                  std::size(kWarmthOrder) == std::size(kWarmths));
     std::vector<MenuItem> items;
     for (std::size_t i = 0; i < std::size(kWarmthOrder); ++i) {
         std::string text = LngToText(kWarmths[i].kelvin) + " K";

@@ -3,10 +3,12 @@
 namespace dv {
 
 bool NightState::Paused(std::uint64_t tick, const WallClock& now) {
-    if ((pausedUntil && tick >= *pausedUntil) ||
-        (pausedUntilLocal && now.Local() >= *pausedUntilLocal))
-        Resume();
-    return pausedUntil || pausedUntilLocal || pausedUntilResumed;
+    const auto morningCame = [&] {
+        const WallClock began{*pausedForNightFrom, now.offsetMinutes};
+        return now.Local() >= NextMorning(schedule, began, place);
+    };
+    if ((pausedUntil && tick >= *pausedUntil) || (pausedForNightFrom && morningCame())) Resume();
+    return pausedUntil || pausedForNightFrom || pausedUntilResumed;
 }
 
 LayerPlan PlanLayers(const NightState& night, const WallClock& now, bool paused,

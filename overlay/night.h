@@ -16,11 +16,12 @@ struct NightState {
     // settings nor the system name one.
     std::optional<GeoPoint> place;
     // When a pause ends: on the system's tick count, after a span of time
-    // that really passes whatever is done to the wall clock; at a local time
-    // of the wall clock (the morning), followed as the schedule follows it;
-    // or when the user resumes.
+    // that really passes whatever is done to the wall clock; in the morning
+    // after the moment (UTC) it began, worked out afresh each time with the
+    // schedule, place and zone of now, as the schedule is; or when the user
+    // resumes.
     std::optional<std::uint64_t> pausedUntil;
-    std::optional<std::int64_t> pausedUntilLocal;
+    std::optional<std::int64_t> pausedForNightFrom;
     bool pausedUntilResumed = false;
 
     static constexpr std::uint64_t kPauseMs = 60 * 60 * 1000;
@@ -28,9 +29,9 @@ struct NightState {
         Resume();
         pausedUntil = tick + ms;
     }
-    void PauseUntil(std::int64_t local) {
+    void PauseUntilMorning(std::int64_t utc) {
         Resume();
-        pausedUntilLocal = local;
+        pausedForNightFrom = utc;
     }
     void PauseUntilResumed() {
         Resume();
@@ -38,14 +39,14 @@ struct NightState {
     }
     void Resume() {
         pausedUntil.reset();
-        pausedUntilLocal.reset();
+        pausedForNightFrom.reset();
         pausedUntilResumed = false;
     }
     // Ends a pause that is over; true while paused.
     bool Paused(std::uint64_t tick, const WallClock& now);
     // Whether time alone can change what the layers show.
     bool Ticking() const {
-        return schedule.kind != Schedule::Kind::None || pausedUntil || pausedUntilLocal;
+        return schedule.kind != Schedule::Kind::None || pausedUntil || pausedForNightFrom;
     }
 };
 

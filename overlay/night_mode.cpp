@@ -135,7 +135,7 @@ void NightMode::Pause(int minutes) {
 }
 
 void NightMode::PauseUntilMorning() {
-    night_.PauseUntil(NextMorning(night_.schedule, host_.Now(), night_.place));
+    night_.PauseUntilMorning(host_.Now().utc);
     Apply();
 }
 

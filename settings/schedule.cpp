@@ -143,7 +143,8 @@ std::optional<double> ParseDegrees(std::string_view text) {
 int NightProgress(const Schedule& schedule, const WallClock& now,
                   const std::optional<GeoPoint>& place) {
     if (schedule.kind == Schedule::Kind::None) return kFadeSeconds;
-    const Schedule s = schedule.kind == Schedule::Kind::Sun && !place ? kNightWithoutPlace : schedule;
+    const Schedule s =
+        schedule.kind == Schedule::Kind::Sun && !place ? kNightWithoutPlace : schedule;
     const std::int64_t local = now.Local();
     const std::vector<Change> changes = Changes(s, FloorDiv(local, kDay), now.offsetMinutes, place);
     // The last change before now that really changed something: a polar
@@ -171,7 +172,7 @@ std::int64_t NextMorning(const Schedule& schedule, const WallClock& now,
         // Tomorrow's changes and the day after's, with the days before them.
         for (const std::int64_t day : {today + 1, today + 2})
             for (const Change& c : Changes(s, day, now.offsetMinutes, place))
-                if (!c.night && c.at > local) return c.at;
+                if (!c.night && c.at + kFadeSeconds > local) return c.at + kFadeSeconds;
     }
     const std::int64_t seven = today * kDay + 7 * 3600;
     return seven > local ? seven : seven + kDay;

@@ -43,8 +43,10 @@ std::optional<double> ParseDegrees(std::string_view text);
 inline constexpr int kFadeSeconds = 20 * 60;
 int NightProgress(const Schedule& s, const WallClock& now, const std::optional<GeoPoint>& place);
 
-// The next end of night after `now`, in local seconds since 1970: the
-// schedule's, else (no schedule, or a polar night) 07:00.
+// When the night that `now` is in, or the next one, is over, in local
+// seconds since 1970: the end of the schedule's fade into the day (a night
+// whose fade has begun counts until it has ended), else (no schedule, or a
+// polar night) the next 07:00.
 std::int64_t NextMorning(const Schedule& s, const WallClock& now,
                          const std::optional<GeoPoint>& place);
 

@@ -175,10 +175,19 @@ namespace dv::fake {
 namespace {
 
 TEST_F(TrayMenu, AWarmthTintsEveryMonitorInTheTablesColourScaledToTheDefaultsBrightest) {
-    // The published colours with their brightest channel at 64.
-    EXPECT_EQ(WarmthTint(kWarmths[0]), 0x002140u);  // 1900 K: 255 131 0
-    EXPECT_EQ(WarmthTint(kWarmths[2]), 0x162A40u);  // 2700 K: 255 169 87
-    EXPECT_EQ(WarmthTint(kWarmths[4]), 0x2B3540u);  // 4200 K: 255 213 173
+    // The table's rows as published (RRGGBB), and each as a tint with its
+    // brightest channel at 64 (0xBBGGRR).
+    const std::pair<unsigned, Colour> published[] = {{0xFF8300, 0x002140},
+                                                     {0xFF9836, 0x0E2640},
+                                                     {0xFFA957, 0x162A40},
+                                                     {0xFFC184, 0x213040},
+                                                     {0xFFD5AD, 0x2B3540}};
+    ASSERT_EQ(std::size(kWarmths), std::size(published));
+    for (std::size_t i = 0; i < std::size(kWarmths); ++i) {
+        const Warmth& w = kWarmths[i];
+        EXPECT_EQ(unsigned{w.red} << 16 | unsigned{w.green} << 8 | w.blue, published[i].first);
+        EXPECT_EQ(WarmthTint(w), published[i].second) << w.kelvin;
+    }
     fake.monitors = {{0, 0, 1024, 768}, {1024, 0, 2048, 768}};
     Put("PerMonitor", "1");
     LaunchToNight();

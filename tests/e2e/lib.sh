@@ -224,8 +224,9 @@ alpha_is() { [ "$(overlay_line | field alpha)" = "$1" ]; }
 screenshot() { mkdir -p "$DV_ARTEFACTS"; import -window root "$DV_ARTEFACTS/$1.png" 2>/dev/null; }
 
 menu_open() { prints '^z #32768|' probe zorder; }
-# Where a command stands in the icon's menu, "N" or, in the schedule's
-# submenu, "N M", counting the items and not the separators, as the menu's
+# Where a command stands in the icon's menu, "N" or, in a submenu (the
+# schedule's, the monitor brightness', the warmth's, the pause's), "N M";
+# "resume" stands in the pause's place while paused. It counts the items and not the separators, as the menu's
 # one statement of its order has it (overlay/tray_menu.h). A command by its
 # name there, in lower case with dashes (all-screens, span21); none: the menu
 # dismissed. Wine lets no other process read a menu, so the probe walks it by

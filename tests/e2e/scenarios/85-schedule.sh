@@ -91,6 +91,14 @@ check "  ... stored" becomes 3 "sz 1" reg HotKeys
 x_focus_foreground
 xdotool key alt+Next
 check "  ... Alt+PgDn darkens again" becomes 3 150 alpha_now
+check "pick 暂停 > 15 分钟" pick pause-15
+check "  ... the tint goes" eventually 5 untinted
+check "pick 继续夜间模式" pick resume
+check "  ... the tint is back" eventually 3 overlay_visible
+check "pick 暂停 > 到早上" pick pause-morning
+check "  ... the tint goes" eventually 5 untinted
+check "pick 继续夜间模式" pick resume
+check "  ... the tint is back" eventually 3 overlay_visible
 check "pick 暂停 > 直到我继续" pick pause-always
 check "  ... the tint goes" eventually 5 untinted
 check "pick 继续夜间模式" pick resume

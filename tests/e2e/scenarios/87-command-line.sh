@@ -72,6 +72,11 @@ check "/toggle while tinted: paused" exits 0 /toggle
 check "  ... hidden" eventually 5 overlay_hidden
 check "/resume: back" exits 0 /resume
 check "  ... on the screen" eventually 5 overlay_visible
+check "/pause morning: the tint goes" exits 0 /pause morning
+check "  ... from the screen" eventually 5 untinted
+check "/pause always over it, then /resume: back" exits 0 /pause always
+check "  ... /resume" exits 0 /resume
+check "  ... on the screen" eventually 5 overlay_visible
 check "a message of another format is refused" test "$(request 0 /brightness 10)" = 0
 check "  ... and one with a wrong command" test "$(request "$MARK" /brightness 1e2)" = 0
 check "  ... nothing changed" alpha_is 118
