@@ -37,7 +37,7 @@ settings_and_menu() {
   local icon; icon=$(dv_probe tray | sed -n 's/^icon //p' | head -n 1)
   xdotool mousemove ${icon% *} ${icon#* } click 3
   sleep 1.5
-  import -window root -crop 300x240+0+0 "docs/menu$1.png"
+  import -window root -crop 300x285+0+0 "docs/menu$1.png"
   dv_probe menu-pick 0
   sleep 1
 }
