@@ -106,6 +106,13 @@ check "  ... the tint is back" eventually 3 overlay_visible
 WARM=$((0x162A40))  # 2700 K: the published 255 169 87 with its red at 64
 check "pick 色温 > 2700 K" pick warmth-2700
 check "  ... stored" becomes 3 "sz $WARM" reg lngColor
+# Wine without a window manager leaves the window below over the layer on
+# the X screen once a menu has closed, whatever Windows' z-order says: the
+# pixels are read after a start, which stacks the layer on top again.
+probe close-overlay >/dev/null
+eventually 10 stopped
+start_duskveil
+wait_overlay 12 >/dev/null
 check "  ... the screen tinted with it" eventually 5 blended $SPOT $WARM 150 $BELOW
 
 fresh "the schedule's submenu"
