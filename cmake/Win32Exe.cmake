@@ -35,6 +35,8 @@ set(DUSKVEIL_WIN32_SOURCES
   platform/win32/window_calls.cpp
   platform/win32/program_starter.cpp
   platform/win32/colour_dialog.cpp
+  platform/win32/hot_key_dialog.cpp
+  platform/win32/live_region.cpp
   platform/win32/window.cpp
   platform/win32/window_messages.cpp
   platform/win32/paint.cpp
@@ -61,7 +63,7 @@ set_target_properties(Duskveil PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINAR
 # A console helper for the end-to-end tests, the benchmarks and the README's
 # pictures; never shipped.
 add_executable(duskveil_probe tools/probe/main.cpp tools/probe/windows.cpp tools/probe/registry.cpp
-  tools/probe/drive.cpp tools/probe/timing.cpp tools/probe/accessible.cpp settings/zones.cpp settings/convert.cpp overlay/monitors.cpp)
+  tools/probe/drive.cpp tools/probe/timing.cpp tools/probe/accessible.cpp tools/probe/hot_keys.cpp settings/zones.cpp settings/convert.cpp overlay/monitors.cpp)
 target_include_directories(duskveil_probe PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_options(duskveil_probe PRIVATE -Wno-conversion -Wno-shadow -Wno-format)
 target_link_libraries(duskveil_probe PRIVATE shell32 user32 gdi32 advapi32 psapi oleacc ole32 oleaut32)

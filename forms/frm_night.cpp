@@ -15,7 +15,8 @@ FrmNight::FrmNight(Platform& host, UserContext& context, NightMode& night, FrmSe
       night_(night),
       frmSet_(frmSet),
       frmSplash_(frmSplash),
-      menu_(host, context, night) {
+      menu_(host, context, night),
+      hotKeys_(host, context) {
     Bind(controls);
 }
 
@@ -23,6 +24,7 @@ void FrmNight::ResetDesign() { ResetControls(controls, layout::NightControls().c
 
 void FrmNight::Form_Load() {
     night_.Load();
+    hotKeys_.Read();
     if (night_.Settings().hotKeys) SetHotKeys(true);
 }
 
@@ -64,51 +66,27 @@ void FrmNight::RunTimers(bool raising, bool clock) {
     scheduleClock.SetEnabled(clock);
 }
 
-namespace {
-
-struct HotKey {
-    int id;
-    unsigned vk;
-    const char* name;
-};
-constexpr HotKey kHotKeys[] = {
-    {FrmNight::kHotKeyDarker, kVkNext, "Alt+PgDn"},
-    {FrmNight::kHotKeyBrighter, kVkPrior, "Alt+PgUp"},
-    {FrmNight::kHotKeyPause, kVkEnd, "Alt+End"},
-};
-
-}  // namespace
-
-// Combinations another program holds are left to it, and the menu says so.
 void FrmNight::SetHotKeys(bool on) {
-    for (std::size_t i = 0; i < std::size(kHotKeys); ++i) {
-        const HotKey& k = kHotKeys[i];
-        if (on) {
-            hotKeyTaken_[i] = !System().RegisterHotKey(hWnd(), k.id, kModAlt, k.vk);
-        } else {
-            if (!hotKeyTaken_[i]) System().UnregisterHotKey(hWnd(), k.id);
-            hotKeyTaken_[i] = false;
-        }
-    }
-}
-
-std::string FrmNight::HotKeysText() const {
-    const Texts& t = context_.texts();
-    std::string all, taken;
-    int count = 0;
-    for (std::size_t i = 0; i < std::size(kHotKeys); ++i) {
-        all += (i > 0 ? " / " : "") + std::string(kHotKeys[i].name);
-        if (hotKeyTaken_[i])
-            taken += (count++ > 0 ? t.listJoin : "") + std::string(kHotKeys[i].name);
-    }
-    const std::string said = count == 0 ? all : taken + (count == 1 ? t.takenOne : t.takenMany);
-    return std::string(t.menuHotKeys) + " (" + said + ")";
+    if (on)
+        hotKeys_.Register(hWnd());
+    else
+        hotKeys_.Release();
 }
 
 void FrmNight::Form_HotKey(int id) {
-    if (id == kHotKeyDarker) Strengthen(kHotKeyStep);
-    if (id == kHotKeyBrighter) Strengthen(-kHotKeyStep);
-    if (id == kHotKeyPause) night_.PauseOrResume();
+    switch (hotKeys_.ActionOf(id).value_or(kActionCount)) {
+        case kDarker:
+            Strengthen(kHotKeyStep);
+            break;
+        case kBrighter:
+            Strengthen(-kHotKeyStep);
+            break;
+        case kPauseResume:
+            night_.PauseOrResume();
+            break;
+        default:
+            break;
+    }
 }
 
 // While each monitor has its own level, that of the layer under the pointer.
@@ -155,6 +133,8 @@ void FrmNight::Timer1_Timer() {
     // where they do not come (Wine sends neither), this poll sees it.
     if (night_.WatchesFront() && (now != front_ || System().GetWindowRect(now) != frontRect_))
         Form_FrontChanged();
+    // The dialog that chooses the hot keys takes every key while it is open.
+    if (hotKeys_.Choosing()) return;
     if (settingsAsked_ && !night_.MenuOpen()) {
         settingsAsked_ = false;
         OpenSettings(settingsAskedBy_);
@@ -210,14 +190,15 @@ void FrmNight::OpenSettingsFromTray(Handle user) {
 
 void FrmNight::TrayMenu(Handle user) {
     // Never over an open settings window (F7 holds it modally).
-    if (frmSet_.IsShown()) return;
-    const int left = menu_.Run(*this, user, HotKeysText());
+    if (frmSet_.IsShown() || hotKeys_.Choosing()) return;
+    const int left = menu_.Run(*this, user, hotKeys_.MenuText());
     if (left == menu::kSettings) {
         OpenSettingsFromTray(user);
         return;
     }
     if (left == menu::kHotKeys && night_.SetHotKeys(!night_.Settings().hotKeys))
         SetHotKeys(night_.Settings().hotKeys);
+    if (left == menu::kChooseHotKeys) hotKeys_.Choose(*this, night_.Settings().hotKeys);
     night_.Apply();
     // Whatever the command did, the keyboard is the user's program's.
     if (context_.HoldsForeground()) context_.GiveForegroundTo(user);

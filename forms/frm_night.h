@@ -9,6 +9,7 @@
 
 #include "forms/user_context.h"
 #include "forms/icon_menu.h"
+#include "forms/own_hot_keys.h"
 #include "overlay/night_mode.h"
 #include "platform/form.h"
 #include "resources/layout_night.h"
@@ -21,9 +22,6 @@ class FrmSplash;
 class FrmNight : public Form, public layout::NightControls, public NightMode::Overlay {
    public:
     FrmNight(Platform& host, UserContext& context, NightMode& night, FrmSet& frmSet, FrmSplash& frmSplash);
-
-    // The hot keys: Alt+PgDn, Alt+PgUp, Alt+End.
-    static constexpr int kHotKeyDarker = 1, kHotKeyBrighter = 2, kHotKeyPause = 3;
 
     // Loads the overlay and lets the layers show as the schedule says.
     void Begin();
@@ -59,9 +57,6 @@ class FrmNight : public Form, public layout::NightControls, public NightMode::Ov
     // Registers the hot keys (noting those another program holds) or takes
     // them back.
     void SetHotKeys(bool on);
-    // The hot keys' menu item: the combinations, or those another program
-    // holds.
-    std::string HotKeysText() const;
     // Opens the settings window modeless; `user` has the keyboard back when
     // it closes.
     void OpenSettingsFromTray(Handle user);
@@ -82,7 +77,7 @@ class FrmNight : public Form, public layout::NightControls, public NightMode::Ov
     Handle userWindow_ = 0;
     bool settingsAsked_ = false;
     Handle settingsAskedBy_ = 0;
-    std::array<bool, 3> hotKeyTaken_{};
+    OwnHotKeys hotKeys_;
     // The window in front as seen last, and its program's file name, asked
     // for once (a process that cannot be opened is not asked again).
     Handle front_ = 0;

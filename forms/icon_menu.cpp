@@ -182,6 +182,12 @@ int IconMenu::Run(Form& owner, Handle user, const std::string& hotKeys) {
             case kHotKeys:
                 Add(items, c, hotKeys, options.hotKeys);
                 break;
+            case kChooseHotKeys:
+                Add(items, c, t.menuChooseHotKeys);
+                break;
+            case kShowLevel:
+                Add(items, c, t.menuShowLevel, options.showLevel);
+                break;
             case kTurnOff:
                 Add(items, c, t.turnOff);
                 break;
@@ -199,7 +205,11 @@ int IconMenu::Run(Form& owner, Handle user, const std::string& hotKeys) {
     switch (chosen) {
         case kSettings:
         case kHotKeys:
+        case kChooseHotKeys:
             return chosen;
+        case kShowLevel:
+            night_.SetShowLevel(!options.showLevel);
+            break;
         case kAllScreens:
             night_.SetAllScreens(!options.allScreens);
             break;

@@ -127,6 +127,7 @@ class NightMode {
     bool SetHotKeys(bool on);
     bool SetPerMonitor(bool on);
     bool SetPauseFullScreen(bool on);
+    bool SetShowLevel(bool on);
     // Each monitor's own brightness at night, in percent of its range: none
     // leaves the monitors as they are. A level is stored first, and a
     // refused write changes nothing.

@@ -31,6 +31,12 @@ bool NightMode::SetPauseFullScreen(bool on) {
     return true;
 }
 
+bool NightMode::SetShowLevel(bool on) {
+    if (!store_.SetOption(Option::ShowLevel, on)) return false;
+    options_.showLevel = on;
+    return true;
+}
+
 bool NightMode::SetListed(const std::string& path, bool listed) {
     if (!aside_.Programs().Set(path, listed)) return false;
     if (!listed) aside_.ForgetListed();

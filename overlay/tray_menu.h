@@ -46,6 +46,9 @@ enum Command : int {
     kWarmth2700,
     kWarmth3400,
     kWarmth4200,
+    // The hot-key dialog, and the option that shows a changed level.
+    kChooseHotKeys,
+    kShowLevel,
     // Lines of the menu that answer nothing: the submenus themselves, the
     // greyed line that says no monitor answers, and a separator.
     kScheduleMenu,
@@ -60,7 +63,7 @@ enum Command : int {
 // program and for the scripts that pick in it, which read these lines
 // (tests/e2e/lib.sh).
 // clang-format off
-inline constexpr Command kMenuOrder[] = {kSettings, kSeparator, kAllScreens, kPerMonitor, kBacklightMenu, kHideInCaptures, kStartAtLogOn, kPauseFullScreen, kPauseFor, kSeparator, kScheduleMenu, kWarmthMenu, kPauseMenu, kHotKeys, kSeparator, kTurnOff};
+inline constexpr Command kMenuOrder[] = {kSettings, kSeparator, kAllScreens, kPerMonitor, kBacklightMenu, kHideInCaptures, kStartAtLogOn, kPauseFullScreen, kPauseFor, kSeparator, kScheduleMenu, kWarmthMenu, kPauseMenu, kHotKeys, kChooseHotKeys, kShowLevel, kSeparator, kTurnOff};
 inline constexpr Command kScheduleOrder[] = {kNoSchedule, kSun, kSpan21, kSpan22, kSpan23, kStoredSpan};
 inline constexpr Command kBacklightOrder[] = {kBacklightLeave, kBacklight80, kBacklight60, kBacklight40, kBacklight20, kBacklight0, kNoMonitorAnswers};
 inline constexpr Command kWarmthOrder[] = {kWarmth1900, kWarmth2300, kWarmth2700, kWarmth3400, kWarmth4200};

@@ -19,8 +19,16 @@
 #define DV_KEY_OWN_SPAN "OwnSchedule"
 #define DV_KEY_LATITUDE "Latitude"
 #define DV_KEY_LONGITUDE "Longitude"
-// Alt+PgDn, Alt+PgUp and Alt+End: "1" on (the default), "0" off.
+// The hot keys: "1" on (the default), "0" off; and each action's
+// combination ("Alt+PgDn", "Ctrl+Shift+F9"; "" for none; absent: Alt+PgDn,
+// Alt+PgUp and Alt+End).
 #define DV_KEY_HOT_KEYS "HotKeys"
+#define DV_KEY_HOT_KEY_DARKER "HotKeyDarker"
+#define DV_KEY_HOT_KEY_BRIGHTER "HotKeyBrighter"
+#define DV_KEY_HOT_KEY_PAUSE "HotKeyPause"
+// "1" (the default): a hot key's or a command's change of the strength is
+// shown for a moment; "0": it is not.
+#define DV_KEY_SHOW_LEVEL "ShowLevel"
 // "1": each monitor has a strength and a tint of its own, kept as "intLig"
 // and "lngColor" in a key of its own under the monitors' key, named for the
 // monitor's identity with '%' and '\' written "%25" and "%5C"; "0" (the
@@ -42,6 +50,10 @@
 // lower: "DayBacklight", then "DayBacklight2" and on for the further
 // physical monitors of a display.
 #define DV_KEY_DAY_BACKLIGHT "DayBacklight"
+// The hot-key dialog's controls: each row's hot-key control from the first
+// id on, and the line that says why a set was refused.
+#define DV_HOT_KEY_FIRST_ROW 100
+#define DV_HOT_KEY_NOTE 120
 // Where the per-user settings live, under HKEY_CURRENT_USER.
 #define DV_STORE_ROOT "Software\\VB and VBA Program Settings"
 #define DV_FORM_CLASS "DuskveilForm"
@@ -76,6 +88,9 @@ inline constexpr const char* kKeyHideInCaptures = DV_KEY_HIDE_IN_CAPTURES;
 inline constexpr const char* kKeySchedule = DV_KEY_SCHEDULE;
 inline constexpr const char* kKeyOwnSpan = DV_KEY_OWN_SPAN;
 inline constexpr const char* kKeyHotKeys = DV_KEY_HOT_KEYS;
+inline constexpr const char* kKeysOfHotKeys[] = {DV_KEY_HOT_KEY_DARKER, DV_KEY_HOT_KEY_BRIGHTER,
+                                                 DV_KEY_HOT_KEY_PAUSE};
+inline constexpr const char* kKeyShowLevel = DV_KEY_SHOW_LEVEL;
 inline constexpr const char* kKeyLatitude = DV_KEY_LATITUDE;
 inline constexpr const char* kKeyLongitude = DV_KEY_LONGITUDE;
 inline constexpr const char* kKeyLanguage = DV_KEY_LANGUAGE;
@@ -108,5 +123,7 @@ inline constexpr ClientTwips kSetClient{DV_SET_CLIENT_TWIPS};
 inline constexpr unsigned kDefaultTint = DV_DEFAULT_TINT;
 inline constexpr int kDefaultAlpha = DV_DEFAULT_ALPHA;
 inline constexpr std::uint32_t kRequestMark = DV_REQUEST_MARK;
+inline constexpr int kHotKeyFirstRow = DV_HOT_KEY_FIRST_ROW;
+inline constexpr int kHotKeyNote = DV_HOT_KEY_NOTE;
 
 }  // namespace dv::names

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/controls.h"
 #include "platform/monitor_worker.h"
 #include "platform/types.h"
 
@@ -46,6 +47,33 @@ struct MenuItem {
     bool enabled = true;  // false: shown greyed, and cannot be chosen
     bool radio = false;   // checked with a dot: one choice of several
     std::vector<MenuItem> sub = {};
+};
+
+// The hot-key dialog: a row for each action (its name, then the system's
+// hot-key control), a line for what the program has to say, and the
+// buttons Defaults, OK and Cancel.
+struct HotKeyDialogDesign {
+    std::string caption;
+    std::vector<std::string> rows;
+    std::string defaults, ok, cancel;
+    Font font;
+    // The controls' first values (the control's own words), and the line's
+    // first text.
+    std::vector<std::uint16_t> words;
+    std::string note;
+};
+
+// What the program does with the dialog's buttons.
+class HotKeyChooser {
+   public:
+    // The words Defaults puts in the rows.
+    virtual std::vector<std::uint16_t> DefaultWords() = 0;
+    // OK with the rows' words: empty when the set was taken and the dialog
+    // closes, else what the line says, the dialog staying open.
+    virtual std::string Take(const std::vector<std::uint16_t>& words) = 0;
+
+   protected:
+    ~HotKeyChooser() = default;
 };
 
 class RuntimeServices {
@@ -99,6 +127,10 @@ class RuntimeServices {
     virtual bool Shell(std::string_view commandLine, int windowStyle) = 0;
     // The modal Color dialog; a confirmed colour, or nothing on cancel.
     virtual std::optional<Colour> PickColour(Form& owner) = 0;
+    // The hot-key dialog, modal over `owner`, until OK is taken or the user
+    // cancels; the line's text changes are told to screen readers.
+    virtual void ChooseHotKeys(Form& owner, const HotKeyDialogDesign& design,
+                               HotKeyChooser& chooser) = 0;
     // A popup menu at the pointer, for `owner`'s notification icon; the id of
     // the command chosen, or 0 when the menu was dismissed. The keyboard the
     // menu takes goes to `giveBackTo` as it closes, while the program still

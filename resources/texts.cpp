@@ -14,6 +14,10 @@ const Texts kChinese{
     "显示器亮度", "不调节", "(没有显示器响应)",
     "15 分钟", "1 小时", "到早上", "直到我继续",
     "色温", "烛光", "白炽灯", "卤素灯",
+    "设置快捷键…", "设置快捷键", "调暗", "调亮", "暂停/继续", "恢复默认", "确定", "取消",
+    "以下快捷键无法读取，显示的是默认值：", " 重复了", "F7 用于打开设置窗口，不能用作快捷键",
+    " 须与 Ctrl、Alt 或 Shift 同按", "：这个键不能用作快捷键", "快捷键未能保存", "无",
+    "显示亮度提示", "亮度 ",
 };
 
 const Texts kEnglish{
@@ -29,6 +33,12 @@ const Texts kEnglish{
     "Monitor brightness", "Leave as it is", "(no monitor answers)",
     "15 minutes", "1 hour", "Until morning", "Until I resume",
     "Warmth", "candle", "incandescent", "halogen",
+    "Choose hot keys…", "Choose hot keys", "Darker", "Brighter", "Pause/resume", "Defaults",
+    "OK", "Cancel",
+    "These stored keys did not read, so their defaults are shown: ", " is chosen twice",
+    "F7 opens the settings window and cannot be a hot key", " needs Ctrl, Alt or Shift",
+    ": this key cannot be a hot key", "The hot keys could not be stored", "none",
+    "Show the level", "Brightness ",
 };
 
 }  // namespace dv::text

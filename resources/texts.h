@@ -73,6 +73,27 @@ struct Texts {
     const char* warmthCandle;
     const char* warmthBulb;
     const char* warmthHalogen;
+    // The hot-key dialog: its menu item, its title, its rows, its buttons,
+    // and what its line says (after a combination, or before the rows'
+    // names); the hot keys' item without any.
+    const char* menuChooseHotKeys;
+    const char* hotKeysTitle;
+    const char* hotKeyDarker;
+    const char* hotKeyBrighter;
+    const char* hotKeyPause;
+    const char* hotKeyDefaults;
+    const char* hotKeyOk;
+    const char* hotKeyCancel;
+    const char* hotKeysUnreadable;
+    const char* hotKeyTwice;
+    const char* hotKeySettingsKey;
+    const char* hotKeyNoModifier;
+    const char* hotKeyUnnamed;
+    const char* hotKeysNotStored;
+    const char* hotKeysNone;
+    // The level as it changes: the menu's option, and the label's lead.
+    const char* menuShowLevel;
+    const char* levelLead;
 };
 
 // In texts.cpp: stated once for the whole program, so that each text is

@@ -34,9 +34,11 @@ const char* KeyOf(Option option) {
         case Option::PerMonitor:
             return names::kKeyPerMonitor;
         case Option::PauseFullScreen:
+            return names::kKeyPauseFullScreen;
+        case Option::ShowLevel:
             break;
     }
-    return names::kKeyPauseFullScreen;
+    return names::kKeyShowLevel;
 }
 
 bool ReadOption(RuntimeServices& host, Option option, bool byDefault) {
@@ -56,7 +58,8 @@ Options ReadOptions(RuntimeServices& host) {
             ReadOption(host, Option::HideInCaptures, defaults.hideInCaptures),
             ReadOption(host, Option::HotKeys, defaults.hotKeys),
             ReadOption(host, Option::PerMonitor, defaults.perMonitor),
-            ReadOption(host, Option::PauseFullScreen, defaults.pauseFullScreen)};
+            ReadOption(host, Option::PauseFullScreen, defaults.pauseFullScreen),
+            ReadOption(host, Option::ShowLevel, defaults.showLevel)};
 }
 
 Found<std::uint8_t> Store::Strength(const std::string& monitor) {
@@ -169,6 +172,23 @@ bool Store::SetDayBacklight(const std::string& monitor, std::size_t panel, unsig
 
 bool Store::DeleteDayBacklight(const std::string& monitor, std::size_t panel) {
     return host_.DeleteSetting(names::kAppName, SectionOf(monitor), DayKey(panel));
+}
+
+StoredHotKeys Store::ReadHotKeys() {
+    StoredHotKeys stored;
+    for (std::size_t action = 0; action < kActionCount; ++action) {
+        const auto found = Read<HotKey>(
+            host_.GetSetting(names::kAppName, names::kSection, names::kKeysOfHotKeys[action]),
+            ReadHotKey);
+        stored.keys[action] = found.Or(kDefaultHotKeys[action], kDefaultHotKeys[action]);
+        stored.unreadable[action] = found.kind == Found<HotKey>::Kind::Bad;
+    }
+    return stored;
+}
+
+bool Store::SetHotKey(std::size_t action, const HotKey& key) {
+    return host_.SaveSetting(names::kAppName, names::kSection, names::kKeysOfHotKeys[action],
+                             HotKeyText(key));
 }
 
 StoredText Store::ReadLanguage() {

@@ -12,6 +12,7 @@
 
 #include "platform/platform.h"
 #include "platform/names.h"
+#include "settings/hot_keys.h"
 #include "settings/schedule.h"
 
 namespace dv {
@@ -31,17 +32,23 @@ struct Found {
 };
 
 // The switches of the menu, each kept as "1" or "0".
-enum class Option { AllScreens, HideInCaptures, HotKeys, PerMonitor, PauseFullScreen };
+enum class Option { AllScreens, HideInCaptures, HotKeys, PerMonitor, PauseFullScreen, ShowLevel };
 struct Options {
     bool allScreens = true;        // a companion layer on every further monitor
     bool hideInCaptures = true;    // the layers kept out of screenshots and shares
-    bool hotKeys = true;           // Alt+PgDn, Alt+PgUp and Alt+End
+    bool hotKeys = true;           // the hot keys registered
     bool perMonitor = false;       // a strength and a tint for each monitor
     bool pauseFullScreen = false;  // no layer where a full-screen program is in front
+    bool showLevel = true;         // a change by hot key or command shown for a moment
 };
 // Each as stored: only the opposite of its default ("0" for those on at
 // first, "1" for the others), blanks around it allowed, changes it.
 Options ReadOptions(RuntimeServices& host);
+
+struct StoredHotKeys {
+    HotKeySet keys = kDefaultHotKeys;
+    std::array<bool, kActionCount> unreadable{};
+};
 
 class Store {
    public:
@@ -90,6 +97,12 @@ class Store {
     std::optional<unsigned> ReadDayBacklight(const std::string& monitor, std::size_t panel);
     bool SetDayBacklight(const std::string& monitor, std::size_t panel, unsigned level);
     bool DeleteDayBacklight(const std::string& monitor, std::size_t panel);
+
+    // Each action's hot key: its default where nothing is stored, and also
+    // where the text does not read, which is then left as it is and noted.
+    // A write stores the combination's text.
+    StoredHotKeys ReadHotKeys();
+    bool SetHotKey(std::size_t action, const HotKey& key);
 
     // "Language", as stored.
     StoredText ReadLanguage();

@@ -26,8 +26,10 @@ TEST_F(TrayMenu, ARightReleaseShowsTheItemsWithTheirChecksAndTurnOffEnds) {
                          t.menuSettings, "-", t.menuAllScreens, t.menuPerMonitor, t.menuBacklight,
                          t.menuHideInCaptures, t.menuStartAtLogOn, t.menuPauseFullScreen, "-",
                          t.menuSchedule, t.menuWarmth, t.menuPause,
-                         "快捷键 (Alt+PgDn / Alt+PgUp / Alt+End)", "-", t.turnOff}));
+                         "快捷键 (Alt+PgDn / Alt+PgUp / Alt+End)", t.menuChooseHotKeys,
+                         t.menuShowLevel, "-", t.turnOff}));
     EXPECT_TRUE(Item(kHotKeys).checked);
+    EXPECT_TRUE(Item(kShowLevel).checked);
     EXPECT_TRUE(Item(kAllScreens).checked);
     EXPECT_FALSE(Item(kHideInCaptures).checked);
     EXPECT_FALSE(Item(kStartAtLogOn).checked);

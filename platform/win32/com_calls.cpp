@@ -13,7 +13,9 @@ Fn Find(HMODULE m, const char* name) {
 }  // namespace
 
 ComCalls::ComCalls() {
-    const auto init = Find<Init>(LoadSystemLibrary(L"ole32.dll"), "CoInitializeEx");
+    const HMODULE ole32 = LoadSystemLibrary(L"ole32.dll");
+    const auto init = Find<Init>(ole32, "CoInitializeEx");
+    coCreateInstance = Find<Create>(ole32, "CoCreateInstance");
     const HMODULE oleacc = LoadSystemLibrary(L"oleacc.dll");
     lresultFromObject = Find<Lresult>(oleacc, "LresultFromObject");
     objectFromWindow = Find<FromWindow>(oleacc, "AccessibleObjectFromWindow");

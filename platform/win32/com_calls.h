@@ -24,9 +24,11 @@ struct ComCalls {
     using Lresult = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
     using Alloc = BSTR(WINAPI*)(const OLECHAR*);
     using FromWindow = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
+    using Create = HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, void**);
     Lresult lresultFromObject = nullptr;
     Alloc sysAllocString = nullptr;
     FromWindow objectFromWindow = nullptr;
+    Create coCreateInstance = nullptr;
     bool ok = false;
 
     ComCalls();

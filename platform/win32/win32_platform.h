@@ -9,6 +9,7 @@
 #include "platform/win32/console.h"
 #include "platform/win32/desktop.h"
 #include "platform/win32/front_windows.h"
+#include "platform/win32/hot_key_dialog.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/keyboard.h"
 #include "platform/win32/message_loop.h"
@@ -126,6 +127,10 @@ class Win32Platform final : public Platform {
         return starter_.Shell(commandLine, windowStyle);
     }
     std::optional<Colour> PickColour(Form& owner) override { return colours_.PickColour(owner); }
+    void ChooseHotKeys(Form& owner, const HotKeyDialogDesign& design,
+                       HotKeyChooser& chooser) override {
+        hotKeyDialog_.Run(owner, design, chooser);
+    }
     int PopupMenu(Form& owner, const std::vector<MenuItem>& items, Handle giveBackTo) override {
         return menus_.PopupMenu(owner, items, giveBackTo);
     }
@@ -167,6 +172,7 @@ class Win32Platform final : public Platform {
     MessageLoop loop_;
     ProgramStarter starter_;
     ColourDialog colours_;
+    HotKeyDialog hotKeyDialog_;
     PopupMenus menus_;
 };
 

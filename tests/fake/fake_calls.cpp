@@ -225,6 +225,25 @@ std::optional<Colour> FakePlatform::PickColour(Form& owner) {
 
 // The menu's own window holds the keyboard while it is open; timers tick
 // in its loop, as they do in the system's.
+void FakePlatform::ChooseHotKeys(Form& owner, const HotKeyDialogDesign& design,
+                                 HotKeyChooser& chooser) {
+    Record("ChooseHotKeys", {owner.NativeHandle()});
+    hotKeyDialog = design;
+    std::vector<std::uint16_t> words = design.words;
+    for (const HotKeyPress& press : hotKeyPresses) {
+        if (press.kind == HotKeyPress::Cancel) break;
+        if (press.kind == HotKeyPress::Defaults) {
+            words = chooser.DefaultWords();
+            continue;
+        }
+        if (!press.words.empty()) words = press.words;
+        const std::string note = chooser.Take(words);
+        if (note.empty()) break;
+        hotKeyNotes.push_back(note);
+    }
+    hotKeyPresses.clear();
+}
+
 int FakePlatform::PopupMenu(Form& owner, const std::vector<MenuItem>& items, Handle giveBackTo) {
     Record("PopupMenu", {owner.NativeHandle()});
     menus.push_back(items);

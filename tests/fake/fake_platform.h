@@ -133,6 +133,17 @@ class FakePlatform final : public Platform {
     std::vector<std::string> started;  // command lines of Shell
     bool dialogOpen = false;
     Form* dialogOwner = nullptr;
+    // The hot-key dialog: what the user does in it, in turn (Defaults; OK
+    // with these words, or those the rows show when none are given; Cancel,
+    // also once these run out), and what it showed: its design, and the
+    // line after each refused OK.
+    struct HotKeyPress {
+        enum Kind { Defaults, Ok, Cancel } kind;
+        std::vector<std::uint16_t> words = {};
+    };
+    std::vector<HotKeyPress> hotKeyPresses;
+    std::optional<HotKeyDialogDesign> hotKeyDialog;
+    std::vector<std::string> hotKeyNotes;
     Handle focused = 0;
     int now = 0;
     bool prevInstance = false;
@@ -218,6 +229,8 @@ class FakePlatform final : public Platform {
     void DoEvents() override;
     bool Shell(std::string_view commandLine, int windowStyle) override;
     std::optional<Colour> PickColour(Form& owner) override;
+    void ChooseHotKeys(Form& owner, const HotKeyDialogDesign& design,
+                       HotKeyChooser& chooser) override;
     int PopupMenu(Form& owner, const std::vector<MenuItem>& items, Handle giveBackTo) override;
     OsVersion WindowsVersion() override { return os; }
     unsigned UserUiLanguage() override { return uiLanguage; }

@@ -112,6 +112,12 @@ int main() {
         return CommandLatency(argv[2], _wtoi(argv[3]));
     else if (cmd == L"command-alone" && argc > 3)
         return CommandAlone(argv[2], _wtoi(argv[3]));
+    else if (cmd == L"hot-keys")
+        return HotKeysDump();
+    else if (cmd == L"hot-keys-take" && argc > 2)  // W W W, in hex
+        return HotKeysTake(argc - 2, argv + 2);
+    else if (cmd == L"hold-hot-key" && argc > 3)  // MODIFIERS VK, as RegisterHotKey takes them
+        return HoldHotKey(static_cast<unsigned>(_wtoi(argv[2])), static_cast<unsigned>(_wtoi(argv[3])));
     else if (cmd == L"ontop" && argc > 2)
         return OnTop(_wtoi(argv[2]));
     else if (cmd == L"slide" && argc > 3)

@@ -74,5 +74,10 @@ int Request(const wchar_t* mark, int argc, wchar_t** argv);
 // overlay at its alpha: "command MS" a round (-1: never).
 int CommandLatency(const wchar_t* exe, int rounds);
 int CommandAlone(const wchar_t* exe, int rounds);
+// The hot-key dialog: its rows and line; its rows filled with hex words
+// and OK pressed; and a combination held as another program holds one.
+int HotKeysDump();
+int HotKeysTake(int count, wchar_t** words);
+int HoldHotKey(unsigned modifiers, unsigned vk);
 
 }  // namespace probe
