@@ -119,6 +119,16 @@ probe command-latency "$(winepath_w "$PWD/build/$arch/Duskveil.exe")" 30 >> "$ou
 stop
 probe reg-clear
 
+echo "hot keys: the key's message to the overlay's alpha, without the level's label, then with it"
+for label in 0 1; do
+  probe reg-set ShowLevel sz $label
+  "$loader" "build/$arch/Duskveil.exe" >/dev/null 2>&1 &
+  for _ in $(seq 100); do grep -q "title=$(dv_name OVERLAY_CAPTION) visible=1" <<<"$(probe windows)" && break; sleep 0.2; done
+  probe hot-key-latency 40 "hotkey_label$label" >> "$out/raw" || echo "  (no overlay for the hot keys)"
+  stop
+done
+probe reg-clear
+
 echo "the command line with no copy running: its process start to its end"
 probe command-alone "$(winepath_w "$PWD/build/$arch/Duskveil.exe")" 10 >> "$out/raw" || echo "  (the command did not start)"
 stop

@@ -16,7 +16,8 @@ FrmNight::FrmNight(Platform& host, UserContext& context, NightMode& night, FrmSe
       frmSet_(frmSet),
       frmSplash_(frmSplash),
       menu_(host, context, night),
-      hotKeys_(host, context) {
+      hotKeys_(host, context),
+      frmLevel_(host, context) {
     Bind(controls);
 }
 
@@ -92,8 +93,10 @@ void FrmNight::Form_HotKey(int id) {
 // While each monitor has its own level, that of the layer under the pointer.
 void FrmNight::Strengthen(int step) {
     const bool own = night_.Settings().perMonitor;
-    const Monitor m = night_.Tinting(night_.MonitorUnderPointer());
+    const Monitor under = night_.MonitorUnderPointer();
+    const Monitor m = night_.Tinting(under);
     night_.Step(step, own ? MonitorIdentity(m) : std::string());
+    ShowLevel(own ? m : under);
     if (frmSet_.IsLoaded()) frmSet_.ShowStrength();
     // Written once the presses stop.
     saveLater.SetEnabled(false);
@@ -150,7 +153,20 @@ void FrmNight::OpenSettings(Handle user) {
     frmSet_.ShowModal(*this);
 }
 
-void FrmNight::Timer2_Timer() { night_.Raise(); }
+// The level's label first, then the layers right under it.
+void FrmNight::Timer2_Timer() {
+    frmLevel_.Raise();
+    night_.Raise(frmLevel_.IsShown() ? frmLevel_.NativeHandle() : 0);
+}
+
+void FrmNight::ShowLevel(const Monitor& m) {
+    const Options& options = night_.Settings();
+    if (!options.showLevel) return;
+    const std::string monitor = options.perMonitor ? MonitorIdentity(m) : std::string();
+    frmLevel_.ShowOn(m, context_.texts().levelLead + BrightnessPercent(night_.Strength(monitor)),
+                     options.hideInCaptures);
+    Timer2_Timer();
+}
 
 // The tray icon's callback. The overlay takes no mouse input of its own, so
 // every call here is a notification, whose own mouse message stands where a
@@ -212,6 +228,7 @@ void FrmNight::Form_QueryUnload() {
     // A strength the hot keys set and that waits to be written is written.
     if (saveLater.Enabled()) Timer4_Timer();
     night_.Unload();
+    frmLevel_.Unload();
     frmSet_.Unload();
     frmSplash_.Unload();
 }

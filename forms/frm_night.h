@@ -8,6 +8,7 @@
 #include <string>
 
 #include "forms/user_context.h"
+#include "forms/frm_level.h"
 #include "forms/icon_menu.h"
 #include "forms/own_hot_keys.h"
 #include "overlay/night_mode.h"
@@ -31,6 +32,10 @@ class FrmNight : public Form, public layout::NightControls, public NightMode::Ov
     // when it closes.
     void AskForSettings(Handle user) { settingsAskedBy_ = user; settingsAsked_ = true; }
 
+    // Shows the strength of `m`'s level on `m` for a moment, where the user
+    // wants it shown.
+    void ShowLevel(const Monitor& m);
+
     Form& Layer() override { return *this; }
     void RunTimers(bool raising, bool clock) override;
 
@@ -40,6 +45,7 @@ class FrmNight : public Form, public layout::NightControls, public NightMode::Ov
     void Form_MouseMove(const MouseArgs& e) override;
     void Form_DisplayChanged() override;
     void Form_HotKey(int id) override;
+    void Form_SchemeChanged() override { frmLevel_.DispatchSchemeChanged(); }
     void Form_TimeChanged() override;
     void Form_FrontChanged() override;
     void Timer_Tick(Timer& t) override;
@@ -78,6 +84,7 @@ class FrmNight : public Form, public layout::NightControls, public NightMode::Ov
     bool settingsAsked_ = false;
     Handle settingsAskedBy_ = 0;
     OwnHotKeys hotKeys_;
+    FrmLevel frmLevel_;
     // The window in front as seen last, and its program's file name, asked
     // for once (a process that cannot be opened is not asked again).
     Handle front_ = 0;

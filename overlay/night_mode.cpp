@@ -287,11 +287,12 @@ Monitor NightMode::MonitorUnder(const PixelRect& r) {
 
 // A hidden layer is left where it is: above a full-screen program, a
 // top-most window raised again can take it out of its full screen.
-void NightMode::Raise() {
+void NightMode::Raise(Handle under) {
     Form& layer = overlay_.Layer();
     const Handle overlay = layer.hWnd();
     if (layer.IsShown())
-        host_.SetWindowPos(overlay, kHwndTopmost, 0, 0, 0, 0, kSwpNoMoveNoSize | kSwpNoActivate);
+        host_.SetWindowPos(overlay, under ? under : kHwndTopmost, 0, 0, 0, 0,
+                           kSwpNoMoveNoSize | kSwpNoActivate);
     screens_.Raise(overlay);
 }
 

@@ -156,8 +156,10 @@ class NightMode {
     bool LayersExcluded();
     // The monitors changed: the companions follow.
     void LayOut();
-    // Top-most again, never taking the keyboard from the user's program.
-    void Raise();
+    // Top-most again, never taking the keyboard from the user's program;
+    // right under `under` (a top-most window of the program's that stays
+    // above the layers) where one is given.
+    void Raise(Handle under = 0);
     bool IsLayer(Handle h) const;
     const Screens& Companions() const { return screens_; }
     // The monitors as seen last, the main one first: the one under the

@@ -124,6 +124,14 @@ class Form {
     void Announce(AccessibleEvent event, int index) {
         if (peer_) peer_->Announce(event, index);
     }
+    // The window's own text, as screen readers and other programs read it;
+    // and telling screen readers that it changed.
+    void SetCaption(std::string_view text) {
+        if (peer_) peer_->SetText(text);
+    }
+    void TellTextChanged() {
+        if (peer_) peer_->TellTextChanged();
+    }
     // A hot key the window registered was pressed.
     void DispatchHotKey(int id) {
         if (peer_) Form_HotKey(id);

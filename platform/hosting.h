@@ -31,6 +31,10 @@ class WindowPeer {
     virtual void FocusMoved() = 0;
     // Tells screen readers of part `index` (Form::AccessibleParts).
     virtual void Announce(AccessibleEvent event, int index) = 0;
+    // The window's own text (its title), and telling screen readers that it
+    // changed, to be read out once where the system has live regions.
+    virtual void SetText(std::string_view text) = 0;
+    virtual void TellTextChanged() = 0;
     virtual void Invalidate(const TwipsRect* area) = 0;  // nullptr: all of it
     // Moves and sizes the window to cover `screen`, without activating it.
     virtual void SetBounds(const PixelRect& screen) = 0;

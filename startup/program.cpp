@@ -142,6 +142,7 @@ std::uint32_t Program::Apply(const Request& r) {
         if (r.tint) night.SetTint(*r.tint, monitor);
     }
     if (r.brightness || r.step != 0 || r.tint) answer |= NotStoredOf(night.Save(), r);
+    if ((r.brightness || r.step != 0) && !r.off) frmNight.ShowLevel(night.MainMonitor());
     if (r.schedule && !night.PickSchedule(*r.schedule)) answer |= kScheduleNotStored;
     if (r.backlight && !night.SetBacklight(*r.backlight)) answer |= kBacklightNotStored;
     if (r.pause == Request::Pause::Pause ||

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "platform/win32/bench_marks.h"
+#include "platform/win32/live_region.h"
 #include "platform/win32/text.h"
 
 namespace dv::win32 {
@@ -205,6 +206,10 @@ void Win32Peer::Focus() {
 void Win32Peer::Announce(AccessibleEvent event, int index) {
     if (hwnd_) NotifyAccessible(hwnd_, event == AccessibleEvent::Focus, index);
 }
+
+void Win32Peer::SetText(std::string_view text) { SetWindowTextW(hwnd_, Wide(text).c_str()); }
+
+void Win32Peer::TellTextChanged() { TellLiveRegionChanged(hwnd_, live_); }
 
 void Win32Peer::FocusMoved() {
     if (!hwnd_) return;

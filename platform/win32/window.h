@@ -44,6 +44,8 @@ class Win32Peer final : public WindowPeer {
     void Focus() override;
     void FocusMoved() override;
     void Announce(AccessibleEvent event, int index) override;
+    void SetText(std::string_view text) override;
+    void TellTextChanged() override;
     Form& OwnerForm() const { return form_; }
     RECT PxRect(const TwipsRect& r) const;
     void Invalidate(const TwipsRect* area) override;
@@ -81,6 +83,7 @@ class Win32Peer final : public WindowPeer {
     HWND hwnd_ = nullptr;
     HICON smallIcon_ = nullptr;  // the window class owns its icons
     bool placed_ = false;
+    bool live_ = false;  // made a live region for screen readers
     FontCache fonts_;
     std::vector<std::pair<HWND, const CommandButton*>> buttons_;
 };

@@ -57,6 +57,8 @@ class FakePeer final : public WindowPeer {
     void Announce(AccessibleEvent e, int index) override {
         p_.calls.push_back({"Announce", {h_, static_cast<int>(e), index}, {}});
     }
+    void SetText(std::string_view text) override { p_.windows[h_].text = text; }
+    void TellTextChanged() override { p_.calls.push_back({"TellTextChanged", {h_}, {}}); }
     void SetBounds(const PixelRect& r) override { p_.windows[h_].bounds = r; }
     void CentreOn(const PixelRect& area) override {
         const PixelRect me = WindowRect();

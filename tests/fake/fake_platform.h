@@ -49,6 +49,7 @@ struct FakeWindow {
     std::optional<PixelRect> bounds;        // where the program placed it
     std::optional<std::uint32_t> affinity;  // the display affinity it asked for
     std::vector<TwipsRect> damaged;         // every part invalidated, in twips
+    std::string text;                       // its own text, as set after it was made
 };
 
 // A physical monitor that answers brightness commands, as a test sets it up:

@@ -112,6 +112,8 @@ int main() {
         return CommandLatency(argv[2], _wtoi(argv[3]));
     else if (cmd == L"command-alone" && argc > 3)
         return CommandAlone(argv[2], _wtoi(argv[3]));
+    else if (cmd == L"hot-key-latency" && argc > 3)  // ROUNDS NAME
+        return HotKeyLatency(_wtoi(argv[2]), argv[3]);
     else if (cmd == L"hot-keys")
         return HotKeysDump();
     else if (cmd == L"hot-keys-take" && argc > 2)  // W W W, in hex

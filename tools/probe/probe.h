@@ -74,6 +74,8 @@ int Request(const wchar_t* mark, int argc, wchar_t** argv);
 // overlay at its alpha: "command MS" a round (-1: never).
 int CommandLatency(const wchar_t* exe, int rounds);
 int CommandAlone(const wchar_t* exe, int rounds);
+// Times a hot key's message to the overlay's alpha: "NAME MS" a round.
+int HotKeyLatency(int rounds, const wchar_t* name);
 // The hot-key dialog: its rows and line; its rows filled with hex words
 // and OK pressed; and a combination held as another program holds one.
 int HotKeysDump();

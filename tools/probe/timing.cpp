@@ -195,6 +195,30 @@ int CommandLatency(const wchar_t* exe, int rounds) {
     return 0;
 }
 
+// A hot key's message to the overlay, darker and brighter by turns, until
+// its alpha changed: "NAME MS" a round (-1: never, in 5 s).
+int HotKeyLatency(int rounds, const wchar_t* name) {
+    HWND o = Overlay();
+    if (!o) return 1;
+    for (int i = 0; i < rounds; ++i) {
+        BYTE before = 0, alpha = 0;
+        GetLayeredWindowAttributes(o, nullptr, &before, nullptr);
+        const double t0 = NowMs();
+        PostMessageW(o, WM_HOTKEY, i % 2 ? 2 : 1, MAKELPARAM(MOD_ALT, i % 2 ? VK_PRIOR : VK_NEXT));
+        double took = -1;
+        while (NowMs() - t0 < 5000) {
+            if (GetLayeredWindowAttributes(o, nullptr, &alpha, nullptr) && alpha != before) {
+                took = NowMs() - t0;
+                break;
+            }
+            Sleep(1);
+        }
+        std::printf("%ls %.2f\n", name, took);
+        Sleep(100);
+    }
+    return 0;
+}
+
 // With no copy running: from the start of a process that runs
 // `exe /brightness P` to its end, which comes before the copy it starts has
 // counted down. That copy is then ended as soon as its window is there.

@@ -61,3 +61,27 @@ check "the old set works again" becomes 3 166 alpha_now
 kill "$DV_HOLD_PID" 2>/dev/null
 rm -f "$DV_CLICKS.hold"
 stop_all
+
+fresh "the level shown as it changes"
+label_line() { windows | grep 'title=Brightness '; }
+label_says() { label_line | grep -q "title=$1 visible=1 "; }
+label_gone() { ! label_line | grep -q 'visible=1 '; }
+# Its own colour at its edge, the tint's nowhere on it: above the layers.
+label_untinted() {
+  local r; r=$(label_line | field rect)
+  [ -n "$r" ] && [ "$(pixel $((${r%%,*} + 2)) $(($(cut -d, -f2 <<<"$r") + 2)))" = "48 48 48" ]
+}
+probe reg-set Language sz en >/dev/null
+probe reg-set intLig sz 150 >/dev/null
+start_duskveil
+wait_overlay 12 >/dev/null
+check "the window below has the keyboard" eventually 3 below_has_keyboard
+keys alt+Next
+check "Alt+PgDn shows the level, its window's text what it shows" eventually 3 label_says 'Brightness 35%'
+check "  ... above the layers, untinted" eventually 3 label_untinted
+check "  ... the layers at the new strength" becomes 3 166 alpha_now
+check "  ... then it goes" eventually 6 label_gone
+"$DV_LOADER" "$DV_EXE" /brightness 40 >/dev/null 2>&1
+check "/brightness 40 shows it too" eventually 5 label_says 'Brightness 40%'
+check "  ... and it goes" eventually 6 label_gone
+stop_all
