@@ -101,7 +101,8 @@ def main(raw_path, marks_path, json_path):
     r['fade_writes'] = int(fade[1]) if fade else None
     r['fade_level'] = fade[2].split('=')[1] if fade else None
     # Rounds timed by the probe, one "NAME MS" line each (-1: it never came).
-    for name in ('aside', 'command', 'alone', 'hotkey_label0', 'hotkey_label1'):
+    for name in ('aside', 'command', 'alone', 'hotkey_label0', 'hotkey_label1',
+                 'hotkey_label0_done', 'hotkey_label1_done'):
         every = [float(l.split()[1]) for l in raw if l.startswith(name + ' ')]
         came = [v for v in every if v >= 0]
         r[f'{name}_rounds'] = len(came)
@@ -163,6 +164,8 @@ def main(raw_path, marks_path, json_path):
         ('  ... rounds where it ended after the copy it started showed night mode', r['alone_timeouts'], '', '0'),
         (f"hot key to alpha applied, the level not shown (p50, {r['hotkey_label0_rounds']} rounds)", r['hotkey_label0_ms_p50'], 'ms', ''),
         (f"  ... the level shown as it changes (p50, {r['hotkey_label1_rounds']} rounds)", r['hotkey_label1_ms_p50'], 'ms', 'no worse than without'),
+        ('hot key handled to the end, the level not shown (p50)', r['hotkey_label0_done_ms_p50'], 'ms', ''),
+        ('  ... the level shown (p50)', r['hotkey_label1_done_ms_p50'], 'ms', ''),
         ('  ... rounds where it never changed (5 s)', r['hotkey_label0_timeouts'] + r['hotkey_label1_timeouts'], '', '0'),
         (f"slider move to alpha applied (median, {r['slider_moves']} moves)", r['slider_to_alpha_ms_median'], 'ms', '< 1'),
         (f"  ... with a monitor's own brightness on, the monitor taking 200 ms a call (median, {r.get('backlight_slider_moves')} moves)",

@@ -136,8 +136,12 @@ void FrmNight::Timer1_Timer() {
     // where they do not come (Wine sends neither), this poll sees it.
     if (night_.WatchesFront() && (now != front_ || System().GetWindowRect(now) != frontRect_))
         Form_FrontChanged();
-    // The dialog that chooses the hot keys takes every key while it is open.
-    if (hotKeys_.Choosing()) return;
+    // The dialog that chooses the hot keys takes every key while it is open:
+    // an F7 pressed there (which it refuses) opens nothing once it closes.
+    if (hotKeys_.Choosing()) {
+        System().GetAsyncKeyState(kVkF7);
+        return;
+    }
     if (settingsAsked_ && !night_.MenuOpen()) {
         settingsAsked_ = false;
         OpenSettings(settingsAskedBy_);
@@ -159,13 +163,17 @@ void FrmNight::Timer2_Timer() {
     night_.Raise(frmLevel_.IsShown() ? frmLevel_.NativeHandle() : 0);
 }
 
+// Nothing is raised over a program the layers step aside for (a top-most
+// window can take it out of its full screen); the layers follow the label
+// only while they are kept on top (not under an open menu or settings
+// window).
 void FrmNight::ShowLevel(const Monitor& m) {
     const Options& options = night_.Settings();
-    if (!options.showLevel) return;
+    if (!options.showLevel || !IsLoaded() || night_.StepsAsideOn(m)) return;
     const std::string monitor = options.perMonitor ? MonitorIdentity(m) : std::string();
     frmLevel_.ShowOn(m, context_.texts().levelLead + BrightnessPercent(night_.Strength(monitor)),
                      options.hideInCaptures);
-    Timer2_Timer();
+    if (keepOnTop.Enabled()) night_.Raise(frmLevel_.NativeHandle());
 }
 
 // The tray icon's callback. The overlay takes no mouse input of its own, so
@@ -196,7 +204,7 @@ Handle FrmNight::UserWindow() {
 }
 
 void FrmNight::OpenSettingsFromTray(Handle user) {
-    if (frmSet_.Visible()) return;
+    if (frmSet_.Visible() || hotKeys_.Choosing()) return;
     frmSet_.OpenedFrom(user);
     frmSet_.SetWindowState(WindowState::Normal);
     frmSet_.SetVisible(true);

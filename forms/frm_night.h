@@ -45,7 +45,6 @@ class FrmNight : public Form, public layout::NightControls, public NightMode::Ov
     void Form_MouseMove(const MouseArgs& e) override;
     void Form_DisplayChanged() override;
     void Form_HotKey(int id) override;
-    void Form_SchemeChanged() override { frmLevel_.DispatchSchemeChanged(); }
     void Form_TimeChanged() override;
     void Form_FrontChanged() override;
     void Timer_Tick(Timer& t) override;

@@ -97,8 +97,9 @@ void OwnHotKeys::Choose(Form& owner, bool on) {
     took_ = false;
     host_.ChooseHotKeys(owner, design, *this);
     choosing_ = false;
-    // A new set was registered as it was taken; else the old one comes back.
-    if (on && !took_) Register(window_);
+    // A new set was registered as it was taken; else the old one comes back
+    // (unless the window went meanwhile, the program with it).
+    if (on && !took_ && owner.IsLoaded()) Register(window_);
 }
 
 std::vector<std::uint16_t> OwnHotKeys::DefaultWords() {
@@ -154,17 +155,10 @@ std::string OwnHotKeys::TryRegister(const HotKeySet& set) {
 }
 
 bool OwnHotKeys::Store(const HotKeySet& set) {
-    std::array<bool, kActionCount> written{};
-    for (std::size_t row = 0; row < kActionCount; ++row) {
-        if (set[row] == keys_[row] && !unreadable_[row]) continue;
-        if (!store_.SetHotKey(row, set[row])) {
-            for (std::size_t back = 0; back < row; ++back)
-                if (written[back]) store_.SetHotKey(back, keys_[back]);
-            return false;
-        }
-        written[row] = true;
-    }
-    return true;
+    std::array<bool, kActionCount> changed{};
+    for (std::size_t row = 0; row < kActionCount; ++row)
+        changed[row] = set[row] != keys_[row] || unreadable_[row];
+    return store_.SetHotKeys(set, changed);
 }
 
 }  // namespace dv

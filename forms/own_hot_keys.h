@@ -44,8 +44,8 @@ class OwnHotKeys : private HotKeyChooser {
     // Registers every combination of `set`; when one is held elsewhere,
     // none stays registered, and the answer names those held.
     std::string TryRegister(const HotKeySet& set);
-    // Each action whose stored text has to change for `set`, written; when
-    // the store refuses one, those written are put back, and false.
+    // Each action whose stored text has to change for `set`, written, all
+    // or none.
     bool Store(const HotKeySet& set);
     std::string RowNames(const std::array<bool, kActionCount>& rows) const;
 

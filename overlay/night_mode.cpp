@@ -296,6 +296,8 @@ void NightMode::Raise(Handle under) {
     screens_.Raise(overlay);
 }
 
+bool NightMode::StepsAsideOn(const Monitor& m) const { return aside_.Hides(MonitorIdentity(m)); }
+
 bool NightMode::IsLayer(Handle h) const {
     if (h == 0) return false;
     if (overlay_.Layer().NativeHandle() == h) return true;

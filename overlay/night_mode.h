@@ -149,6 +149,8 @@ class NightMode {
     // step aside for a full-screen program there, or for a listed one.
     void FrontChanged(const FrontWindow& front);
     bool WatchesFront() const { return aside_.Watching(); }
+    // The layer over `m` steps aside, for a full-screen or a listed program.
+    bool StepsAsideOn(const Monitor& m) const;
     // More than one monitor has a layer.
     bool CoversSeveral() const { return !screens_.All().empty(); }
     bool MayHideInCaptures() const;

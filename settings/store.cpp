@@ -174,21 +174,54 @@ bool Store::DeleteDayBacklight(const std::string& monitor, std::size_t panel) {
     return host_.DeleteSetting(names::kAppName, SectionOf(monitor), DayKey(panel));
 }
 
+// A combination the dialog would refuse (F7, a plain letter, one that
+// another action has) does not read either: a text edited by hand must not
+// take every "a" typed anywhere.
 StoredHotKeys Store::ReadHotKeys() {
     StoredHotKeys stored;
+    std::array<bool, kActionCount> own{};  // read from the store
     for (std::size_t action = 0; action < kActionCount; ++action) {
         const auto found = Read<HotKey>(
             host_.GetSetting(names::kAppName, names::kSection, names::kKeysOfHotKeys[action]),
             ReadHotKey);
         stored.keys[action] = found.Or(kDefaultHotKeys[action], kDefaultHotKeys[action]);
         stored.unreadable[action] = found.kind == Found<HotKey>::Kind::Bad;
+        own[action] = found.kind == Found<HotKey>::Kind::Value;
+    }
+    // Each round takes one stored combination back to its default, and the
+    // defaults pass together.
+    for (std::size_t round = 0; round < kActionCount; ++round) {
+        const SetCheck check = CheckSet(stored.keys);
+        if (check.refusal == Refusal::None) break;
+        std::size_t row = check.row;
+        for (std::size_t other = 0; !own[row] && other < row; ++other)
+            if (stored.keys[other] == stored.keys[row]) row = other;
+        stored.keys[row] = kDefaultHotKeys[row];
+        stored.unreadable[row] = true;
+        own[row] = false;
     }
     return stored;
 }
 
-bool Store::SetHotKey(std::size_t action, const HotKey& key) {
-    return host_.SaveSetting(names::kAppName, names::kSection, names::kKeysOfHotKeys[action],
-                             HotKeyText(key));
+bool Store::SetHotKeys(const HotKeySet& keys, const std::array<bool, kActionCount>& rows) {
+    std::array<StoredText, kActionCount> before;
+    for (std::size_t action = 0; action < kActionCount; ++action) {
+        if (!rows[action]) continue;
+        const char* key = names::kKeysOfHotKeys[action];
+        before[action] = host_.GetSetting(names::kAppName, names::kSection, key);
+        if (host_.SaveSetting(names::kAppName, names::kSection, key, HotKeyText(keys[action])))
+            continue;
+        for (std::size_t back = 0; back < action; ++back) {
+            if (!rows[back]) continue;
+            const char* written = names::kKeysOfHotKeys[back];
+            if (before[back].kind == StoredText::Kind::Text)
+                host_.SaveSetting(names::kAppName, names::kSection, written, before[back].text);
+            else if (before[back].kind == StoredText::Kind::Absent)
+                host_.DeleteSetting(names::kAppName, names::kSection, written);
+        }
+        return false;
+    }
+    return true;
 }
 
 StoredText Store::ReadLanguage() {

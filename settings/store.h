@@ -99,10 +99,12 @@ class Store {
     bool DeleteDayBacklight(const std::string& monitor, std::size_t panel);
 
     // Each action's hot key: its default where nothing is stored, and also
-    // where the text does not read, which is then left as it is and noted.
-    // A write stores the combination's text.
+    // where the text does not read as one the dialog would take, which is
+    // then left as it is and noted. A write stores the combinations' texts
+    // of the actions `rows` names, all or none: when the store refuses one,
+    // those written are put back as they were.
     StoredHotKeys ReadHotKeys();
-    bool SetHotKey(std::size_t action, const HotKey& key);
+    bool SetHotKeys(const HotKeySet& keys, const std::array<bool, kActionCount>& rows);
 
     // "Language", as stored.
     StoredText ReadLanguage();

@@ -142,7 +142,10 @@ std::uint32_t Program::Apply(const Request& r) {
         if (r.tint) night.SetTint(*r.tint, monitor);
     }
     if (r.brightness || r.step != 0 || r.tint) answer |= NotStoredOf(night.Save(), r);
-    if ((r.brightness || r.step != 0) && !r.off) frmNight.ShowLevel(night.MainMonitor());
+    // A copy that only stores a command's values for the one it starts shows
+    // nothing.
+    if ((r.brightness || r.step != 0) && !r.off && night.Started())
+        frmNight.ShowLevel(night.MainMonitor());
     if (r.schedule && !night.PickSchedule(*r.schedule)) answer |= kScheduleNotStored;
     if (r.backlight && !night.SetBacklight(*r.backlight)) answer |= kBacklightNotStored;
     if (r.pause == Request::Pause::Pause ||

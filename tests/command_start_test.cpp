@@ -113,6 +113,9 @@ TEST(CommandLineStart, WithNoneRunningItStoresStartsAPlainCopyAndEnds) {
     };
     EXPECT_LT(at("LeaveSingleCopy"), at("StartCopy")) << "or the copy finds this one running";
     EXPECT_FALSE(stores.Started());
+    EXPECT_TRUE(stores.fake.windows.empty()) << "no window, not even the level's";
+    EXPECT_TRUE(stores.fake.CallsNamed("RegisterHotKey").empty());
+    EXPECT_TRUE(stores.fake.trayIcons.empty());
     EXPECT_TRUE(stores.fake.handedOver.empty()) << "the copy starts unpaused, as any start";
     const Copy plain({"/toggle"});
     EXPECT_EQ(plain.code, kDone);

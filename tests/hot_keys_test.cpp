@@ -106,6 +106,29 @@ TEST_F(ChosenKeys, StoredTextsAreReadAndOneThatDoesNotReadKeepsItsDefaultAndIsSa
               (std::vector<std::uint16_t>{0x0E28, 0, 0x0C23}));
 }
 
+TEST_F(ChosenKeys, AStoredCombinationTheDialogWouldRefuseIsTakenAsOneThatDoesNotRead) {
+    Put("HotKeyDarker", "A");            // every "a" typed anywhere
+    Put("HotKeyBrighter", "Alt+PgUp");   // fine
+    Put("HotKeyPause", "Alt+PgUp");      // the brighter one's
+    LaunchAt(22, 0);
+    EXPECT_FALSE(fake.hotKeys.count({0, 'A'}));
+    EXPECT_EQ(fake.hotKeys.size(), 3u) << "the defaults, each once";
+    fake.PressHotKey(kModAlt, kVkEnd);
+    EXPECT_TRUE(program.night.Paused());
+    PickInMenu(kChooseHotKeys);
+    EXPECT_EQ(fake.hotKeyDialog->note,
+              std::string(text::kChinese.hotKeysUnreadable) + "调暗、暂停/继续");
+    EXPECT_EQ(Stored("HotKeyDarker"), "A") << "left as it is";
+}
+
+TEST_F(ChosenKeys, F7PressedInTheDialogOpensNothingOnceItCloses) {
+    LaunchAt(22, 0);
+    fake.hotKeyPresses = {{Press::F7}, {Press::Cancel}};
+    PickInMenu(kChooseHotKeys);
+    fake.Advance(500);
+    EXPECT_FALSE(program.frmSet.IsLoaded());
+}
+
 TEST_F(ChosenKeys, OkTakesTheWholeSetTheOldOnesNoLongerWorkAndTheMenuShowsTheNew) {
     LaunchAt(22, 0);
     fake.hotKeyPresses = {{Press::Ok, {0x0628, 0x0626, 0x0423}}};
@@ -158,13 +181,15 @@ TEST_F(ChosenKeys, ARefusedSetChangesNothingAndTheDialogSaysWhyUntilCancelled) {
     fake.PressHotKey(kModAlt, kVkNext);
     EXPECT_EQ(Alpha(), 166);
 
-    // A refused write puts back those written before it, and nothing else
-    // changes.
+    // A refused write puts back those written before it as they were, and
+    // nothing else changes.
+    Put("HotKeyBrighter", "alt+pgup");
     fake.refusedWrites = {"HotKeyPause"};
     fake.hotKeyPresses = {{Press::Ok, {0x0241, 0x0442, 0x0278}}};
     PickInMenu(kChooseHotKeys);
     EXPECT_EQ(fake.hotKeyNotes.back(), text::kChinese.hotKeysNotStored);
-    EXPECT_EQ(Stored("HotKeyDarker"), "Alt+PgDn");
+    EXPECT_FALSE(fake.store.count("HotKeyDarker"));
+    EXPECT_EQ(Stored("HotKeyBrighter"), "alt+pgup");
     fake.PressHotKey(kModAlt, kVkNext);
     EXPECT_EQ(Alpha(), 182);
     EXPECT_FALSE(fake.hotKeys.count({kCtrl, 'A'}));

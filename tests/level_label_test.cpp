@@ -90,6 +90,30 @@ TEST_F(Level, ACommandShowsItOnTheMainMonitorAndTheSliderAndTheOptionOffDoNot) {
     EXPECT_EQ(Told(), 1);
 }
 
+TEST_F(Level, UnderAnOpenSettingsWindowOrOverAProgramTheLayersStepAsideForNoLayerIsRaised) {
+    LaunchAt(22, 0);
+    OpenFromTray();
+    const int raises = Raises();
+    fake.PressHotKey(kModAlt, kVkNext);
+    EXPECT_TRUE(LabelShown());
+    EXPECT_EQ(Raises(), raises) << "the layers stay under the settings window";
+    CloseWithX();
+    fake.Advance(3000);
+
+    // A full-screen program in front: its monitor's layer steps aside, and
+    // nothing top-most comes over it.
+    PickInMenu(menu::kPauseFullScreen);
+    const Handle film = fake.UserWindow();
+    fake.ChangeOutside(film, [](OutsideWindow& w) {
+        w.rect = {0, 0, 1024, 768};
+        w.caption = false;
+    });
+    fake.BringToFront(film);
+    ASSERT_FALSE(Shown());
+    fake.PressHotKey(kModAlt, kVkNext);
+    EXPECT_FALSE(LabelShown());
+}
+
 TEST_F(Level, WithALevelForEachMonitorItSaysThatMonitorsOwn) {
     fake.monitors = {{0, 0, 1024, 768}, {1024, 0, 2048, 768}};
     Put("PerMonitor", "1");

@@ -39,8 +39,6 @@ void MarkLive(HWND hwnd) {
 }  // namespace
 
 void TellLiveRegionChanged(HWND hwnd, bool& marked) {
-    BOOL reader = FALSE;
-    if (!SystemParametersInfoW(SPI_GETSCREENREADER, 0, &reader, 0) || !reader) return;
     if (!marked) MarkLive(hwnd);
     marked = true;
     NotifyWinEvent(kEventLiveRegionChanged, hwnd, OBJID_CLIENT, CHILDID_SELF);

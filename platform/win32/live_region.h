@@ -6,9 +6,9 @@
 
 namespace dv::win32 {
 
-// Says that `hwnd`'s text changed. While a screen reader runs, the window is
-// made a polite live region first, unless `marked` says it was; nothing is
-// loaded while none runs.
+// Says that `hwnd`'s text changed, making the window a polite live region
+// first unless `marked` says it was (systems before Windows 8 keep the mark
+// and ignore the event).
 void TellLiveRegionChanged(HWND hwnd, bool& marked);
 
 }  // namespace dv::win32

@@ -236,6 +236,12 @@ void FakePlatform::ChooseHotKeys(Form& owner, const HotKeyDialogDesign& design,
             words = chooser.DefaultWords();
             continue;
         }
+        if (press.kind == HotKeyPress::F7) {
+            f7Pressed_ = true;  // down and up again before any poll
+            const int until = now + 300;
+            Pump([&] { return now < until; });
+            continue;
+        }
         if (!press.words.empty()) words = press.words;
         const std::string note = chooser.Take(words);
         if (note.empty()) break;

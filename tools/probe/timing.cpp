@@ -196,7 +196,8 @@ int CommandLatency(const wchar_t* exe, int rounds) {
 }
 
 // A hot key's message to the overlay, darker and brighter by turns, until
-// its alpha changed: "NAME MS" a round (-1: never, in 5 s).
+// its alpha changed, "NAME MS" a round (-1: never, in 5 s), and until the
+// program was done with it (the level's label shown too), "NAME_done MS".
 int HotKeyLatency(int rounds, const wchar_t* name) {
     HWND o = Overlay();
     if (!o) return 1;
@@ -214,6 +215,8 @@ int HotKeyLatency(int rounds, const wchar_t* name) {
             Sleep(1);
         }
         std::printf("%ls %.2f\n", name, took);
+        SendMessageTimeoutW(o, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
+        std::printf("%ls_done %.2f\n", name, took < 0 ? -1.0 : NowMs() - t0);
         Sleep(100);
     }
     return 0;
