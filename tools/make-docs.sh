@@ -2,7 +2,9 @@
 # Makes the README's pictures from the real program on a virtual display:
 # docs/splash.png, docs/night.png (a bright page under the tint, cut to
 # its upper half), docs/settings.png (the settings window over the tint) and
-# docs/menu.png (the tray icon's menu); then the settings window and the menu
+# docs/menu.png (the tray icon's menu), docs/hot-keys.png (the dialog that
+# chooses the hot keys) and docs/level.png (the level as a command changes
+# it); then the settings window and the menu
 # in English (docs/settings-en.png, docs/menu-en.png); and on two monitors,
 # each at a level of its own, the settings window opened on the second
 # (docs/settings-monitor.png).
@@ -37,11 +39,21 @@ settings_and_menu() {
   local icon; icon=$(dv_probe tray | sed -n 's/^icon //p' | head -n 1)
   xdotool mousemove ${icon% *} ${icon#* } click 3
   sleep 1.5
-  import -window root -crop 300x285+0+0 "docs/menu$1.png"
+  import -window root -crop 300x330+0+0 "docs/menu$1.png"
   dv_probe menu-pick 0
   sleep 1
 }
 settings_and_menu ""
+dv_probe tray-notify 517
+dv_probe menu-pick $(source tests/e2e/lib.sh && menu_place choose-hot-keys)
+sleep 1.5
+import -window root -crop 340x270+342+249 docs/hot-keys.png
+dv_probe hot-keys-cancel
+sleep 2.5
+"$DV_WINE64" build/win64/Duskveil.exe /brightness 40 >/dev/null 2>&1
+sleep 0.5
+import -window root -crop 360x100+332+600 docs/level.png
+sleep 2
 
 # In English: the program started again with the language stored.
 dv_probe tray-notify 517
@@ -72,4 +84,4 @@ dv_probe close-settings
 sleep 1
 dv_stop_prefix
 dv_two_monitors off
-echo "wrote docs/splash.png docs/night.png docs/settings.png docs/menu.png docs/settings-en.png docs/menu-en.png docs/settings-monitor.png"
+echo "wrote docs/splash.png docs/night.png docs/settings.png docs/menu.png docs/hot-keys.png docs/level.png docs/settings-en.png docs/menu-en.png docs/settings-monitor.png"

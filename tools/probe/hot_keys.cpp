@@ -68,6 +68,14 @@ int HotKeysTake(int count, wchar_t** words) {
     return 0;
 }
 
+int HotKeysCancel() {
+    HWND d = HotKeyDialog();
+    if (!d) return 1;
+    PostMessageW(d, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(d, IDCANCEL)));
+    return 0;
+}
+
 // Holds a combination as another program would, until killed.
 int HoldHotKey(unsigned modifiers, unsigned vk) {
     if (!RegisterHotKey(nullptr, 1, modifiers, vk)) {

@@ -116,6 +116,8 @@ int main() {
         return HotKeyLatency(_wtoi(argv[2]), argv[3]);
     else if (cmd == L"hot-keys")
         return HotKeysDump();
+    else if (cmd == L"hot-keys-cancel")
+        return HotKeysCancel();
     else if (cmd == L"hot-keys-take" && argc > 2)  // W W W, in hex
         return HotKeysTake(argc - 2, argv + 2);
     else if (cmd == L"hold-hot-key" && argc > 3)  // MODIFIERS VK, as RegisterHotKey takes them

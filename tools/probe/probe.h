@@ -80,6 +80,7 @@ int HotKeyLatency(int rounds, const wchar_t* name);
 // and OK pressed; and a combination held as another program holds one.
 int HotKeysDump();
 int HotKeysTake(int count, wchar_t** words);
+int HotKeysCancel();
 int HoldHotKey(unsigned modifiers, unsigned vk);
 
 }  // namespace probe
