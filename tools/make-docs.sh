@@ -47,7 +47,7 @@ settings_and_menu ""
 dv_probe tray-notify 517
 dv_probe menu-pick $(source tests/e2e/lib.sh && menu_place choose-hot-keys)
 sleep 1.5
-import -window root -crop 340x270+342+249 docs/hot-keys.png
+import -window root -crop 324x254+350+257 docs/hot-keys.png
 dv_probe hot-keys-cancel
 sleep 2.5
 "$DV_WINE64" build/win64/Duskveil.exe /brightness 40 >/dev/null 2>&1
