@@ -34,6 +34,7 @@ void FrmLevel::Form_SchemeChanged() { ApplyScheme(); }
 
 void FrmLevel::ShowOn(const Monitor& monitor, const std::string& text, bool hideInCaptures) {
     Load();
+    monitor_ = monitor;
     level.SetCaption(text);
     SetCaption(text);
     // Its size in pixels of the system's density, from the text's; a tenth
@@ -72,6 +73,11 @@ void FrmLevel::Timer_Tick(Timer& t) {
                         kLwaAlpha);
         return;
     }
+    Vanish();
+}
+
+void FrmLevel::Vanish() {
+    levelShown.SetEnabled(false);
     levelFade.SetEnabled(false);
     Hide();
 }

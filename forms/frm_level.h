@@ -23,6 +23,10 @@ class FrmLevel : public Form, public layout::LevelControls {
     void ShowOn(const Monitor& monitor, const std::string& text, bool hideInCaptures);
     // Top-most again, above the layers.
     void Raise();
+    // Gone at once, its fade and all.
+    void Vanish();
+    // The monitor it shows on, as last placed.
+    const Monitor& Where() const { return monitor_; }
     static constexpr int kFadeSteps = 8;
 
    protected:
@@ -37,6 +41,7 @@ class FrmLevel : public Form, public layout::LevelControls {
     UserContext& context_;
     Look look_;
     int fade_ = 0;  // steps of the fade done
+    Monitor monitor_;
 };
 
 }  // namespace dv

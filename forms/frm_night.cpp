@@ -60,6 +60,7 @@ void FrmNight::Form_FrontChanged() {
     front_ = front.handle;
     frontRect_ = front.rect;
     night_.FrontChanged(front);
+    if (frmLevel_.IsShown() && night_.StepsAsideOn(frmLevel_.Where())) frmLevel_.Vanish();
 }
 
 void FrmNight::RunTimers(bool raising, bool clock) {
@@ -157,8 +158,10 @@ void FrmNight::OpenSettings(Handle user) {
     frmSet_.ShowModal(*this);
 }
 
-// The level's label first, then the layers right under it.
+// The level's label first, then the layers right under it; a label over a
+// program the layers now step aside for goes.
 void FrmNight::Timer2_Timer() {
+    if (frmLevel_.IsShown() && night_.StepsAsideOn(frmLevel_.Where())) frmLevel_.Vanish();
     frmLevel_.Raise();
     night_.Raise(frmLevel_.IsShown() ? frmLevel_.NativeHandle() : 0);
 }
@@ -222,7 +225,10 @@ void FrmNight::TrayMenu(Handle user) {
     }
     if (left == menu::kHotKeys && night_.SetHotKeys(!night_.Settings().hotKeys))
         SetHotKeys(night_.Settings().hotKeys);
-    if (left == menu::kChooseHotKeys) hotKeys_.Choose(*this, night_.Settings().hotKeys);
+    if (left == menu::kChooseHotKeys) {
+        hotKeys_.Choose(*this, night_.Settings().hotKeys);
+        System().GetAsyncKeyState(kVkF7);  // an F7 pressed as it closed was the dialog's
+    }
     night_.Apply();
     // Whatever the command did, the keyboard is the user's program's.
     if (context_.HoldsForeground()) context_.GiveForegroundTo(user);

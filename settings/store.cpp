@@ -214,9 +214,11 @@ bool Store::SetHotKeys(const HotKeySet& keys, const std::array<bool, kActionCoun
         for (std::size_t back = 0; back < action; ++back) {
             if (!rows[back]) continue;
             const char* written = names::kKeysOfHotKeys[back];
+            // A value that did not read as text goes: it read as the default,
+            // as nothing stored does.
             if (before[back].kind == StoredText::Kind::Text)
                 host_.SaveSetting(names::kAppName, names::kSection, written, before[back].text);
-            else if (before[back].kind == StoredText::Kind::Absent)
+            else
                 host_.DeleteSetting(names::kAppName, names::kSection, written);
         }
         return false;

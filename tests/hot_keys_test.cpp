@@ -121,7 +121,7 @@ TEST_F(ChosenKeys, AStoredCombinationTheDialogWouldRefuseIsTakenAsOneThatDoesNot
     EXPECT_EQ(Stored("HotKeyDarker"), "A") << "left as it is";
 }
 
-TEST_F(ChosenKeys, F7PressedInTheDialogOpensNothingOnceItCloses) {
+TEST_F(ChosenKeys, F7PressedInTheDialogEvenAsItClosesOpensNothing) {
     LaunchAt(22, 0);
     fake.hotKeyPresses = {{Press::F7}, {Press::Cancel}};
     PickInMenu(kChooseHotKeys);
@@ -184,11 +184,12 @@ TEST_F(ChosenKeys, ARefusedSetChangesNothingAndTheDialogSaysWhyUntilCancelled) {
     // A refused write puts back those written before it as they were, and
     // nothing else changes.
     Put("HotKeyBrighter", "alt+pgup");
+    fake.store["HotKeyDarker"] = {StoredText::Kind::Unreadable, ""};  // not a text at all
     fake.refusedWrites = {"HotKeyPause"};
     fake.hotKeyPresses = {{Press::Ok, {0x0241, 0x0442, 0x0278}}};
     PickInMenu(kChooseHotKeys);
     EXPECT_EQ(fake.hotKeyNotes.back(), text::kChinese.hotKeysNotStored);
-    EXPECT_FALSE(fake.store.count("HotKeyDarker"));
+    EXPECT_FALSE(fake.store.count("HotKeyDarker")) << "read as the default, as before";
     EXPECT_EQ(Stored("HotKeyBrighter"), "alt+pgup");
     fake.PressHotKey(kModAlt, kVkNext);
     EXPECT_EQ(Alpha(), 182);

@@ -101,8 +101,11 @@ TEST_F(Level, UnderAnOpenSettingsWindowOrOverAProgramTheLayersStepAsideForNoLaye
     fake.Advance(3000);
 
     // A full-screen program in front: its monitor's layer steps aside, and
-    // nothing top-most comes over it.
+    // nothing top-most comes over it; a label showing there goes at once.
     PickInMenu(menu::kPauseFullScreen);
+    fake.Advance(3000);
+    fake.PressHotKey(kModAlt, kVkNext);
+    ASSERT_TRUE(LabelShown());
     const Handle film = fake.UserWindow();
     fake.ChangeOutside(film, [](OutsideWindow& w) {
         w.rect = {0, 0, 1024, 768};
@@ -110,6 +113,7 @@ TEST_F(Level, UnderAnOpenSettingsWindowOrOverAProgramTheLayersStepAsideForNoLaye
     });
     fake.BringToFront(film);
     ASSERT_FALSE(Shown());
+    EXPECT_FALSE(LabelShown());
     fake.PressHotKey(kModAlt, kVkNext);
     EXPECT_FALSE(LabelShown());
 }

@@ -237,9 +237,7 @@ void FakePlatform::ChooseHotKeys(Form& owner, const HotKeyDialogDesign& design,
             continue;
         }
         if (press.kind == HotKeyPress::F7) {
-            f7Pressed_ = true;  // down and up again before any poll
-            const int until = now + 300;
-            Pump([&] { return now < until; });
+            f7Pressed_ = true;  // down and up again, just before the next press
             continue;
         }
         if (!press.words.empty()) words = press.words;

@@ -139,7 +139,7 @@ class FakePlatform final : public Platform {
     // also once these run out), and what it showed: its design, and the
     // line after each refused OK.
     struct HotKeyPress {
-        enum Kind { Defaults, Ok, Cancel, F7 } kind;  // F7: pressed and let go, 300 ms passing
+        enum Kind { Defaults, Ok, Cancel, F7 } kind;  // F7: pressed and let go
         std::vector<std::uint16_t> words = {};
     };
     std::vector<HotKeyPress> hotKeyPresses;
