@@ -60,6 +60,8 @@ void FrmNight::Form_FrontChanged() {
     front_ = front.handle;
     frontRect_ = front.rect;
     night_.FrontChanged(front);
+    // What the layers step aside for changes only here: a label showing
+    // over such a program goes at once.
     if (frmLevel_.IsShown() && night_.StepsAsideOn(frmLevel_.Where())) frmLevel_.Vanish();
 }
 
@@ -158,10 +160,8 @@ void FrmNight::OpenSettings(Handle user) {
     frmSet_.ShowModal(*this);
 }
 
-// The level's label first, then the layers right under it; a label over a
-// program the layers now step aside for goes.
+// The level's label first, then the layers right under it.
 void FrmNight::Timer2_Timer() {
-    if (frmLevel_.IsShown() && night_.StepsAsideOn(frmLevel_.Where())) frmLevel_.Vanish();
     frmLevel_.Raise();
     night_.Raise(frmLevel_.IsShown() ? frmLevel_.NativeHandle() : 0);
 }

@@ -10,28 +10,11 @@
 namespace probe {
 namespace {
 
-struct Found {
-    DWORD pid;
-    HWND dialog;
-};
-
-BOOL CALLBACK FindDialog(HWND w, LPARAM l) {
-    auto* f = reinterpret_cast<Found*>(l);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(w, &pid);
-    if (pid == f->pid && IsWindowVisible(w) && GetDlgItem(w, dv::names::kHotKeyNote)) {
-        f->dialog = w;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // The open dialog of the program whose overlay runs; null when none is.
 HWND HotKeyDialog() {
-    Found f{0, nullptr};
-    if (HWND o = Overlay()) GetWindowThreadProcessId(o, &f.pid);
-    if (f.pid) EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&f));
-    return f.dialog;
+    DWORD pid = 0;
+    if (HWND o = Overlay()) GetWindowThreadProcessId(o, &pid);
+    return pid ? FirstVisibleOf(pid, dv::names::kHotKeyNote) : nullptr;
 }
 
 }  // namespace

@@ -17,6 +17,9 @@ constexpr int kSplashWidth = dv::names::kSplashClient.WidthPx();
 
 // Windows of the program.
 HWND Overlay();
+// The first visible window of process `pid` (with a child of id `childId`
+// where one is given); null when it has none.
+HWND FirstVisibleOf(DWORD pid, int childId = 0);
 HWND VisibleForm(int clientWidth);
 bool WaitFor(int clientWidth, bool shown);
 void ClickAt(HWND h, int x, int y);

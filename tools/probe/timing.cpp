@@ -8,26 +8,6 @@
 namespace probe {
 namespace {
 
-struct OfProcess {
-    DWORD pid;
-    HWND found;
-};
-BOOL CALLBACK FindOfProcess(HWND h, LPARAM lp) {
-    auto* f = reinterpret_cast<OfProcess*>(lp);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(h, &pid);
-    if (pid == f->pid && IsWindowVisible(h)) {
-        f->found = h;
-        return FALSE;
-    }
-    return TRUE;
-}
-HWND FirstVisibleOf(DWORD pid) {
-    OfProcess f{pid, nullptr};
-    EnumWindows(FindOfProcess, reinterpret_cast<LPARAM>(&f));
-    return f.found;
-}
-
 HWND FirstVisible() {
     HWND top = GetTopWindow(nullptr);
     while (top && !IsWindowVisible(top)) top = GetWindow(top, GW_HWNDNEXT);

@@ -63,6 +63,33 @@ BOOL CALLBACK PrintZ(HWND h, LPARAM) {
 
 }  // namespace
 
+namespace {
+
+struct OfProcess {
+    DWORD pid;
+    int childId;
+    HWND found;
+};
+
+BOOL CALLBACK FindOfProcess(HWND h, LPARAM lp) {
+    auto* f = reinterpret_cast<OfProcess*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(h, &pid);
+    if (pid == f->pid && IsWindowVisible(h) && (f->childId == 0 || GetDlgItem(h, f->childId))) {
+        f->found = h;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+HWND FirstVisibleOf(DWORD pid, int childId) {
+    OfProcess f{pid, childId, nullptr};
+    EnumWindows(FindOfProcess, reinterpret_cast<LPARAM>(&f));
+    return f.found;
+}
+
 HWND Overlay() { return FindWindowW(dv::names::kFormClass, dv::names::kOverlayCaptionW); }
 
 HWND VisibleForm(int clientWidth) {
