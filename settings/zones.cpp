@@ -1,5 +1,7 @@
 #include "settings/zones.h"
 
+#include <cstdint>
+
 namespace dv {
 namespace {
 
@@ -10,10 +12,16 @@ namespace {
 // rather than a city, that region's most populous or only settlement. The
 // coordinates are those of the city centres in the GeoNames gazetteer, to a
 // hundredth of a degree (about a kilometre, a few seconds of sunset),
-// latitude north and longitude east positive.
+// latitude north and longitude east positive. They are kept as whole
+// hundredths, which is what they are.
 struct ZonePlace {
-    std::string_view key;
-    double latitude, longitude;
+    constexpr ZonePlace(const char* k, double lat, double lon)
+        : key(k), latitude(Hundredths(lat)), longitude(Hundredths(lon)) {}
+    static constexpr std::int16_t Hundredths(double degrees) {
+        return static_cast<std::int16_t>(degrees * 100 + (degrees < 0 ? -0.5 : 0.5));
+    }
+    const char* key;
+    std::int16_t latitude, longitude;
 };
 constexpr ZonePlace kZones[] = {
     {"Dateline Standard Time",            0.19, -176.48},  // Baker Island
@@ -163,7 +171,7 @@ constexpr ZonePlace kZones[] = {
 
 std::optional<GeoPoint> PlaceOfZone(std::string_view key) {
     for (const ZonePlace& zone : kZones)
-        if (zone.key == key) return GeoPoint{zone.latitude, zone.longitude};
+        if (key == zone.key) return GeoPoint{zone.latitude / 100.0, zone.longitude / 100.0};
     return std::nullopt;
 }
 
