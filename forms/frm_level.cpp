@@ -13,8 +13,16 @@ FrmLevel::FrmLevel(Platform& host, UserContext& context)
 }
 
 void FrmLevel::ResetDesign() {
-    ResetControls(controls, layout::LevelControls().controls);
-    if (context_.language() != Language::Chinese) level.Retext("");
+    const layout::LevelControls design;
+    ResetControls(controls, design.controls);
+    level.Translate("", context_.FontFor(design.level.Get().font));
+}
+
+// A level said in the language before goes; the next is said in the
+// language's face.
+void FrmLevel::Form_LanguageChanged() {
+    Vanish();
+    level.Translate("", context_.FontFor(layout::LevelControls().level.Get().font));
 }
 
 void FrmLevel::Form_Load() {

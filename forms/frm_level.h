@@ -31,6 +31,7 @@ class FrmLevel : public Form, public layout::LevelControls {
 
    protected:
     void ResetDesign() override;
+    void Form_LanguageChanged() override;
     void Form_Load() override;
     void Form_SchemeChanged() override;
     void Timer_Tick(Timer& t) override;

@@ -46,6 +46,7 @@ class FrmNight : public Form, public layout::NightControls, public NightMode::Ov
     void Form_DisplayChanged() override;
     void Form_HotKey(int id) override;
     void Form_TimeChanged() override;
+    void Form_LanguageChanged() override { frmLevel_.DispatchLanguageChanged(); }
     void Form_FrontChanged() override;
     void Timer_Tick(Timer& t) override;
     void ResetDesign() override;

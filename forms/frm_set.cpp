@@ -20,17 +20,45 @@ FrmSet::FrmSet(Platform& host, UserContext& context, NightMode& night, FrmSplash
 }
 
 void FrmSet::ResetDesign() {
-    ResetControls(controls, layout::SetControls().controls);
+    const layout::SetControls design;
+    ResetControls(controls, design.controls);
     colourDialog = {};
-    if (context_.language() == Language::Chinese) return;
+    ShowTexts(design);
+}
+
+// Each text in the language chosen, in its face.
+void FrmSet::ShowTexts(const layout::SetControls& design) {
     const Texts& t = context_.texts();
-    turnOff.Retext(t.turnOff);
-    tintCaption.Retext(t.tint);
-    lightCaption.Retext(t.light);
-    swatch.Retext(t.swatch);
-    author.Retext(t.contactAuthor);
-    homeLink.Retext(t.contactLink);
-    feedback.Retext(t.contactFeedback);
+    turnOff.Translate(t.turnOff, context_.FontFor(design.turnOff.Get().font));
+    const struct {
+        Label& label;
+        const Label& design;
+        const char* text;
+    } labels[] = {
+        {tintCaption, design.tintCaption, t.tint},  {lightCaption, design.lightCaption, t.light},
+        {swatch, design.swatch, t.swatch},          {author, design.author, t.contactAuthor},
+        {homeLink, design.homeLink, t.contactLink}, {feedback, design.feedback, t.contactFeedback},
+    };
+    for (const auto& l : labels) l.label.Translate(l.text, context_.FontFor(l.design.Get().font));
+}
+
+// Other languages' words run longer than the two characters the left
+// column is drawn for: they end a little before their controls instead.
+void FrmSet::PlaceCaptions(const layout::SetControls& design) {
+    if (context_.language() == Language::Chinese) {
+        tintCaption.MoveTo(design.tintCaption.Rect().left);
+        lightCaption.MoveTo(design.lightCaption.Rect().left);
+    } else {
+        tintCaption.EndBefore(swatch.Rect().left, kLabelGap);
+        lightCaption.EndBefore(SliderBand().left, kLabelGap);
+    }
+}
+
+void FrmSet::Form_LanguageChanged() {
+    const layout::SetControls design;
+    ShowTexts(design);
+    PlaceCaptions(design);
+    if (!monitor_.empty()) Edit(night_.Tinting(night_.MonitorUnder(WindowRect())));
 }
 
 void FrmSet::Form_Load() {
@@ -47,12 +75,7 @@ void FrmSet::Form_Load() {
     ApplyScheme();  // the swatch and the knob show the tint
     System().SetWindowPos(hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoMoveNoSize);
     PlaceKnob();
-    // English words run longer than the two characters the left column is
-    // drawn for: they end a little before their controls instead.
-    if (context_.language() != Language::Chinese) {
-        tintCaption.EndBefore(swatch.Rect().left, kLabelGap);
-        lightCaption.EndBefore(SliderBand().left, kLabelGap);
-    }
+    PlaceCaptions(layout::SetControls());
     // The slider has the keyboard first: a key meant for another program
     // never turns night mode off.
     FocusOn(Part::Slider);
@@ -63,7 +86,8 @@ void FrmSet::Form_Load() {
 // The slider's band, the knob's reach at both ends included.
 TwipsRect FrmSet::SliderBand() const {
     const float reach = 150;
-    return {sliderTrack.X1() - reach, lightCaption.Top(), sliderTrack.X2() - sliderTrack.X1() + 2 * reach, lightCaption.Height()};
+    return {sliderTrack.X1() - reach, lightCaption.Top(),
+            sliderTrack.X2() - sliderTrack.X1() + 2 * reach, lightCaption.Height()};
 }
 
 void FrmSet::Edit(const Monitor& m) {
@@ -93,8 +117,7 @@ std::array<FrmSet::KeyPart, static_cast<std::size_t>(FrmSet::Part::Count)> FrmSe
     const ButtonDesign& button = turnOff.Get();
     return {{
         {nullptr, R::Slider, t.brightness, SliderBand(), nullptr, nullptr},
-        {&swatch, R::PushButton, swatch.Caption(), swatch.Rect(), t.press,
-         &FrmSet::lbColor_Click},
+        {&swatch, R::PushButton, swatch.Caption(), swatch.Rect(), t.press, &FrmSet::lbColor_Click},
         {&closeMark, R::PushButton, t.close, closeMark.Rect(), t.press, &FrmSet::Label2_Click},
         {&homeLink, R::Link, homeLink.Caption(), homeLink.Rect(), t.jump, &FrmSet::Label5_Click},
         {&turnOff, R::PushButton, button.caption, button.rect, t.press, &FrmSet::cmdExit_Click},
@@ -276,7 +299,8 @@ void FrmSet::Label5_MouseMove() { homeLink.SetForeColor(look_.LinkHover(layout::
 void FrmSet::Label5_Click() { OpenHomePage(System()); }
 
 void FrmSet::Form_MouseMove(const MouseArgs& e) {
-    if (InSliderBand({e.button, e.x, e.y}, sliderTrack.X1(), sliderTrack.X2(), lightCaption.Top(), lightCaption.Height())) {
+    if (InSliderBand({e.button, e.x, e.y}, sliderTrack.X1(), sliderTrack.X2(), lightCaption.Top(),
+                     lightCaption.Height())) {
         sliderKnob.SetX1(e.x);
         sliderKnob.SetX2(e.x);
         night_.SetStrength(AlphaAt(e.x, sliderTrack.X1(), sliderTrack.X2()), monitor_);

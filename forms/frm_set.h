@@ -41,6 +41,7 @@ class FrmSet : public Form, public layout::SetControls {
     void Form_KeyDown(int vk, int shift) override;
     void Form_Moved() override;
     void ResetDesign() override;
+    void Form_LanguageChanged() override;
 
    private:
     void cmdExit_Click();
@@ -50,6 +51,8 @@ class FrmSet : public Form, public layout::SetControls {
     void Label5_MouseMove();
     void lbColor_Click();
     void PlaceKnob();
+    void ShowTexts(const layout::SetControls& design);
+    void PlaceCaptions(const layout::SetControls& design);
     // Edits the level of `m` from now on, and names it.
     void Edit(const Monitor& m);
     // The parts that take the keyboard, in the order Tab goes round them.

@@ -12,17 +12,30 @@ FrmSplash::FrmSplash(Platform& host, UserContext& context, FrmNight& frmNight)
 }
 
 void FrmSplash::ResetDesign() {
-    ResetControls(controls, layout::SplashControls().controls);
-    if (context_.language() == Language::Chinese) return;
-    const Texts& t = context_.texts();
-    slogan.Retext(t.slogan);
-    usageNote.Retext(t.usage);
-    author.Retext(t.contactAuthor);
-    homeLink.Retext(t.contactLink);
-    feedback.Retext(t.contactFeedback);
-    // The title and the countdown are the same in both languages, in
-    // their own faces.
+    const layout::SplashControls design;
+    ResetControls(controls, design.controls);
+    ShowTexts(design);
 }
+
+// Each text in the language chosen, in its face; the title and the
+// countdown are the same in every language, in their own faces.
+void FrmSplash::ShowTexts(const layout::SplashControls& design) {
+    const Texts& t = context_.texts();
+    const struct {
+        Label& label;
+        const Label& design;
+        const char* text;
+    } labels[] = {
+        {slogan, design.slogan, t.slogan},
+        {usageNote, design.usageNote, t.usage},
+        {author, design.author, t.contactAuthor},
+        {homeLink, design.homeLink, t.contactLink},
+        {feedback, design.feedback, t.contactFeedback},
+    };
+    for (const auto& l : labels) l.label.Translate(l.text, context_.FontFor(l.design.Get().font));
+}
+
+void FrmSplash::Form_LanguageChanged() { ShowTexts(layout::SplashControls()); }
 
 void FrmSplash::Form_Load() {
     if (System().PrevInstance()) System().End();
@@ -56,7 +69,8 @@ void FrmSplash::Timer1_Timer() {
         // behind the settings window has nothing to give back.)
         // It goes before the splash does, so that the splash's going hands
         // the activation to nothing else.
-        if (IsShown() && context_.HoldsForeground()) context_.GiveForegroundTo(context_.StartedFrom());
+        if (IsShown() && context_.HoldsForeground())
+            context_.GiveForegroundTo(context_.StartedFrom());
         frmNight_.Begin();
         Unload();
         return;

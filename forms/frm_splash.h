@@ -23,8 +23,10 @@ class FrmSplash : public Form, public layout::SplashControls {
     void Timer_Tick(Timer& t) override;
     void Form_SchemeChanged() override;
     void ResetDesign() override;
+    void Form_LanguageChanged() override;
 
    private:
+    void ShowTexts(const layout::SplashControls& design);
     void Timer1_Timer();
     void Label5_MouseMove();
     void Label5_Click();

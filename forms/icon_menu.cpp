@@ -89,6 +89,19 @@ std::vector<MenuItem> IconMenu::PauseItems() {
     return items;
 }
 
+// Windows' own language, then each of the program's by its own name; the
+// tick on the one picked.
+std::vector<MenuItem> IconMenu::LanguageItems() {
+    const std::optional<Language> picked = context_.PickedLanguage();
+    std::vector<MenuItem> items;
+    Add(items, kLanguageAsWindows, context_.texts().languageAsWindows, !picked, true);
+    for (int i = 0; i < text::kLanguageCount; ++i) {
+        const auto language = static_cast<Language>(i);
+        Add(items, kLanguageZh + i, text::NameOf(language).ownName, picked == language, true);
+    }
+    return items;
+}
+
 // Each warmth by its temperature, and what three are known as; the tick on
 // the one whose tint the main monitor shows.
 std::vector<MenuItem> IconMenu::WarmthItems() {
@@ -188,6 +201,9 @@ int IconMenu::Run(Form& owner, Handle user, const std::string& hotKeys) {
             case kShowLevel:
                 Add(items, c, t.menuShowLevel, options.showLevel);
                 break;
+            case kLanguageMenu:
+                Add(items, 0, t.menuLanguage).sub = LanguageItems();
+                break;
             case kTurnOff:
                 Add(items, c, t.turnOff);
                 break;
@@ -251,6 +267,9 @@ int IconMenu::Run(Form& owner, Handle user, const std::string& hotKeys) {
         case kBacklightLeave:
             night_.SetBacklight(std::nullopt);
             break;
+        case kLanguageAsWindows:
+            context_.PickLanguage(std::nullopt);
+            break;
         default:
             for (const OfferedBacklight& o : kBacklights)
                 if (o.command == chosen) night_.SetBacklight(o.percent);
@@ -258,6 +277,8 @@ int IconMenu::Run(Form& owner, Handle user, const std::string& hotKeys) {
                 if (kWarmthOrder[i] == chosen) night_.SetTintEverywhere(WarmthTint(kWarmths[i]));
             if (const auto picked = ScheduleOf(chosen, night_.OwnSpan()))
                 night_.PickSchedule(*picked);
+            if (chosen >= kLanguageZh && chosen <= kLanguagePtBr)
+                context_.PickLanguage(static_cast<Language>(chosen - kLanguageZh));
             break;
     }
     return kNone;

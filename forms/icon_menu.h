@@ -25,6 +25,7 @@ class IconMenu {
     std::vector<MenuItem> ScheduleItems();
     std::vector<MenuItem> BacklightItems();
     std::vector<MenuItem> PauseItems();
+    std::vector<MenuItem> LanguageItems();
     std::vector<MenuItem> WarmthItems();
     std::string ProgramOf(Handle user);
 

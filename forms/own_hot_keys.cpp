@@ -85,8 +85,7 @@ void OwnHotKeys::Choose(Form& owner, bool on) {
     design.defaults = t.hotKeyDefaults;
     design.ok = t.hotKeyOk;
     design.cancel = t.hotKeyCancel;
-    design.font = context_.language() == Language::English ? Latin(layout::kSong9)
-                                                              : layout::kSong9;
+    design.font = context_.FontFor(layout::kSong9);
     for (const HotKey& key : keys_) design.words.push_back(ToControl(key));
     if (const std::string rows = RowNames(unreadable_); !rows.empty())
         design.note = t.hotKeysUnreadable + rows;

@@ -2,6 +2,8 @@
 // reads, and who has the keyboard.
 #pragma once
 
+#include <optional>
+
 #include "platform/platform.h"
 #include "settings/language.h"
 
@@ -11,6 +13,12 @@ class UserContext {
    public:
     virtual Language language() const = 0;
     const Texts& texts() const { return TextsFor(language()); }
+    // A design's font for the language's texts.
+    virtual Font FontFor(const Font& design) = 0;
+    // The language the user picked, nothing for Windows' own; picking one
+    // stores it, and every window and the menu follow at once.
+    virtual std::optional<Language> PickedLanguage() = 0;
+    virtual void PickLanguage(std::optional<Language> language) = 0;
     // The window that had the keyboard when the program started.
     virtual Handle StartedFrom() const = 0;
     // The keyboard belongs to the user's program: true when one of this

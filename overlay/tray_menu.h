@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "resources/texts.h"
 #include "settings/schedule.h"
 
 namespace dv::menu {
@@ -49,6 +50,19 @@ enum Command : int {
     // The hot-key dialog, and the option that shows a changed level.
     kChooseHotKeys,
     kShowLevel,
+    // The language: Windows' own, or one of the program's, in the order of
+    // text::Language.
+    kLanguageAsWindows,
+    kLanguageZh,
+    kLanguageZhHant,
+    kLanguageEn,
+    kLanguageJa,
+    kLanguageKo,
+    kLanguageDe,
+    kLanguageFr,
+    kLanguageEs,
+    kLanguageRu,
+    kLanguagePtBr,
     // Lines of the menu that answer nothing: the submenus themselves, the
     // greyed line that says no monitor answers, and a separator.
     kScheduleMenu,
@@ -56,6 +70,7 @@ enum Command : int {
     kNoMonitorAnswers,
     kWarmthMenu,
     kPauseMenu,  // kResume while paused
+    kLanguageMenu,
     kSeparator = -1,
 };
 
@@ -63,12 +78,16 @@ enum Command : int {
 // program and for the scripts that pick in it, which read these lines
 // (tests/e2e/lib.sh).
 // clang-format off
-inline constexpr Command kMenuOrder[] = {kSettings, kSeparator, kAllScreens, kPerMonitor, kBacklightMenu, kHideInCaptures, kStartAtLogOn, kPauseFullScreen, kPauseFor, kSeparator, kScheduleMenu, kWarmthMenu, kPauseMenu, kHotKeys, kChooseHotKeys, kShowLevel, kSeparator, kTurnOff};
+inline constexpr Command kMenuOrder[] = {kSettings, kSeparator, kAllScreens, kPerMonitor, kBacklightMenu, kHideInCaptures, kStartAtLogOn, kPauseFullScreen, kPauseFor, kSeparator, kScheduleMenu, kWarmthMenu, kPauseMenu, kHotKeys, kChooseHotKeys, kShowLevel, kLanguageMenu, kSeparator, kTurnOff};
 inline constexpr Command kScheduleOrder[] = {kNoSchedule, kSun, kSpan21, kSpan22, kSpan23, kStoredSpan};
 inline constexpr Command kBacklightOrder[] = {kBacklightLeave, kBacklight80, kBacklight60, kBacklight40, kBacklight20, kBacklight0, kNoMonitorAnswers};
 inline constexpr Command kWarmthOrder[] = {kWarmth1900, kWarmth2300, kWarmth2700, kWarmth3400, kWarmth4200};
 inline constexpr Command kPauseOrder[] = {kPause15, kPauseHour, kPauseMorning, kPauseAlways};
+inline constexpr Command kLanguageOrder[] = {kLanguageAsWindows, kLanguageZh, kLanguageZhHant, kLanguageEn, kLanguageJa, kLanguageKo, kLanguageDe, kLanguageFr, kLanguageEs, kLanguageRu, kLanguagePtBr};
 // clang-format on
+
+static_assert(std::size(kLanguageOrder) == text::kLanguageCount + 1 &&
+              kLanguagePtBr - kLanguageZh + 1 == text::kLanguageCount);
 
 // The levels the backlight's submenu offers, in percent.
 struct OfferedBacklight {

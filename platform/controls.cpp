@@ -40,14 +40,16 @@ void Label::SetCaption(std::string text) {
     Repaint(d_.rect);
 }
 
-void Label::Retext(const char* text) {
-    d_.caption = text;
-    d_.font = Latin(d_.font);
+void Label::Translate(const char* text, const Font& font) {
+    d_.font = font;
+    d_.caption.clear();  // measured again, in the new face
+    SetCaption(text);
 }
 
-void CommandButton::Retext(const char* text) {
+void CommandButton::Translate(const char* text, const Font& font) {
     d_.caption = text;
-    d_.font = Latin(d_.font);
+    d_.font = font;
+    Repaint(d_.rect);
 }
 
 void Label::SetForeColor(Colour c) {
@@ -65,6 +67,13 @@ void Label::SetBackColor(Colour c) {
 void Label::EndBefore(float x, float gap) {
     const TwipsRect before = d_.rect;
     d_.rect.left = std::max(0.0f, x - gap - d_.rect.width);
+    Repaint(before);
+    Repaint(d_.rect);
+}
+
+void Label::MoveTo(float left) {
+    const TwipsRect before = d_.rect;
+    d_.rect.left = left;
     Repaint(before);
     Repaint(d_.rect);
 }

@@ -18,8 +18,8 @@ struct Font {
     int charset = 134;  // GB2312
 };
 
-// English texts take the system's Latin interface face (from Vista on) at
-// the size and weight the Chinese have.
+// Latin and Cyrillic texts take the system's Latin interface face (from
+// Vista on) at the size and weight the Chinese have.
 constexpr Font Latin(const Font& chinese) { return {"Segoe UI", chinese.points, chinese.bold, 1}; }
 
 enum class ControlKind { Label, Line, Button, Timer };
@@ -80,16 +80,16 @@ class Label : public Control {
     Colour BackColor() const { return d_.backColor; }
 
     void SetCaption(std::string text);
-    // Another language's text in the Latin face of the same size, before
-    // the window loads.
-    void Retext(const char* text);
+    // A language's text, in its face.
+    void Translate(const char* text, const Font& font);
     void SetForeColor(Colour c);
     void SetBackColor(Colour c);
     // Width and height follow the text; left and top stay.
     void Fit(TwipsSize textSize);
     // Moves the label so that it ends `gap` before `x` (not past the
-    // window's left edge).
+    // window's left edge), or so that it begins at `left`.
     void EndBefore(float x, float gap);
+    void MoveTo(float left);
 
    private:
     LabelDesign d_;
@@ -141,7 +141,8 @@ class CommandButton : public Control {
         : Control(ControlKind::Button, list), d_(std::move(d)) {}
     const ButtonDesign& Get() const { return d_; }
     void SetColours(Colour fore, Colour back);
-    void Retext(const char* text);
+    // A language's text, in its face.
+    void Translate(const char* text, const Font& font);
 
    private:
     ButtonDesign d_;

@@ -132,6 +132,13 @@ class Form {
     void TellTextChanged() {
         if (peer_) peer_->TellTextChanged();
     }
+    // The user chose another language: the window's texts follow.
+    void DispatchLanguageChanged() {
+        if (peer_) {
+            Form_LanguageChanged();
+            peer_->ButtonsRetexted();
+        }
+    }
     // A hot key the window registered was pressed.
     void DispatchHotKey(int id) {
         if (peer_) Form_HotKey(id);
@@ -178,6 +185,7 @@ class Form {
     virtual void Form_KeyDown(int /*vk*/, int /*shift*/) {}
     virtual void Form_HotKey(int /*id*/) {}
     virtual void Form_TimeChanged() {}
+    virtual void Form_LanguageChanged() {}
     // What a close or a destruction from outside does to the window: it
     // unloads, unless the window says otherwise.
     virtual void Form_SystemClose() { Unload(); }

@@ -35,6 +35,8 @@ class WindowPeer {
     // changed, to be read out once where the system has live regions.
     virtual void SetText(std::string_view text) = 0;
     virtual void TellTextChanged() = 0;
+    // The buttons' texts or faces changed.
+    virtual void ButtonsRetexted() = 0;
     virtual void Invalidate(const TwipsRect* area) = 0;  // nullptr: all of it
     // Moves and sizes the window to cover `screen`, without activating it.
     virtual void SetBounds(const PixelRect& screen) = 0;

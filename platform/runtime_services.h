@@ -139,6 +139,8 @@ class RuntimeServices {
     virtual OsVersion WindowsVersion() = 0;
     // The user's interface language, as a LANGID.
     virtual unsigned UserUiLanguage() = 0;
+    // Whether the system has a font of this face.
+    virtual bool HasFontFace(const char* face) = 0;
     // The full path of the running exe.
     virtual std::string ExePath() = 0;
     // The program's entry among what starts at log-on for this user: its

@@ -1,109 +1,104 @@
-// The program's own texts that more than one window shows.
+// The program's own texts, in each of its languages.
 #pragma once
+
+#include <cstdint>
 
 namespace dv::text {
 
 // Between the two times of a span in the menu: blank, en dash, blank.
 inline constexpr const char* kMenuSpanDash = " – ";
 
-// Every text the user reads, in each of the program's two languages, each
-// stated here once: the windows' designs take the Chinese. The contact
-// lines' widths at 12 pt are those the layouts are drawn for: 29, 28 and 18
-// half-width cells, in both languages.
-enum class Language { Chinese, English };
+// The languages the program speaks, in the order its language menu lists
+// them; the windows' designs take the first.
+enum class Language : std::uint8_t {
+    Chinese,             // Simplified
+    TraditionalChinese,  // as in Taiwan
+    English,
+    Japanese,
+    Korean,
+    German,
+    French,
+    Spanish,
+    Russian,
+    Portuguese,  // as in Brazil
+};
+inline constexpr int kLanguageCount = 10;
+
+// Each language as "Language" stores it, and by its own name in the menu.
+struct LanguageName {
+    const char* code;
+    const char* ownName;
+};
+inline constexpr LanguageName kLanguageNames[kLanguageCount] = {
+    {"zh", "简体中文"}, {"zh-Hant", "繁體中文"}, {"en", "English"},
+    {"ja", "日本語"},   {"ko", "한국어"},       {"de", "Deutsch"},
+    {"fr", "Français"}, {"es", "Español"},       {"ru", "Русский"},
+    {"pt-BR", "Português (Brasil)"},
+};
+inline constexpr const LanguageName& NameOf(Language language) {
+    return kLanguageNames[static_cast<int>(language)];
+}
+
+// Every text the user reads, by what it is for, in the order each
+// language's file (resources/texts/) gives them. The contact lines' widths
+// at 12 pt are those the layouts are drawn for: 29, 28 and 18 half-width
+// cells.
+// clang-format off
+#define DV_TEXTS(X) \
+    /* The splash. */ \
+    X(slogan) X(usage) \
+    /* The settings window; `close` and `brightness` name the "×" and the \
+       slider for screen readers; `turnOff` is the button, and the menu's \
+       last item. */ \
+    X(tint) X(light) X(swatch) X(turnOff) X(close) X(brightness) \
+    /* What a screen reader calls pressing a button and following a link. */ \
+    X(press) X(jump) \
+    /* Both windows. */ \
+    X(contactAuthor) X(contactFeedback) X(contactLink) \
+    /* The tray icon's menu. */ \
+    X(menuSettings) X(menuAllScreens) X(menuHideInCaptures) X(menuStartAtLogOn) \
+    X(menuSchedule) X(menuNoSchedule) X(menuSun) X(menuPause) X(menuResume) \
+    /* The hot keys' item: its name, then in brackets the combinations, or \
+       those another program holds, joined, with what is said of one or \
+       more. */ \
+    X(menuHotKeys) X(listJoin) X(takenOne) X(takenMany) \
+    /* A level for each monitor: the menu's item, and the settings window's \
+       line that names the monitor it edits, before the system's number. */ \
+    X(menuPerMonitor) X(monitor) \
+    /* Stepping aside: for full-screen programs, and for the program the \
+       user works in, named between the lead and the tail, and after them \
+       when the list takes no more. */ \
+    X(menuPauseFullScreen) X(pauseForLead) X(pauseForTail) X(listFull) \
+    /* The monitors' own brightness: the submenu, its first item, and the \
+       greyed line while no monitor answers. */ \
+    X(menuBacklight) X(backlightLeave) X(noMonitorAnswers) \
+    /* The pause's submenu (its name is menuPause): its lengths. */ \
+    X(pause15) X(pauseHour) X(pauseMorning) X(pauseAlways) \
+    /* The warmth's submenu, and what three of its warmths are known as. */ \
+    X(menuWarmth) X(warmthCandle) X(warmthBulb) X(warmthHalogen) \
+    /* The hot-key dialog: its menu item, its title, its rows, its buttons, \
+       and what its line says (after a combination, or before the rows' \
+       names); the hot keys' item without any. */ \
+    X(menuChooseHotKeys) X(hotKeysTitle) X(hotKeyDarker) X(hotKeyBrighter) \
+    X(hotKeyPause) X(hotKeyDefaults) X(hotKeyOk) X(hotKeyCancel) \
+    X(hotKeysUnreadable) X(hotKeyTwice) X(hotKeySettingsKey) \
+    X(hotKeyNoModifier) X(hotKeyUnnamed) X(hotKeysNotStored) X(hotKeysNone) \
+    /* The level as it changes: the menu's option, and the label's lead. */ \
+    X(menuShowLevel) X(levelLead) \
+    /* The language's submenu, and its first item: Windows' language. */ \
+    X(menuLanguage) X(languageAsWindows)
+// clang-format on
 
 struct Texts {
-    // The splash.
-    const char* slogan;
-    const char* usage;
-    // The settings window; `close` and `brightness` name the "×" and the
-    // slider for screen readers.
-    const char* tint;
-    const char* light;
-    const char* swatch;
-    const char* turnOff;  // the button, and the menu's last item
-    const char* close;
-    const char* brightness;
-    // What a screen reader calls pressing a button and following a link.
-    const char* press;
-    const char* jump;
-    // Both windows.
-    const char* contactAuthor;
-    const char* contactFeedback;
-    const char* contactLink;
-    // The tray icon's menu.
-    const char* menuSettings;
-    const char* menuAllScreens;
-    const char* menuHideInCaptures;
-    const char* menuStartAtLogOn;
-    const char* menuSchedule;
-    const char* menuNoSchedule;
-    const char* menuSun;
-    const char* menuPause;
-    const char* menuResume;
-    // The hot keys' item: its name, then in brackets the combinations, or
-    // those another program holds, joined, with what is said of one or more.
-    const char* menuHotKeys;
-    const char* listJoin;
-    const char* takenOne;
-    const char* takenMany;
-    // A level for each monitor: the menu's item, and the settings window's
-    // line that names the monitor it edits, before the system's number.
-    const char* menuPerMonitor;
-    const char* monitor;
-    // Stepping aside: for full-screen programs, and for the program the
-    // user works in, named between the lead and the tail, and after them
-    // when the list takes no more.
-    const char* menuPauseFullScreen;
-    const char* pauseForLead;
-    const char* pauseForTail;
-    const char* listFull;
-    // The monitors' own brightness: the submenu, its first item, and the
-    // greyed line while no monitor answers.
-    const char* menuBacklight;
-    const char* backlightLeave;
-    const char* noMonitorAnswers;
-    // The pause's submenu (its name is menuPause): its lengths.
-    const char* pause15;
-    const char* pauseHour;
-    const char* pauseMorning;
-    const char* pauseAlways;
-    // The warmth's submenu, and what three of its warmths are known as.
-    const char* menuWarmth;
-    const char* warmthCandle;
-    const char* warmthBulb;
-    const char* warmthHalogen;
-    // The hot-key dialog: its menu item, its title, its rows, its buttons,
-    // and what its line says (after a combination, or before the rows'
-    // names); the hot keys' item without any.
-    const char* menuChooseHotKeys;
-    const char* hotKeysTitle;
-    const char* hotKeyDarker;
-    const char* hotKeyBrighter;
-    const char* hotKeyPause;
-    const char* hotKeyDefaults;
-    const char* hotKeyOk;
-    const char* hotKeyCancel;
-    const char* hotKeysUnreadable;
-    const char* hotKeyTwice;
-    const char* hotKeySettingsKey;
-    const char* hotKeyNoModifier;
-    const char* hotKeyUnnamed;
-    const char* hotKeysNotStored;
-    const char* hotKeysNone;
-    // The level as it changes: the menu's option, and the label's lead.
-    const char* menuShowLevel;
-    const char* levelLead;
+#define DV_TEXT_FIELD(name) const char* name;
+    DV_TEXTS(DV_TEXT_FIELD)
+#undef DV_TEXT_FIELD
 };
 
-// In texts.cpp: stated once for the whole program, so that each text is
-// kept in the exe once.
-extern const Texts kChinese;
-extern const Texts kEnglish;
-
-inline const Texts& TextsFor(Language language) {
-    return language == Language::English ? kEnglish : kChinese;
-}
+// A language's texts (in texts.cpp: kept in the exe once, packed).
+const Texts& TextsFor(Language language);
+// The texts the windows' designs are drawn with.
+inline const Texts& DesignTexts() { return TextsFor(Language::Chinese); }
 
 // The contact link starts this browser, two blanks, then the address.
 inline constexpr const char* kBrowser = "C:\\Program Files\\Internet Explorer\\iexplore.exe";

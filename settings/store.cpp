@@ -230,4 +230,10 @@ StoredText Store::ReadLanguage() {
     return host_.GetSetting(names::kAppName, names::kSection, names::kKeyLanguage);
 }
 
+bool Store::SetLanguage(std::optional<text::Language> language) {
+    if (!language) return host_.DeleteSetting(names::kAppName, names::kSection, names::kKeyLanguage);
+    return host_.SaveSetting(names::kAppName, names::kSection, names::kKeyLanguage,
+                             text::NameOf(*language).code);
+}
+
 }  // namespace dv

@@ -12,6 +12,7 @@
 
 #include "platform/platform.h"
 #include "platform/names.h"
+#include "resources/texts.h"
 #include "settings/hot_keys.h"
 #include "settings/schedule.h"
 
@@ -106,8 +107,10 @@ class Store {
     StoredHotKeys ReadHotKeys();
     bool SetHotKeys(const HotKeySet& keys, const std::array<bool, kActionCount>& rows);
 
-    // "Language", as stored.
+    // "Language", as stored; a write stores a language's code, or deletes
+    // the value for Windows' own language.
     StoredText ReadLanguage();
+    bool SetLanguage(std::optional<text::Language> language);
 
    private:
     std::string Text(const char* key);

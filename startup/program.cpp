@@ -22,6 +22,22 @@ void Program::Start() {
     frmSplash.Show();
 }
 
+std::optional<Language> Program::PickedLanguage() {
+    return LanguageOfCode(Store(host).ReadLanguage());
+}
+
+// A write the store refuses leaves the language as it was, and the menu
+// shows it so.
+void Program::PickLanguage(std::optional<Language> language) {
+    if (!Store(host).SetLanguage(language)) return;
+    const Language chosen = ChooseLanguage(Store(host).ReadLanguage(), host.UserUiLanguage());
+    if (chosen == language_) return;
+    language_ = chosen;
+    for (Form* form : {static_cast<Form*>(&frmSplash), static_cast<Form*>(&frmSet),
+                       static_cast<Form*>(&frmNight)})
+        form->DispatchLanguageChanged();
+}
+
 // A copy started with a command line never runs night mode itself: a task
 // or a script that ran it goes on at once. With none running, it stores
 // what the command stores and starts a plain copy, which night mode then is.

@@ -34,6 +34,9 @@ class Program final : public UserContext, public RequestHandler {
     std::optional<int> Start(std::span<const std::string> args, std::size_t length);
 
     Language language() const override { return language_; }
+    Font FontFor(const Font& design) override { return FontIn(language_, design, host); }
+    std::optional<Language> PickedLanguage() override;
+    void PickLanguage(std::optional<Language> language) override;
     Handle StartedFrom() const override { return startedFrom_; }
     bool HoldsForeground() override;
     void GiveForegroundTo(Handle user) override;
@@ -63,7 +66,8 @@ class Program final : public UserContext, public RequestHandler {
     // started a moment ago counts down first.
     static constexpr unsigned kWaitForCopy = 10000;
 
-    // The language of every text the user reads, chosen at the start.
+    // The language of every text the user reads, chosen at the start and
+    // from the menu.
     Language language_ = Language::Chinese;
     Handle startedFrom_ = 0;
 };

@@ -1,6 +1,7 @@
 // What a screen reader finds in the settings window, and what it is told.
 #include "fixture.h"
 #include "resources/texts.h"
+#include "resources/texts/zh.h"
 
 namespace dv::fake {
 namespace {
@@ -20,8 +21,9 @@ class Accessible : public ProgramTest {
         for (std::size_t i = from; i < fake.calls.size(); ++i) {
             const Call& c = fake.calls[i];
             if (c.name != "Announce") continue;
-            told.push_back((c.args[1] == static_cast<int>(AccessibleEvent::Focus) ? "focus " : "value ") +
-                           std::to_string(c.args[2]));
+            told.push_back(
+                (c.args[1] == static_cast<int>(AccessibleEvent::Focus) ? "focus " : "value ") +
+                std::to_string(c.args[2]));
         }
         return told;
     }
@@ -48,7 +50,8 @@ TEST_F(Accessible, EveryPartHasItsRoleNameStatesAndPlaceInChinese) {
                   "亮度", "点击此处选择颜色", "关闭", text::kChinese.contactLink, "关闭夜间模式",
                   "色调", "亮度", text::kChinese.contactAuthor, text::kChinese.contactFeedback}));
     EXPECT_EQ(parts[0].value, "41%") << "alpha 150";
-    EXPECT_EQ(actions, (std::vector<std::string>{"", "按下", "按下", "跳转", "按下", "", "", "", ""}));
+    EXPECT_EQ(actions,
+              (std::vector<std::string>{"", "按下", "按下", "跳转", "按下", "", "", "", ""}));
     // The drawn parts stand where the keyboard's focus shows them.
     EXPECT_EQ(parts[4].rect.top, program.frmSet.turnOff.Get().rect.top);
 }

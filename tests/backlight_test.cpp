@@ -5,6 +5,7 @@
 #include "overlay/monitors.h"
 #include "overlay/tray_menu.h"
 #include "resources/texts.h"
+#include "resources/texts/zh.h"
 #include "settings/convert.h"
 #include "settings/sun.h"
 #include "startup/command_line.h"

@@ -3,6 +3,7 @@
 #include "night_fixture.h"
 #include "overlay/tray_menu.h"
 #include "resources/texts.h"
+#include "resources/texts/zh.h"
 #include "settings/hot_keys.h"
 
 namespace dv::fake {
@@ -38,9 +39,9 @@ TEST(HotKeyText, EveryKeyReadsBackAsWrittenWhateverTheCaseAndModifiersComeCtrlAl
 }
 
 TEST(HotKeyText, ATextThatDoesNotNameOneCombinationDoesNotRead) {
-    for (const char* bad : {"Win+A", "Alt+Alt+A", "Alt+", "+A", "A+B", "Alt+F25", "Alt+F0",
-                            "Alt+F01", "Alt+Space", "Alt+PageDown", "Ctrl+Alt", "Alt++A",
-                            "Alt+AB", "Alt+Ä", "Alt+;"})
+    for (const char* bad :
+         {"Win+A", "Alt+Alt+A", "Alt+", "+A", "A+B", "Alt+F25", "Alt+F0", "Alt+F01", "Alt+Space",
+          "Alt+PageDown", "Ctrl+Alt", "Alt++A", "Alt+AB", "Alt+Ä", "Alt+;"})
         EXPECT_FALSE(ReadHotKey(bad)) << bad;
 }
 
@@ -73,8 +74,7 @@ TEST(HotKeySet, ARepeatF7OrAPlainKeyOtherThanAnFKeyIsRefusedAtItsRow) {
     const SetCheck twice = CheckSet({HotKey{kModAlt, 'A'}, none, HotKey{kModAlt, 'A'}});
     EXPECT_EQ(twice.refusal, Refusal::Repeated);
     EXPECT_EQ(twice.row, 2u);
-    EXPECT_EQ(CheckSet({none, HotKey{kCtrl | kShift, kVkF7}, none}).refusal,
-              Refusal::SettingsKey);
+    EXPECT_EQ(CheckSet({none, HotKey{kCtrl | kShift, kVkF7}, none}).refusal, Refusal::SettingsKey);
     EXPECT_EQ(CheckSet({none, none, HotKey{0, kVkF7}}).refusal, Refusal::SettingsKey);
     const SetCheck plain = CheckSet({none, HotKey{0, kVkEnd}, none});
     EXPECT_EQ(plain.refusal, Refusal::NoModifier);
@@ -102,14 +102,13 @@ TEST_F(ChosenKeys, StoredTextsAreReadAndOneThatDoesNotReadKeepsItsDefaultAndIsSa
     ASSERT_TRUE(fake.hotKeyDialog);
     EXPECT_EQ(fake.hotKeyDialog->note, std::string(text::kChinese.hotKeysUnreadable) + "暂停/继续");
     EXPECT_EQ(Stored("HotKeyPause"), "Alt+Enter") << "left as it is";
-    EXPECT_EQ(fake.hotKeyDialog->words,
-              (std::vector<std::uint16_t>{0x0E28, 0, 0x0C23}));
+    EXPECT_EQ(fake.hotKeyDialog->words, (std::vector<std::uint16_t>{0x0E28, 0, 0x0C23}));
 }
 
 TEST_F(ChosenKeys, AStoredCombinationTheDialogWouldRefuseIsTakenAsOneThatDoesNotRead) {
-    Put("HotKeyDarker", "A");            // every "a" typed anywhere
-    Put("HotKeyBrighter", "Alt+PgUp");   // fine
-    Put("HotKeyPause", "Alt+PgUp");      // the brighter one's
+    Put("HotKeyDarker", "A");           // every "a" typed anywhere
+    Put("HotKeyBrighter", "Alt+PgUp");  // fine
+    Put("HotKeyPause", "Alt+PgUp");     // the brighter one's
     LaunchAt(22, 0);
     EXPECT_FALSE(fake.hotKeys.count({0, 'A'}));
     EXPECT_EQ(fake.hotKeys.size(), 3u) << "the defaults, each once";
@@ -167,11 +166,10 @@ TEST_F(ChosenKeys, ARefusedSetChangesNothingAndTheDialogSaysWhyUntilCancelled) {
         {Press::Cancel},
     };
     PickInMenu(kChooseHotKeys);
-    EXPECT_EQ(fake.hotKeyNotes, (std::vector<std::string>{
-                                    "Ctrl+Q 被其他程序占用", "Alt+A 重复了",
-                                    text::kChinese.hotKeySettingsKey,
-                                    "End 须与 Ctrl、Alt 或 Shift 同按",
-                                    "调暗：这个键不能用作快捷键"}));
+    EXPECT_EQ(fake.hotKeyNotes,
+              (std::vector<std::string>{
+                  "Ctrl+Q 被其他程序占用", "Alt+A 重复了", text::kChinese.hotKeySettingsKey,
+                  "End 须与 Ctrl、Alt 或 Shift 同按", "调暗：这个键不能用作快捷键"}));
     for (const char* key : {"HotKeyDarker", "HotKeyBrighter", "HotKeyPause"})
         EXPECT_FALSE(fake.store.count(key)) << key;
     // Only the program's own set, as it was: the new ones that did register

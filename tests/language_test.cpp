@@ -1,30 +1,91 @@
-// Chinese or English: the choice, and every text in either.
+// The language: its choice, its texts, its pick from the menu.
 #include "fixture.h"
 #include "overlay/tray_menu.h"
 #include "resources/texts.h"
+#include "resources/texts/de.h"
+#include "resources/texts/en.h"
+#include "resources/texts/es.h"
+#include "resources/texts/fr.h"
+#include "resources/texts/ja.h"
+#include "resources/texts/ko.h"
+#include "resources/texts/pt-BR.h"
+#include "resources/texts/ru.h"
+#include "resources/texts/zh-Hant.h"
+#include "resources/texts/zh.h"
 #include "settings/language.h"
 
 namespace dv::fake {
 namespace {
 
-TEST(LanguageChoice, ChineseForEveryChineseAndEnglishForTheRestUnlessStored) {
+TEST(LanguageChoice,
+     EachLanguageOfWindowsItsOwnTraditionalForTaiwanHongKongAndMacaoEnglishForTheRest) {
     const StoredText none;
+    const std::pair<unsigned, Language> ids[] = {
+        {0x0804, Language::Chinese},
+        {0x1004, Language::Chinese},
+        {0x0404, Language::TraditionalChinese},
+        {0x0C04, Language::TraditionalChinese},
+        {0x1404, Language::TraditionalChinese},
+        {0x0409, Language::English},
+        {0x0809, Language::English},
+        {0x0411, Language::Japanese},
+        {0x0412, Language::Korean},
+        {0x0407, Language::German},
+        {0x0807, Language::German},
+        {0x040C, Language::French},
+        {0x0C0C, Language::French},
+        {0x0C0A, Language::Spanish},
+        {0x080A, Language::Spanish},
+        {0x0419, Language::Russian},
+        {0x0416, Language::Portuguese},
+        {0x0816, Language::Portuguese},
+        {0x0410, Language::English},
+        {0x0000, Language::English},
+    };
+    for (const auto& [id, language] : ids) EXPECT_EQ(ChooseLanguage(none, id), language) << id;
+}
+
+TEST(LanguageChoice, AStoredCodeOverridesWindowsAndAnUnknownOneReadsAsWindows) {
     const auto stored = [](const char* t) { return StoredText{StoredText::Kind::Text, t}; };
-    for (const unsigned id : {0x0804u, 0x0404u, 0x0C04u, 0x1004u, 0x7C04u})
-        EXPECT_EQ(ChooseLanguage(none, id), Language::Chinese) << id;
-    for (const unsigned id : {0x0409u, 0x0809u, 0x0407u, 0x0411u, 0x0000u})
-        EXPECT_EQ(ChooseLanguage(none, id), Language::English) << id;
-    EXPECT_EQ(ChooseLanguage(stored("en"), 0x0804), Language::English);
+    for (int i = 0; i < text::kLanguageCount; ++i)
+        EXPECT_EQ(ChooseLanguage(stored(text::kLanguageNames[i].code), 0x0419), Language(i));
     EXPECT_EQ(ChooseLanguage(stored(" en "), 0x0804), Language::English);
-    EXPECT_EQ(ChooseLanguage(stored("zh"), 0x0407), Language::Chinese);
-    for (const char* other : {"", "fr", "EN", "english", "0"})
-        EXPECT_EQ(ChooseLanguage(stored(other), 0x0407), Language::English) << other;
+    EXPECT_EQ(ChooseLanguage(stored(" zh-Hant"), 0x0409), Language::TraditionalChinese);
+    for (const char* other : {"", "it", "EN", "english", "zh-TW", "pt", "0"})
+        EXPECT_EQ(ChooseLanguage(stored(other), 0x0407), Language::German) << other;
     EXPECT_EQ(ChooseLanguage({StoredText::Kind::Unreadable, ""}, 0x0804), Language::Chinese);
+}
+
+// Every language has every text (the build stops otherwise), kept as its
+// file writes it; and none carries what a menu or a format would read as
+// a mark of its own.
+TEST(LanguageFiles, EveryTextOfEveryLanguageIsKeptAsWrittenAndHoldsNoMarks) {
+    const Texts* written[] = {&text::kChinese, &text::kTraditionalChinese,
+                              &text::kEnglish, &text::kJapanese,
+                              &text::kKorean,  &text::kGerman,
+                              &text::kFrench,  &text::kSpanish,
+                              &text::kRussian, &text::kPortuguese};
+    for (int l = 0; l < text::kLanguageCount; ++l) {
+        const Texts& kept = TextsFor(Language(l));
+        const char* const code = text::kLanguageNames[l].code;
+        std::size_t field = 0;
+#define DV_CHECK_TEXT(name)                                                           \
+    EXPECT_STREQ(kept.name, written[l]->name) << code << " " #name;                   \
+    EXPECT_EQ(std::string_view(kept.name).find_first_of("&%\t\n"), std::string::npos) \
+        << code << " " #name;                                                         \
+    ++field;
+        DV_TEXTS(DV_CHECK_TEXT)
+#undef DV_CHECK_TEXT
+        EXPECT_EQ(field * sizeof(const char*), sizeof(Texts));
+        // A program's name has words on one side of it at least.
+        EXPECT_NE(std::string(kept.pauseForLead) + kept.pauseForTail, "") << code;
+    }
 }
 
 class InEnglish : public ProgramTest {
    protected:
     void SetUp() override { fake.uiLanguage = 0x0409; }
+    using ProgramTest::Item;
     const MenuItem* Item(const std::vector<MenuItem>& items, const std::string& text) {
         for (const MenuItem& item : items) {
             if (item.text == text) return &item;
@@ -77,6 +138,79 @@ TEST_F(InEnglish, AStoredLanguageOverridesTheSystems) {
     OpenWithF7();
     EXPECT_EQ(program.frmSet.swatch.Caption(), "点击此处选择颜色");
     EXPECT_STREQ(program.frmSet.swatch.Get().font.face, "宋体");
+}
+
+// The language's submenu lists Windows' own, then each language by its own
+// name; a pick is stored, and the menu, the windows already made and those
+// opened next speak it at once, in its face, the captions placed for its
+// words.
+TEST_F(InEnglish, APickFromTheMenuIsStoredAndTheWindowsAndTheMenuFollowAtOnce) {
+    fake.missingFaces = {"Yu Gothic UI"};
+    LaunchToNight();
+    fake.PressHotKey(kModAlt, kVkNext);
+    const FrmLevel* level = nullptr;
+    for (const auto& [h, w] : fake.windows)
+        if (w.form && w.form->Design().startUp == StartUp::Placed && w.visible)
+            level = static_cast<const FrmLevel*>(w.form);
+    ASSERT_TRUE(level);
+    EXPECT_EQ(level->level.Caption(), "Brightness 35%");
+
+    PickInMenu(menu::kLanguageJa);
+    EXPECT_TRUE(Item(menu::kLanguageAsWindows).checked);
+    EXPECT_EQ(Item(menu::kLanguagePtBr).text, "Português (Brasil)");
+    EXPECT_EQ(Stored("Language"), "ja");
+    EXPECT_FALSE(level->IsShown()) << "a level said in English goes";
+    fake.PressHotKey(kModAlt, kVkNext);
+    EXPECT_EQ(level->level.Caption(), std::string(text::kJapanese.levelLead) + "29%");
+    EXPECT_STREQ(level->level.Get().font.face, "Meiryo UI");
+    PickInMenu(0);
+    EXPECT_EQ(Item(menu::kSettings).text, text::kJapanese.menuSettings);
+    EXPECT_TRUE(Item(menu::kLanguageJa).checked);
+    EXPECT_FALSE(Item(menu::kLanguageAsWindows).checked);
+    EXPECT_EQ(Item(menu::kLanguageAsWindows).text, text::kJapanese.languageAsWindows);
+    OpenWithF7();
+    FrmSet& set = program.frmSet;
+    EXPECT_EQ(set.swatch.Caption(), text::kJapanese.swatch);
+    EXPECT_EQ(set.turnOff.Get().caption, text::kJapanese.turnOff);
+    EXPECT_STREQ(set.turnOff.Get().font.face, "Meiryo UI");
+    EXPECT_EQ(set.turnOff.Get().font.charset, 128);
+    EXPECT_LE(set.tintCaption.Rect().left + set.tintCaption.Rect().width, set.swatch.Rect().left);
+    std::vector<AccessiblePart> parts;
+    fake.Run([&] { parts = set.AccessibleParts(); });
+    EXPECT_EQ(parts[0].name, text::kJapanese.brightness);
+    CloseWithX();
+
+    // Windows' own again: the value goes. A write the store refuses changes
+    // nothing.
+    PickInMenu(menu::kLanguageAsWindows);
+    EXPECT_EQ(Stored("Language"), "<none>");
+    fake.refusedWrites.insert("Language");
+    PickInMenu(menu::kLanguageDe);
+    PickInMenu(0);
+    EXPECT_TRUE(Item(menu::kLanguageAsWindows).checked);
+    EXPECT_EQ(Item(menu::kSettings).text, std::string("Settings"));
+}
+
+// A window made before the pick and still loaded (the settings window while
+// it waits hidden) takes the new texts in place: back in Simplified Chinese,
+// the design's own texts, faces and places.
+TEST_F(InEnglish, AWindowAlreadyLoadedTakesThePickInPlace) {
+    LaunchToNight();
+    OpenWithF7();
+    FrmSet& set = program.frmSet;
+    fake.Run([&] {
+        set.Hide();
+        program.PickLanguage(Language::Chinese);
+    });
+    bool retexted = false;
+    for (const Call& c : fake.CallsNamed("ButtonsRetexted"))
+        retexted |= c.args[0] == set.NativeHandle();
+    EXPECT_TRUE(retexted) << "the button's own text, which screen readers read";
+    const layout::SetControls design;
+    EXPECT_EQ(set.tintCaption.Rect().left, design.tintCaption.Rect().left);
+    EXPECT_STREQ(set.swatch.Get().font.face, "宋体");
+    EXPECT_EQ(set.swatch.Caption(), design.swatch.Caption());
+    EXPECT_EQ(set.turnOff.Get().caption, design.turnOff.Get().caption);
 }
 
 // Every text fits its control, in both languages, at 96 and 192 dots per

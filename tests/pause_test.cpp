@@ -2,6 +2,7 @@
 #include "night_fixture.h"
 #include "overlay/tray_menu.h"
 #include "resources/texts.h"
+#include "resources/texts/zh.h"
 #include "settings/schedule.h"
 #include "settings/sun.h"
 #include "startup/command_line.h"

@@ -2,6 +2,7 @@
 // user's own span kept beside the others.
 #include "night_fixture.h"
 #include "resources/texts.h"
+#include "resources/texts/zh.h"
 
 namespace dv::fake {
 namespace {

@@ -2,6 +2,7 @@
 #include "fixture.h"
 #include "overlay/tray_menu.h"
 #include "resources/texts.h"
+#include "resources/texts/zh.h"
 #include "overlay/monitors.h"
 #include "settings/convert.h"
 #include "settings/warmth.h"
@@ -27,7 +28,7 @@ TEST_F(TrayMenu, ARightReleaseShowsTheItemsWithTheirChecksAndTurnOffEnds) {
                          t.menuHideInCaptures, t.menuStartAtLogOn, t.menuPauseFullScreen, "-",
                          t.menuSchedule, t.menuWarmth, t.menuPause,
                          "快捷键 (Alt+PgDn / Alt+PgUp / Alt+End)", t.menuChooseHotKeys,
-                         t.menuShowLevel, "-", t.turnOff}));
+                         t.menuShowLevel, t.menuLanguage, "-", t.turnOff}));
     EXPECT_TRUE(Item(kHotKeys).checked);
     EXPECT_TRUE(Item(kShowLevel).checked);
     EXPECT_TRUE(Item(kAllScreens).checked);

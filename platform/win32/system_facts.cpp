@@ -3,6 +3,7 @@
 #include "platform/win32/system_facts.h"
 
 #include "platform/win32/bench_marks.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/system_library.h"
 #include "platform/win32/text.h"
 
@@ -55,6 +56,27 @@ std::string SystemFacts::ExePath() {
         }
         path.resize(path.size() * 2);  // a long path: try again with room for it
     }
+}
+
+namespace {
+
+int CALLBACK FaceFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;  // one is enough
+}
+
+}  // namespace
+
+bool SystemFacts::HasFontFace(const char* face) {
+    LOGFONTW wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    const std::wstring name = Wide(face);
+    if (name.size() >= LF_FACESIZE) return false;
+    name.copy(wanted.lfFaceName, name.size());
+    const WindowDc screen(nullptr);
+    bool found = false;
+    EnumFontFamiliesExW(screen.Get(), &wanted, FaceFound, reinterpret_cast<LPARAM>(&found), 0);
+    return found;
 }
 
 }  // namespace dv::win32

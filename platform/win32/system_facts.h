@@ -20,6 +20,7 @@ class SystemFacts {
    public:
     OsVersion WindowsVersion();
     unsigned UserUiLanguage() { return GetUserDefaultUILanguage(); }
+    bool HasFontFace(const char* face);
     std::string ExePath();
     WallClock Now();
     std::uint64_t TickCount() { return GetTickCount64(); }

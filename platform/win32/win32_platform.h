@@ -136,6 +136,7 @@ class Win32Platform final : public Platform {
     }
     OsVersion WindowsVersion() override { return facts_.WindowsVersion(); }
     unsigned UserUiLanguage() override { return facts_.UserUiLanguage(); }
+    bool HasFontFace(const char* face) override { return facts_.HasFontFace(face); }
     std::string ExePath() override { return facts_.ExePath(); }
     std::optional<std::string> GetRunEntry() override { return registry_.GetRunEntry(); }
     bool SetRunEntry(std::string_view commandLine) override {

@@ -211,6 +211,14 @@ void Win32Peer::SetText(std::string_view text) { SetWindowTextW(hwnd_, Wide(text
 
 void Win32Peer::TellTextChanged() { TellLiveRegionChanged(hwnd_, live_); }
 
+void Win32Peer::ButtonsRetexted() {
+    for (const auto& [child, b] : buttons_) {
+        SetWindowTextW(child, Wide(b->Get().caption).c_str());
+        SendMessageW(child, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(fonts_.Get(b->Get().font, platform_.Dpi())), TRUE);
+    }
+}
+
 void Win32Peer::FocusMoved() {
     if (!hwnd_) return;
     if (GetActiveWindow() == hwnd_) SetFocus(FocusTarget());

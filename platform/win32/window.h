@@ -46,6 +46,7 @@ class Win32Peer final : public WindowPeer {
     void Announce(AccessibleEvent event, int index) override;
     void SetText(std::string_view text) override;
     void TellTextChanged() override;
+    void ButtonsRetexted() override;
     Form& OwnerForm() const { return form_; }
     RECT PxRect(const TwipsRect& r) const;
     void Invalidate(const TwipsRect* area) override;

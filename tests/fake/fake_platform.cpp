@@ -59,6 +59,7 @@ class FakePeer final : public WindowPeer {
     }
     void SetText(std::string_view text) override { p_.windows[h_].text = text; }
     void TellTextChanged() override { p_.calls.push_back({"TellTextChanged", {h_}, {}}); }
+    void ButtonsRetexted() override { p_.calls.push_back({"ButtonsRetexted", {h_}, {}}); }
     void SetBounds(const PixelRect& r) override { p_.windows[h_].bounds = r; }
     void CentreOn(const PixelRect& area) override {
         const PixelRect me = WindowRect();

@@ -128,6 +128,7 @@ class FakePlatform final : public Platform {
     PixelPoint cursor;
     OsVersion os{10, 0, 19045};
     unsigned uiLanguage = 0x0804;  // Chinese (PRC)
+    std::vector<std::string> missingFaces;  // every other face is there
     bool affinityWorks = true;
     // The menus shown; each runs a loop of its own until AnswerMenu.
     std::vector<std::vector<MenuItem>> menus;
@@ -195,6 +196,9 @@ class FakePlatform final : public Platform {
     int PopupMenu(Form& owner, const std::vector<MenuItem>& items, Handle giveBackTo) override;
     OsVersion WindowsVersion() override { return os; }
     unsigned UserUiLanguage() override { return uiLanguage; }
+    bool HasFontFace(const char* face) override {
+        return std::find(missingFaces.begin(), missingFaces.end(), face) == missingFaces.end();
+    }
     std::string ExePath() override { return exePath; }
     std::optional<std::string> GetRunEntry() override { return runEntry; }
     bool SetRunEntry(std::string_view commandLine) override;

@@ -1,10 +1,12 @@
 // Every text of the program in Simplified Chinese, one to a line, by what it is for
 // (resources/texts.h says where each shows).
+#pragma once
+
 #include "resources/texts.h"
 
 namespace dv::text {
 
-const Texts kChinese{
+inline constexpr Texts kChinese{
     .slogan = "夜间呵护您的眼睛",
     .usage = "说明：使用过程中可点击托盘图标进行设置",
     .tint = "色调",
@@ -65,6 +67,8 @@ const Texts kChinese{
     .hotKeysNone = "无",
     .menuShowLevel = "显示亮度提示",
     .levelLead = "亮度 ",
+    .menuLanguage = "语言",
+    .languageAsWindows = "跟随 Windows",
 };
 
 }  // namespace dv::text

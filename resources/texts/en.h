@@ -1,10 +1,12 @@
 // Every text of the program in English, one to a line, by what it is for
 // (resources/texts.h says where each shows).
+#pragma once
+
 #include "resources/texts.h"
 
 namespace dv::text {
 
-const Texts kEnglish{
+inline constexpr Texts kEnglish{
     .slogan = "Kind to your eyes",
     .usage = "Tip: the tray icon opens the settings",
     .tint = "Tint",
@@ -65,6 +67,8 @@ const Texts kEnglish{
     .hotKeysNone = "none",
     .menuShowLevel = "Show the level",
     .levelLead = "Brightness ",
+    .menuLanguage = "Language",
+    .languageAsWindows = "As Windows",
 };
 
 }  // namespace dv::text
