@@ -9,10 +9,10 @@ namespace dv::text {
 inline constexpr Texts kGerman{
     .slogan = "Schont Ihre Augen",
     .usage = "Tipp: Einstellungen im Infobereich",
-    .tint = "Farbton",
+    .tint = "Farbe",
     .light = "Licht",
     .swatch = "Farbe auswählen",
-    .turnOff = "Nachtmodus beenden",
+    .turnOff = "Nachtmodus aus",
     .close = "Schließen",
     .brightness = "Helligkeit",
     .press = "Drücken",

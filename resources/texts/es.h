@@ -12,7 +12,7 @@ inline constexpr Texts kSpanish{
     .tint = "Tono",
     .light = "Luz",
     .swatch = "Elegir un color",
-    .turnOff = "Parar modo nocturno",
+    .turnOff = "Parar modo noche",
     .close = "Cerrar",
     .brightness = "Brillo",
     .press = "Presionar",
