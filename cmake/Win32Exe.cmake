@@ -63,7 +63,8 @@ set_target_properties(Duskveil PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINAR
 # A console helper for the end-to-end tests, the benchmarks and the README's
 # pictures; never shipped.
 add_executable(duskveil_probe tools/probe/main.cpp tools/probe/windows.cpp tools/probe/registry.cpp
-  tools/probe/drive.cpp tools/probe/timing.cpp tools/probe/accessible.cpp tools/probe/hot_keys.cpp settings/zones.cpp settings/convert.cpp overlay/monitors.cpp)
+  tools/probe/drive.cpp tools/probe/timing.cpp tools/probe/accessible.cpp tools/probe/hot_keys.cpp tools/probe/fit.cpp settings/zones.cpp settings/convert.cpp
+  settings/language.cpp resources/texts.cpp overlay/monitors.cpp)
 target_include_directories(duskveil_probe PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_options(duskveil_probe PRIVATE -Wno-conversion -Wno-shadow -Wno-format)
 target_link_libraries(duskveil_probe PRIVATE shell32 user32 gdi32 advapi32 psapi oleacc ole32 oleaut32)

@@ -76,7 +76,16 @@ class HotKeyChooser {
     ~HotKeyChooser() = default;
 };
 
-class RuntimeServices {
+// The font faces the system has.
+class FontFaces {
+   public:
+    virtual bool HasFontFace(const char* face) = 0;
+
+   protected:
+    ~FontFaces() = default;
+};
+
+class RuntimeServices : public FontFaces {
    public:
     virtual ~RuntimeServices() = default;
     virtual StoredText GetSetting(std::string_view app, std::string_view section,
@@ -139,8 +148,6 @@ class RuntimeServices {
     virtual OsVersion WindowsVersion() = 0;
     // The user's interface language, as a LANGID.
     virtual unsigned UserUiLanguage() = 0;
-    // Whether the system has a font of this face.
-    virtual bool HasFontFace(const char* face) = 0;
     // The full path of the running exe.
     virtual std::string ExePath() = 0;
     // The program's entry among what starts at log-on for this user: its

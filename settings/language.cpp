@@ -37,7 +37,7 @@ Language ChooseLanguage(const StoredText& stored, unsigned uiLanguage) {
     return LanguageOfCode(stored).value_or(LanguageOfWindows(uiLanguage));
 }
 
-Font FontIn(Language language, const Font& design, RuntimeServices& system) {
+Font FontIn(Language language, const Font& design, FontFaces& system) {
     // Each East Asian language's interface faces, newest first, and its
     // character set.
     struct Faces {

@@ -29,6 +29,6 @@ Language ChooseLanguage(const StoredText& stored, unsigned uiLanguage);
 // Simplified Chinese keeps the design's own face; Traditional Chinese,
 // Japanese and Korean take the first of their system faces that `system`
 // has; the others take the system's Latin interface face (from Vista on).
-Font FontIn(Language language, const Font& design, RuntimeServices& system);
+Font FontIn(Language language, const Font& design, FontFaces& system);
 
 }  // namespace dv

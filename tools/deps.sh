@@ -5,7 +5,7 @@
 
 dv_need_packages() {
   local pkgs=(cmake ninja-build g++ libgtest-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64
-              wine wine64 xvfb xcompmgr xdotool x11-utils imagemagick fonts-wqy-zenhei python3
+              wine wine64 xvfb xcompmgr xdotool x11-utils imagemagick fonts-wqy-zenhei fonts-noto-cjk fonts-open-sans python3
               python3-pefile strip-nondeterminism unzip locales
               clang libclang-rt-dev)
   local missing=()
@@ -24,12 +24,12 @@ dv_need_packages() {
   fi
 }
 
-# The two locales whose languages the program speaks, for Wine to follow
-# (the tests run it in both).
+# A locale for each language the program speaks, for Wine to follow (the
+# tests run it in each).
 dv_need_locales() {
   local loc sudo=""
   [ "$(id -u)" -eq 0 ] || sudo=sudo
-  for loc in zh_CN en_US; do
+  for loc in zh_CN zh_TW en_US ja_JP ko_KR de_DE fr_FR es_ES ru_RU pt_BR; do
     locale -a 2>/dev/null | grep -qix "$loc.utf8" && continue
     echo "generating the locale $loc.UTF-8"
     $sudo localedef -i "$loc" -f UTF-8 "$loc.UTF-8"

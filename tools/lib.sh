@@ -32,9 +32,11 @@ dv_use_test_prefix() { export WINEPREFIX="${DV_TEST_WINEPREFIX:-$HOME/.local/sha
 dv_stop_prefix() { /usr/lib/wine/wineserver -k 2>/dev/null || true; }
 
 # The prefix for running Duskveil: 64-bit Wine, with the 32-bit loader when
-# this kernel can run 32-bit programs, and the two Chinese faces mapped to
-# WenQuanYi. Its windows are not handed to an X window manager: a virtual
-# display has none, and Wine would wait for one at every hide.
+# this kernel can run 32-bit programs, the two Simplified Chinese faces
+# mapped to WenQuanYi, the Traditional Chinese, Japanese and Korean
+# interface faces to Noto Sans CJK, whose faces the menu's font links to as
+# well, and the Latin one to Open Sans, a little wider. Its windows are not handed to an X window manager: a virtual display
+# has none, and Wine would wait for one at every hide.
 export WINEPREFIX="${WINEPREFIX:-$HOME/.local/share/duskveil-wine}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
@@ -43,7 +45,7 @@ DV_WINE32=""
 if /usr/lib/wine/wine --version >/dev/null 2>&1; then DV_WINE32=/usr/lib/wine/wine; fi
 
 dv_wine_prefix() {
-  if [ ! -f "$WINEPREFIX/.duskveil-ready-2" ]; then
+  if [ ! -f "$WINEPREFIX/.duskveil-ready-3" ]; then
     mkdir -p "$WINEPREFIX"
     "$DV_WINE64" wineboot -i >/dev/null 2>&1 || true
     local reg
@@ -51,14 +53,22 @@ dv_wine_prefix() {
     printf '%s\r\n' 'REGEDIT4' '' \
       '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
       '"宋体"="WenQuanYi Zen Hei"' '"黑体"="WenQuanYi Zen Hei"' \
-      '"SimSun"="WenQuanYi Zen Hei"' '"SimHei"="WenQuanYi Zen Hei"' '' \
+      '"SimSun"="WenQuanYi Zen Hei"' '"SimHei"="WenQuanYi Zen Hei"' \
+      '"Microsoft JhengHei UI"="Noto Sans CJK TC"' '"PMingLiU"="Noto Sans CJK TC"' \
+      '"Yu Gothic UI"="Noto Sans CJK JP"' '"Meiryo UI"="Noto Sans CJK JP"' \
+      '"MS UI Gothic"="Noto Sans CJK JP"' '"Malgun Gothic"="Noto Sans CJK KR"' \
+      '"Gulim"="Noto Sans CJK KR"' '"Segoe UI"="Open Sans"' '' \
       '[HKEY_CURRENT_USER\Software\Wine\WineDbg]' '"ShowCrashDialog"=dword:00000000' '' \
       '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Managed"="N"' '' \
       | iconv -f utf-8 -t utf-16 > "$reg.16"
     "$DV_WINE64" regedit /S "$(winepath_w "$reg.16")" >/dev/null 2>&1 || true
     rm -f "$reg" "$reg.16"
+    local cjk=NotoSansCJK-Regular.ttc links="" face
+    for face in SC TC JP KR; do links+="$cjk,Noto Sans CJK $face\\0"; done
+    "$DV_WINE64" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+      /v Tahoma /t REG_MULTI_SZ /d "${links%\\0}" /f >/dev/null 2>&1 || true
     /usr/lib/wine/wineserver -w 2>/dev/null || true
-    touch "$WINEPREFIX/.duskveil-ready-2"
+    touch "$WINEPREFIX/.duskveil-ready-3"
   fi
 }
 

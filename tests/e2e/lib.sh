@@ -225,7 +225,7 @@ screenshot() { mkdir -p "$DV_ARTEFACTS"; import -window root "$DV_ARTEFACTS/$1.p
 
 menu_open() { prints '^z #32768|' probe zorder; }
 # Where a command stands in the icon's menu, "N" or, in a submenu (the
-# schedule's, the monitor brightness', the warmth's, the pause's), "N M";
+# schedule's, the monitor brightness', the warmth's, the pause's, the language's), "N M";
 # "resume" stands in the pause's place while paused. It counts the items and not the separators, as the menu's
 # one statement of its order has it (overlay/tray_menu.h). A command by its
 # name there, in lower case with dashes (all-screens, span21); none: the menu
@@ -246,7 +246,7 @@ menu_place() {
   left_out=$(menu_order kMenuOrder | grep -nx kPauseFor | cut -d: -f1)
   n=$(menu_order kMenuOrder | grep -nx "$name" | cut -d: -f1)
   local sub
-  for sub in Schedule Backlight Warmth Pause; do
+  for sub in Schedule Backlight Warmth Pause Language; do
     [ -z "$n" ] || break
     m=$(menu_order "k${sub}Order" | grep -nx "$name" | cut -d: -f1)
     [ -n "$m" ] && n=$(menu_order kMenuOrder | grep -nx "k${sub}Menu" | cut -d: -f1)
@@ -326,4 +326,34 @@ overlay_loaded_and_splash_gone() { [ -n "$(overlay_line)" ] && splash_gone; }
 counted_down() {
   eventually 10 splash_shows || { echo "    no splash; running: $(running_count)"; return 1; }
   eventually 10 overlay_loaded_and_splash_gone || { echo "    windows: $(windows)"; return 1; }
+}
+
+# The program in a language.
+# Wine follows LANG only when its server starts: each language runs on a
+# server of its own, and the suite's own language comes back at the end.
+in_language() {  # locale
+  stop_all
+  dv_stop_prefix
+  export LANG=$1 LC_ALL=$1
+}
+reads() {  # the settings window's turn-off button reads this
+  press_f7
+  eventually 3 visible_client $SET || return 1
+  becomes 3 "$1" probe button-text || { echo "    it reads: $(probe button-text)"; return 1; }
+}
+read_aloud() {  # the slider's and the close mark's accessible names
+  local all; all=$(probe accessible)
+  grep -q "^part 1 .* name=$1 value=" <<<"$all" && grep -q "^part 3 .* name=$2 value=" <<<"$all" ||
+    { echo "    read: $all"; return 1; }
+}
+hold_suite_language() { DV_SUITE_LANG=${LANG-} DV_SUITE_LC_ALL=${LC_ALL-}; }
+back_to_suite_language() {
+  stop_all
+  dv_stop_prefix
+  if [ -n "$DV_SUITE_LANG" ]; then export LANG=$DV_SUITE_LANG; else unset LANG; fi
+  if [ -n "$DV_SUITE_LC_ALL" ]; then export LC_ALL=$DV_SUITE_LC_ALL; else unset LC_ALL; fi
+}
+# A text of a language's file (resources/texts/), as the program shows it.
+text_of() {  # code field
+  sed -n "s/^    \.$2 = \"\(.*\)\",\$/\1/p" "$DV_ROOT/resources/texts/$1.h"
 }

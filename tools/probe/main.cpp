@@ -88,6 +88,8 @@ int main() {
         TaskbarCreated();
     else if (cmd == L"close-overlay")  // as a task manager's "End task" does
         PostMessageW(Overlay(), WM_CLOSE, 0, 0);
+    else if (cmd == L"fit")  // every language's texts in their controls, and their glyphs
+        return probe::Fit();
     else if (cmd == L"accessible")  // what a screen reader reads in the settings window
         return AccessibleDump();
     else if (cmd == L"accessible-contract")  // the object's answers where it must refuse

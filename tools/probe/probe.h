@@ -44,6 +44,7 @@ int ButtonText();
 // ("part N role=0x.. state=0x.. rect=X,Y,W,H name=... value=..."), and a
 // reader's press of part N.
 int AccessibleDump();
+int Fit();
 int AccessiblePress(int n);
 int AccessibleContract();
 // A value of the settings key (or of `key`): "sz TEXT", "type N" or "absent".

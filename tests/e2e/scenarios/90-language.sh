@@ -2,24 +2,7 @@
 # Scenarios: the program in Chinese and in English, as Windows' own language
 # says, or as stored. Sourced by run.sh.
 
-# Wine follows LANG only when its server starts: each language runs on a
-# server of its own, and the suite's own language comes back at the end.
-in_language() {  # locale
-  stop_all
-  dv_stop_prefix
-  export LANG=$1 LC_ALL=$1
-}
-reads() {  # the settings window's turn-off button reads this
-  press_f7
-  eventually 3 visible_client $SET || return 1
-  becomes 3 "$1" probe button-text || { echo "    it reads: $(probe button-text)"; return 1; }
-}
-read_aloud() {  # the slider's and the close mark's accessible names
-  local all; all=$(probe accessible)
-  grep -q "^part 1 .* name=$1 value=" <<<"$all" && grep -q "^part 3 .* name=$2 value=" <<<"$all" ||
-    { echo "    read: $all"; return 1; }
-}
-saved_lang=${LANG-} saved_lc_all=${LC_ALL-}
+hold_suite_language
 
 in_language en_US.UTF-8
 fresh "in English where Windows speaks English"
@@ -42,7 +25,4 @@ start_duskveil
 wait_overlay 12 >/dev/null
 check "\"Language\" \"en\" under a Chinese Windows: English" reads "Turn night mode off"
 
-stop_all
-dv_stop_prefix
-if [ -n "$saved_lang" ]; then export LANG=$saved_lang; else unset LANG; fi
-if [ -n "$saved_lc_all" ]; then export LC_ALL=$saved_lc_all; else unset LC_ALL; fi
+back_to_suite_language
