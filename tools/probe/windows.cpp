@@ -56,8 +56,11 @@ BOOL CALLBACK PrintZ(HWND h, LPARAM) {
     wchar_t title[64], cls[64];
     GetWindowTextW(h, title, 64);
     GetClassNameW(h, cls, 64);
-    std::printf("z %ls|%ls topmost=%d\n", cls, title,
-                (GetWindowLongW(h, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0);
+    RECT r{};
+    GetWindowRect(h, &r);
+    std::printf("z %ls|%ls topmost=%d rect=%ld,%ld,%ld,%ld\n", cls, title,
+                (GetWindowLongW(h, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0, r.left, r.top, r.right,
+                r.bottom);
     return TRUE;
 }
 
