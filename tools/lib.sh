@@ -34,9 +34,11 @@ dv_stop_prefix() { /usr/lib/wine/wineserver -k 2>/dev/null || true; }
 # The prefix for running Duskveil: 64-bit Wine, with the 32-bit loader when
 # this kernel can run 32-bit programs, the two Simplified Chinese faces
 # mapped to WenQuanYi, the Traditional Chinese, Japanese and Korean
-# interface faces to Noto Sans CJK, whose faces the menu's font links to as
-# well, and the Latin one to Open Sans, a little wider. Its windows are not handed to an X window manager: a virtual display
-# has none, and Wine would wait for one at every hide.
+# interface faces to Noto Sans CJK, and the Latin one to Open Sans, a little
+# wider. Wine links the menu's font (Tahoma) to those East Asian faces by
+# their Windows names, so the menu shows every script. Its windows are not
+# handed to an X window manager: a virtual display has none, and Wine would
+# wait for one at every hide.
 export WINEPREFIX="${WINEPREFIX:-$HOME/.local/share/duskveil-wine}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
@@ -63,10 +65,6 @@ dv_wine_prefix() {
       | iconv -f utf-8 -t utf-16 > "$reg.16"
     "$DV_WINE64" regedit /S "$(winepath_w "$reg.16")" >/dev/null 2>&1 || true
     rm -f "$reg" "$reg.16"
-    local cjk=NotoSansCJK-Regular.ttc links="" face
-    for face in SC TC JP KR; do links+="$cjk,Noto Sans CJK $face\\0"; done
-    "$DV_WINE64" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
-      /v Tahoma /t REG_MULTI_SZ /d "${links%\\0}" /f >/dev/null 2>&1 || true
     /usr/lib/wine/wineserver -w 2>/dev/null || true
     touch "$WINEPREFIX/.duskveil-ready-3"
   fi
