@@ -40,6 +40,9 @@ void FrmSet::ShowTexts(const layout::SetControls& design) {
         {homeLink, design.homeLink, t.contactLink}, {feedback, design.feedback, t.contactFeedback},
     };
     for (const auto& l : labels) l.label.Translate(l.text, context_.FontFor(l.design.Get().font));
+    // The monitor's name keeps its text until Edit names it again.
+    const std::string monitor = monitorName.Caption();
+    monitorName.Translate(monitor.c_str(), context_.FontFor(design.monitorName.Get().font));
 }
 
 // Other languages' words run longer than the two characters the left

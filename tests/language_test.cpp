@@ -77,8 +77,34 @@ TEST(LanguageFiles, EveryTextOfEveryLanguageIsKeptAsWrittenAndHoldsNoMarks) {
         DV_TEXTS(DV_CHECK_TEXT)
 #undef DV_CHECK_TEXT
         EXPECT_EQ(field * sizeof(const char*), sizeof(Texts));
-        // A program's name has words on one side of it at least.
-        EXPECT_NE(std::string(kept.pauseForLead) + kept.pauseForTail, "") << code;
+    }
+}
+
+// Where the program joins a text to a key, a name or a number, every
+// language leaves the blank or the colon the join needs: a combination or a
+// list before "is taken", "(list full)" after a program's name, a number
+// after "Monitor" and "Brightness", the rows' names after the line's lead.
+TEST(LanguageFiles, EveryLanguageLeavesTheJoinsWhereTheProgramPutsNamesAndNumbers) {
+    const auto begins = [](std::string_view s, std::string_view with) {
+        return s.starts_with(with);
+    };
+    const auto ends = [](std::string_view s, std::string_view with) { return s.ends_with(with); };
+    for (int l = 0; l < text::kLanguageCount; ++l) {
+        const Texts& t = TextsFor(Language(l));
+        const char* const code = text::kLanguageNames[l].code;
+        for (const char* after :
+             {t.takenOne, t.takenMany, t.hotKeyTwice, t.hotKeyNoModifier, t.listFull})
+            EXPECT_TRUE(begins(after, " ")) << code << " \"" << after << "\"";
+        for (const char* before : {t.monitor, t.levelLead})
+            EXPECT_TRUE(ends(before, " ")) << code << " \"" << before << "\"";
+        const std::string_view lead = t.pauseForLead, tail = t.pauseForTail;
+        EXPECT_TRUE(lead.empty() || ends(lead, " ")) << code;
+        EXPECT_TRUE(tail.empty() || begins(tail, " ")) << code;
+        EXPECT_FALSE(lead.empty() && tail.empty()) << code << ": a program's name alone";
+        EXPECT_TRUE(begins(t.hotKeyUnnamed, ":") || begins(t.hotKeyUnnamed, " :") ||
+                    begins(t.hotKeyUnnamed, "："))
+            << code;
+        EXPECT_TRUE(ends(t.hotKeysUnreadable, ": ") || ends(t.hotKeysUnreadable, "：")) << code;
     }
 }
 
@@ -114,6 +140,7 @@ TEST_F(InEnglish, TheSplashTheSettingsWindowItsPartsAndTheMenuSpeakEnglishInALat
     EXPECT_EQ(set.turnOff.Get().caption, "Turn night mode off");
     EXPECT_STREQ(set.turnOff.Get().font.face, "Segoe UI");
     EXPECT_EQ(set.turnOff.Get().font.points, 14.25f);
+    EXPECT_STREQ(set.monitorName.Get().font.face, "Segoe UI") << "the monitor's name, too";
     EXPECT_EQ(set.closeMark.Caption(), "×");
     std::vector<AccessiblePart> parts;
     fake.Run([&] { parts = set.AccessibleParts(); });
