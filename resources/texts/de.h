@@ -17,7 +17,7 @@ inline constexpr Texts kGerman{
     .brightness = "Helligkeit",
     .press = "Drücken",
     .jump = "Springen",
-    .contactAuthor = "Autor: Duskveil-Mitwirkende",
+    .contactAuthor = "Autor: Duskveil-Projekt",
     .contactFeedback = "Feedback: auf der Homepage",
     .contactLink = "Duskveil-Homepage",
     .menuSettings = "Einstellungen",

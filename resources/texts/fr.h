@@ -8,7 +8,7 @@ namespace dv::text {
 
 inline constexpr Texts kFrench{
     .slogan = "Doux pour vos yeux",
-    .usage = "Paramètres : cliquez sur l'icône",
+    .usage = "Paramètres : zone de notification",
     .tint = "Teinte",
     .light = "Clarté",
     .swatch = "Choisir une couleur",

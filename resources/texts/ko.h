@@ -8,7 +8,7 @@ namespace dv::text {
 
 inline constexpr Texts kKorean{
     .slogan = "눈을 편안하게",
-    .usage = "팁: 트레이 아이콘에서 설정 열기",
+    .usage = "알림 영역 아이콘에서 설정 열기",
     .tint = "색조",
     .light = "밝기",
     .swatch = "색 선택",
@@ -18,7 +18,7 @@ inline constexpr Texts kKorean{
     .press = "누르기",
     .jump = "이동",
     .contactAuthor = "제작: Duskveil 기여자",
-    .contactFeedback = "피드백: 홈페이지에서",
+    .contactFeedback = "피드백: 사이트에서",
     .contactLink = "Duskveil 사이트",
     .menuSettings = "설정",
     .menuAllScreens = "모든 모니터에 적용",

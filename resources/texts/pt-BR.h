@@ -8,7 +8,7 @@ namespace dv::text {
 
 inline constexpr Texts kPortuguese{
     .slogan = "Suave para os olhos",
-    .usage = "Dica: o ícone abre as configurações",
+    .usage = "Configurações: área de notificação",
     .tint = "Tom",
     .light = "Luz",
     .swatch = "Escolher uma cor",
@@ -58,7 +58,7 @@ inline constexpr Texts kPortuguese{
     .hotKeyDefaults = "Restaurar",
     .hotKeyOk = "OK",
     .hotKeyCancel = "Cancelar",
-    .hotKeysUnreadable = "Não foi possível ler; exibindo o padrão de: ",
+    .hotKeysUnreadable = "Teclas salvas ilegíveis; exibindo o padrão de: ",
     .hotKeyTwice = " aparece duas vezes",
     .hotKeySettingsKey = "F7 abre as configurações e não pode ser tecla de atalho",
     .hotKeyNoModifier = " precisa de Ctrl, Alt ou Shift",

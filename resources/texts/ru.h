@@ -8,7 +8,7 @@ namespace dv::text {
 
 inline constexpr Texts kRussian{
     .slogan = "Забота о глазах",
-    .usage = "Значок в трее откроет параметры",
+    .usage = "Параметры: область уведомлений",
     .tint = "Тон",
     .light = "Свет",
     .swatch = "Выбрать цвет",
@@ -22,7 +22,7 @@ inline constexpr Texts kRussian{
     .contactLink = "Сайт Duskveil",
     .menuSettings = "Параметры",
     .menuAllScreens = "Затемнять все мониторы",
-    .menuHideInCaptures = "Скрывать на снимках экрана",
+    .menuHideInCaptures = "Скрывать затемнение на снимках экрана",
     .menuStartAtLogOn = "Запускать при входе в систему",
     .menuSchedule = "Расписание",
     .menuNoSchedule = "Без расписания",
