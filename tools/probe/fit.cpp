@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "resources/layout_night.h"
 #include "resources/layout_set.h"
 #include "resources/layout_splash.h"
 #include "settings/language.h"
@@ -102,11 +103,12 @@ class Measure {
         WideCharToMultiByte(CP_UTF8, 0, face, -1, utf8, sizeof utf8, nullptr, nullptr);
         return utf8;
     }
-    int Height() const {
+    TEXTMETRICW Metrics() const {
         TEXTMETRICW tm{};
         GetTextMetricsW(dc_, &tm);
-        return tm.tmHeight;
+        return tm;
     }
+    int Height() const { return Metrics().tmHeight; }
 
    private:
     HDC dc_;
@@ -128,6 +130,14 @@ struct Tally {
         std::printf("TOO WIDE %s %d dpi %s: needs %d px of %d (\"%s\")\n", language, dpi, what,
                     need, have, text.c_str());
     }
+    // Top to bottom, a text's line has only the room there is.
+    void Holds(const char* what, const std::string& text, int need, int have) {
+        ++checks;
+        if (need <= have) return;
+        ++failures;
+        std::printf("TOO TALL %s %d dpi %s: needs %d px of %d (\"%s\")\n", language, dpi, what,
+                    need, have, text.c_str());
+    }
     void Glyphs(const char* face, const std::string& text, const Measure& m) {
         ++checks;
         const std::wstring missing = m.Missing(text);
@@ -142,57 +152,82 @@ int Px(float twips, int dpi) {
     return static_cast<int>(std::lround(twips * static_cast<float>(dpi) / 1440.0f));
 }
 
-// Each label that sizes itself: its text, where it starts, and the most it
-// may take there.
+// Each label: its text, the most it may take across from where it stands,
+// and what lies below it: the label under it in the same column, or the
+// bottom of its own box or of the window (twips). Up and down, a line takes
+// its cell but for the room above the letters for accents (the internal
+// leading), which the line above may use, as in any font.
 struct Span {
     const char* what;
     const dv::Label& design;
     std::string text;
-    float room;  // twips
+    float room;
+    const dv::Label* under;  // or:
+    float floor = 0;
 };
+
+int LeadingOf(const dv::Label& label, Language language, SystemFaces& faces, int dpi) {
+    return Measure(dv::FontIn(language, label.Get().font, faces), dpi).Metrics().tmInternalLeading;
+}
 
 void CheckSpans(Tally& tally, SystemFaces& faces, Language language,
                 const std::vector<Span>& spans) {
     for (const Span& s : spans) {
         const Font font = dv::FontIn(language, s.design.Get().font, faces);
         const Measure m(font, tally.dpi);
-        tally.Fits(s.what, s.text, m.Extent(s.text).cx, Px(s.room, tally.dpi));
+        const SIZE size = m.Extent(s.text);
+        tally.Fits(s.what, s.text, size.cx, Px(s.room, tally.dpi));
+        const int top = Px(s.design.Top(), tally.dpi);
+        if (s.under) {
+            const int below =
+                Px(s.under->Top(), tally.dpi) + LeadingOf(*s.under, language, faces, tally.dpi);
+            tally.Holds(s.what, s.text, size.cy, below - top);
+        } else {
+            tally.Holds(s.what, s.text, size.cy - m.Metrics().tmInternalLeading,
+                        Px(s.floor, tally.dpi) - top);
+        }
         if (tally.dpi == 96) tally.Glyphs(font.face, s.text, m);
     }
 }
 
 void CheckSettings(Tally& tally, SystemFaces& faces, Language language, const Texts& t) {
     const dv::layout::SetControls d;
-    const float width = dv::names::kSetClient.width, gap = 120;
+    const float width = dv::names::kSetClient.width, height = dv::names::kSetClient.height;
+    const float gap = 120;
     const bool chinese = language == Language::Chinese;
     const float swatchLeft = d.swatch.Rect().left, sliderLeft = d.sliderTrack.X1() - 150;
-    CheckSpans(tally, faces, language,
-               {{"tint", d.tintCaption, t.tint,
-                 chinese ? swatchLeft - d.tintCaption.Rect().left : swatchLeft - gap},
-                {"light", d.lightCaption, t.light,
-                 chinese ? sliderLeft - d.lightCaption.Rect().left : sliderLeft - gap},
-                {"swatch", d.swatch, t.swatch, d.swatch.Rect().width},
-                {"author", d.author, t.contactAuthor, width - d.author.Rect().left},
-                {"feedback", d.feedback, t.contactFeedback, width - d.feedback.Rect().left},
-                {"link", d.homeLink, t.contactLink, width - d.homeLink.Rect().left},
-                {"monitor", d.monitorName, std::string(t.monitor) + "9",
-                 width - d.monitorName.Rect().left}});
+    const dv::TwipsRect swatch = d.swatch.Rect(), button = d.turnOff.Get().rect;
+    CheckSpans(
+        tally, faces, language,
+        {{"tint", d.tintCaption, t.tint,
+          chinese ? swatchLeft - d.tintCaption.Rect().left : swatchLeft - gap, &d.lightCaption},
+         {"light", d.lightCaption, t.light,
+          chinese ? sliderLeft - d.lightCaption.Rect().left : sliderLeft - gap, nullptr, height},
+         {"swatch", d.swatch, t.swatch, swatch.width, nullptr, swatch.top + swatch.height},
+         {"author", d.author, t.contactAuthor, width - d.author.Rect().left, &d.feedback},
+         {"feedback", d.feedback, t.contactFeedback, width - d.feedback.Rect().left, &d.homeLink},
+         {"link", d.homeLink, t.contactLink, width - d.homeLink.Rect().left, nullptr, height},
+         {"monitor", d.monitorName, std::string(t.monitor) + "9", width - d.monitorName.Rect().left,
+          &d.tintCaption}});
     const Font font = dv::FontIn(language, d.turnOff.Get().font, faces);
     const Measure m(font, tally.dpi);
-    tally.Fits("turn-off", t.turnOff, m.Extent(t.turnOff).cx,
-               Px(d.turnOff.Get().rect.width, tally.dpi));
+    const SIZE size = m.Extent(t.turnOff);
+    tally.Fits("turn-off", t.turnOff, size.cx, Px(button.width, tally.dpi));
+    tally.Holds("turn-off", t.turnOff, size.cy - m.Metrics().tmInternalLeading,
+                Px(button.height, tally.dpi));
     if (tally.dpi == 96) tally.Glyphs(font.face, t.turnOff, m);
 }
 
 void CheckSplash(Tally& tally, SystemFaces& faces, Language language, const Texts& t) {
     const dv::layout::SplashControls d;
-    const float width = dv::names::kSplashClient.width;
-    CheckSpans(tally, faces, language,
-               {{"slogan", d.slogan, t.slogan, width - d.slogan.Rect().left},
-                {"usage", d.usageNote, t.usage, width - d.usageNote.Rect().left},
-                {"author", d.author, t.contactAuthor, width - d.author.Rect().left},
-                {"feedback", d.feedback, t.contactFeedback, width - d.feedback.Rect().left},
-                {"link", d.homeLink, t.contactLink, width - d.homeLink.Rect().left}});
+    const float width = dv::names::kSplashClient.width, height = dv::names::kSplashClient.height;
+    CheckSpans(
+        tally, faces, language,
+        {{"slogan", d.slogan, t.slogan, width - d.slogan.Rect().left, &d.countdown},
+         {"usage", d.usageNote, t.usage, width - d.usageNote.Rect().left, nullptr, height},
+         {"author", d.author, t.contactAuthor, width - d.author.Rect().left, &d.feedback},
+         {"feedback", d.feedback, t.contactFeedback, width - d.feedback.Rect().left, &d.homeLink},
+         {"link", d.homeLink, t.contactLink, width - d.homeLink.Rect().left, &d.usageNote}});
 }
 
 // The hot-key dialog, in dialog units of its font: 66 for a row's name,
@@ -201,10 +236,15 @@ void CheckDialog(Tally& tally, SystemFaces& faces, Language language, const Text
     const Font font = dv::FontIn(language, dv::layout::kSong9, faces);
     const Measure m(font, tally.dpi);
     const int x = m.DialogBaseX(), y = m.Height();
-    for (const char* row : {t.hotKeyDarker, t.hotKeyBrighter, t.hotKeyPause})
+    for (const char* row : {t.hotKeyDarker, t.hotKeyBrighter, t.hotKeyPause}) {
         tally.Fits("hot-key row", row, m.Extent(row).cx, 66 * x / 4);
-    for (const char* button : {t.hotKeyDefaults, t.hotKeyOk, t.hotKeyCancel})
+        if (tally.dpi == 96) tally.Glyphs(font.face, row, m);
+    }
+    for (const char* button : {t.hotKeyDefaults, t.hotKeyOk, t.hotKeyCancel}) {
         tally.Fits("hot-key button", button, m.Extent(button).cx, 60 * x / 4);
+        if (tally.dpi == 96) tally.Glyphs(font.face, button, m);
+    }
+    if (tally.dpi == 96) tally.Glyphs(font.face, t.hotKeysTitle, m);
     const std::string combo = "Ctrl+Alt+Shift+PgDn", rows = std::string(t.hotKeyDarker) +
                                                             t.listJoin + t.hotKeyBrighter +
                                                             t.listJoin + t.hotKeyPause;
@@ -216,6 +256,12 @@ void CheckDialog(Tally& tally, SystemFaces& faces, Language language, const Text
         tally.Fits("hot-key line (height)", note, m.WrappedHeight(note, 198 * x / 4), 26 * y / 8);
         if (tally.dpi == 96) tally.Glyphs(font.face, note, m);
     }
+}
+
+// The level label sizes itself and its window to its text: only its glyphs.
+void CheckLevel(Tally& tally, SystemFaces& faces, Language language, const Texts& t) {
+    const Font font = dv::FontIn(language, dv::layout::LevelControls().level.Get().font, faces);
+    tally.Glyphs(font.face, std::string(t.levelLead) + "100%", Measure(font, 96));
 }
 
 }  // namespace
@@ -237,6 +283,7 @@ int Fit() {
             CheckSplash(tally, faces, language, t);
             CheckDialog(tally, faces, language, t);
         }
+        CheckLevel(tally, faces, language, t);
     }
     std::printf("fit: %d checks, %d failed\n", tally.checks, tally.failures);
     return tally.failures == 0 ? 0 : 1;
